@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace pixmora {
+
+// A 32-bit image, row-major from the top row; each pixel is 0xAARRGGBB.
+class TBitmap32 {
+ public:
+  TBitmap32() = default;
+  TBitmap32(int width, int height) { SetSize(width, height); }
+
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  bool Empty() const { return width_ == 0 || height_ == 0; }
+  std::size_t PixelCount() const { return pixels_.size(); }
+
+  // Negative sizes count as zero. The new buffer is all zero.
+  void SetSize(int width, int height);
+
+  // Takes over decoded pixels (0x??RRGGBB, width x height of them) and makes every pixel opaque.
+  void AssignOpaque(int width, int height, std::vector<std::uint32_t> pixels);
+
+  std::uint32_t Pixel(int x, int y) const { return pixels_[Index(x, y)]; }
+  void SetPixel(int x, int y, std::uint32_t value) { pixels_[Index(x, y)] = value; }
+  std::uint32_t* Row(int y) { return pixels_.data() + Index(0, y); }
+  const std::uint32_t* Row(int y) const { return pixels_.data() + Index(0, y); }
+  std::vector<std::uint32_t>& Pixels() { return pixels_; }
+  const std::vector<std::uint32_t>& Pixels() const { return pixels_; }
+
+  bool operator==(const TBitmap32&) const = default;
+
+ private:
+  std::size_t Index(int x, int y) const {
+    return static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
+           static_cast<std::size_t>(x);
+  }
+
+  int width_ = 0;
+  int height_ = 0;
+  std::vector<std::uint32_t> pixels_;
+};
+
+// Every reader of pixels takes a color as red + 256 * green + 65536 * blue (0x00BBGGRR),
+// ignoring alpha.
+constexpr std::uint32_t PixelColor(std::uint32_t pixel) {
+  return ((pixel >> 16) & 0xFFu) | (pixel & 0xFF00u) | ((pixel & 0xFFu) << 16);
+}
+constexpr std::uint8_t RedOf(std::uint32_t pixel) { return (pixel >> 16) & 0xFFu; }
+constexpr std::uint8_t GreenOf(std::uint32_t pixel) { return (pixel >> 8) & 0xFFu; }
+constexpr std::uint8_t BlueOf(std::uint32_t pixel) { return pixel & 0xFFu; }
+constexpr std::uint32_t MakePixel(std::uint8_t r, std::uint8_t g, std::uint8_t b,
+                                  std::uint8_t a = 0xFF) {
+  return (std::uint32_t{a} << 24) | (std::uint32_t{r} << 16) | (std::uint32_t{g} << 8) | b;
+}
+
+}  // namespace pixmora
