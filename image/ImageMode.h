@@ -1,0 +1,7 @@
+#pragma once
+
+namespace pixmora {
+
+enum class ImageMode { Color, Monochrome, Palette };
+
+}  // namespace pixmora
