@@ -1,0 +1,57 @@
+#include "platform/AtomicFile.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace pixmora {
+namespace {
+
+namespace fs = std::filesystem;
+
+class AtomicFileTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/pixmora-atomic-XXXXXX";
+    folder_ = mkdtemp(pattern);
+  }
+  void TearDown() override {
+    fs::permissions(folder_, fs::perms::owner_all);
+    fs::remove_all(folder_);
+  }
+  fs::path folder_;
+};
+
+TEST_F(AtomicFileTest, ReplacesContentAndLeavesNoTemporaryFile) {
+  const std::string path = (folder_ / "out.h").string();
+  ASSERT_EQ(WriteFileAtomically(path, std::string_view("first")), "");
+  ASSERT_EQ(WriteFileAtomically(path, std::string_view("second")), "");
+  std::string read;
+  ASSERT_EQ(ReadWholeFile(path, read), "");
+  EXPECT_EQ(read, "second");
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
+}
+
+TEST_F(AtomicFileTest, FailedWriteKeepsPreviousFile) {
+  const std::string path = (folder_ / "keep.bin").string();
+  ASSERT_EQ(WriteFileAtomically(path, std::string_view("old")), "");
+  if (geteuid() != 0) {  // root may write into a read-only folder
+    fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_NE(WriteFileAtomically(path, std::string_view("new")), "");
+    fs::permissions(folder_, fs::perms::owner_all);
+  }
+  EXPECT_NE(WriteFileAtomically((folder_ / "missing" / "x").string(), std::string_view("x")), "");
+  std::string read;
+  ASSERT_EQ(ReadWholeFile(path, read), "");
+  EXPECT_EQ(read, "old");
+}
+
+TEST_F(AtomicFileTest, ReadingAMissingFileGivesTheReason) {
+  std::string read;
+  EXPECT_EQ(ReadWholeFile((folder_ / "none").string(), read), "No such file or directory");
+}
+
+}  // namespace
+}  // namespace pixmora
