@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "image/codecs/Decoder.h"
+
+namespace pixmora {
+
+// What ReadImageFile makes of a file: its palette and frames, and the staging picture that
+// the working image is copied from.
+struct ImageFileRead {
+  bool ok = false;
+  std::string error;  // when !ok: names the file and the reason
+
+  bool hasPalette = false;
+  int paletteColorCount = 0;                  // entries read, at most 256
+  std::vector<std::uint32_t> paletteEntries;  // those entries, 0x00BBGGRR, palette order
+  bool isAnimated = false;
+  int frameCount = 0;  // 0 unless the file is a GIF with two or more frames
+  DecodedPicture staging;
+
+  // A color table is replaced only by a palette with at least one entry; a file without one
+  // leaves the previous table as it was.
+  void FillColorTable(std::vector<std::uint32_t>& colorTable) const;
+};
+
+// Reads an image file with the decoder its upper-cased extension names (".JPG"/".JPEG",
+// ".ICO", ".PNG", ".GIF", anything else BMP; the content is not sniffed). frameIndex picks
+// the frame of an animated GIF. Never throws: every failure comes back as the error text.
+ImageFileRead ReadImageFile(const std::string& fileName, int frameIndex = 0);
+
+}  // namespace pixmora

@@ -1,0 +1,70 @@
+#include "image/BmpWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "platform/AtomicFile.h"
+
+namespace pixmora {
+namespace {
+
+TEST(BmpWriterTest, WritesHeadersAndBottomUpRowsAsBlueGreenRedAlpha) {
+  TBitmap32 image(2, 2);
+  image.SetPixel(0, 0, 0x11223344);  // top row
+  image.SetPixel(1, 0, 0x55667788);
+  image.SetPixel(0, 1, 0x99AABBCC);  // bottom row
+  image.SetPixel(1, 1, 0x00DDEEFF);
+
+  const std::vector<std::uint8_t> expected = {
+      'B',  'M',  70,   0,    0,    0,    0,    0,    0,  0, 54, 0, 0, 0,  // file header: size 54 +
+                                                                           // 16
+      40,   0,    0,    0,    2,    0,    0,    0,    2,  0, 0,  0,  // header size, width, height
+      1,    0,    32,   0,    0,    0,    0,    0,    16, 0, 0,  0,  // planes, bits, BI_RGB, image
+                                                                     // size
+      0,    0,    0,    0,    0,    0,    0,    0,    0,  0, 0,  0, 0, 0, 0,
+      0,                                               // resolutions, colors used / important
+      0xCC, 0xBB, 0xAA, 0x99, 0xFF, 0xEE, 0xDD, 0x00,  // bottom row first
+      0x44, 0x33, 0x22, 0x11, 0x88, 0x77, 0x66, 0x55};
+  EXPECT_EQ(EncodeBmp32(image), expected);
+}
+
+TEST(BmpWriterTest, OddWidthRowsNeedNoPadding) {
+  TBitmap32 image(3, 1);
+  const std::vector<std::uint8_t> bytes = EncodeBmp32(image);
+  EXPECT_EQ(bytes.size(), 54u + 12u);
+  EXPECT_EQ(bytes[2], 66);
+  EXPECT_EQ(bytes[34], 12);  // image size field
+}
+
+class BmpFileTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/pixmora-bmpwriter-XXXXXX";
+    folder_ = mkdtemp(pattern);
+  }
+  void TearDown() override { std::filesystem::remove_all(folder_); }
+  std::filesystem::path folder_;
+};
+
+TEST_F(BmpFileTest, WritesTheEncodedBytes) {
+  TBitmap32 image(5, 3);
+  image.SetPixel(4, 2, MakePixel(1, 2, 3));
+  const std::string path = (folder_ / "saved.bmp").string();
+  ASSERT_EQ(WriteBmp32(image, path), "");
+  std::string bytes;
+  ASSERT_EQ(ReadWholeFile(path, bytes), "");
+  const std::vector<std::uint8_t> expected = EncodeBmp32(image);
+  EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin(), bytes.end()), expected);
+}
+
+TEST_F(BmpFileTest, UnwritableFileNamesTheFileAndTheReason) {
+  const std::string path = (folder_ / "missing" / "saved.bmp").string();
+  EXPECT_EQ(WriteBmp32(TBitmap32(1, 1), path),
+            "Cannot create file \"" + path + "\". No such file or directory");
+  EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+}  // namespace
+}  // namespace pixmora
