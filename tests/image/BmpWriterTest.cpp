@@ -17,16 +17,15 @@ TEST(BmpWriterTest, WritesHeadersAndBottomUpRowsAsBlueGreenRedAlpha) {
   image.SetPixel(0, 1, 0x99AABBCC);  // bottom row
   image.SetPixel(1, 1, 0x00DDEEFF);
 
+  // clang-format off
   const std::vector<std::uint8_t> expected = {
-      'B',  'M',  70,   0,    0,    0,    0,    0,    0,  0, 54, 0, 0, 0,  // file header: size 54 +
-                                                                           // 16
-      40,   0,    0,    0,    2,    0,    0,    0,    2,  0, 0,  0,  // header size, width, height
-      1,    0,    32,   0,    0,    0,    0,    0,    16, 0, 0,  0,  // planes, bits, BI_RGB, image
-                                                                     // size
-      0,    0,    0,    0,    0,    0,    0,    0,    0,  0, 0,  0, 0, 0, 0,
-      0,                                               // resolutions, colors used / important
+      'B', 'M', 70, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0,  // "BM", file size 54 + 16, pixel offset
+      40, 0, 0, 0, 2, 0, 0, 0, 2, 0, 0, 0,             // header size, width, height
+      1, 0, 32, 0, 0, 0, 0, 0, 16, 0, 0, 0,            // planes, bits, BI_RGB, image size
+      0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,  // resolutions, colors used, important
       0xCC, 0xBB, 0xAA, 0x99, 0xFF, 0xEE, 0xDD, 0x00,  // bottom row first
       0x44, 0x33, 0x22, 0x11, 0x88, 0x77, 0x66, 0x55};
+  // clang-format on
   EXPECT_EQ(EncodeBmp32(image), expected);
 }
 
