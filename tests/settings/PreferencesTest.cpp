@@ -15,8 +15,8 @@ using enum Option;
 
 TEST(PreferencesTest, FirstStartDefaults) {
   Preferences p;
-  const std::set<Option> on{Color65536,   MonochromeVertical, PaletteTableWord, Palette1Pixel,
-                            PaletteSeparate, PaletteSaveHeader, CArray,          Byte,
+  const std::set<Option> on{Color65536,      MonochromeVertical, PaletteTableWord, Palette1Pixel,
+                            PaletteSeparate, PaletteSaveHeader,  CArray,           Byte,
                             IncludeInfo};
   for (const auto& info : Options()) {
     EXPECT_EQ(p.Is(info.option), on.count(info.option) == 1) << info.key;
@@ -42,7 +42,8 @@ TEST(PreferencesTest, RadioRuleClearsOthersOnlyWhenSettingTrue) {
 
 TEST(PreferencesTest, SettingsFileOrderAndKeysAreUnique) {
   std::set<std::string> keys;
-  for (const auto& info : Options()) keys.insert(info.key);
+  for (const auto& info : Options())
+    keys.insert(info.key);
   EXPECT_EQ(keys.size(), kOptionCount);
   EXPECT_STREQ(Options().front().key, "Color256");
   EXPECT_STREQ(Options().back().key, "SystemStayOnTop");
@@ -84,14 +85,14 @@ TEST(CustomFormatTest, BytesPerLineAcceptsOnlyOneTo255) {
 
 TEST(CustomFormatTest, ExampleLines) {
   CustomFormat f;
-  EXPECT_EQ(UpdateExample(f),
-            (std::array<std::string, 4>{"//This is a comment", "Caption = (",
-                                        "Data &h0A%, &hFC%, (8 times)", ")"}));
+  EXPECT_EQ(UpdateExample(f), (std::array<std::string, 4>{"//This is a comment", "Caption = (",
+                                                          "Data &h0A%, &hFC%, (8 times)", ")"}));
   f.SetBytesPerLine(1);
   EXPECT_EQ(UpdateExample(f)[2], "Data &h0A%");
 
   f.SetBytesPerLine(8);
-  for (const auto& field : CustomTextFields()) f.*field.member = "";
+  for (const auto& field : CustomTextFields())
+    f.*field.member = "";
   EXPECT_EQ(UpdateExample(f),
             (std::array<std::string, 4>{"This is a comment", " ", " 0A FC (8 times)", ""}));
 }

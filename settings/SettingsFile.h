@@ -1,0 +1,102 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "settings/CustomFormat.h"
+#include "settings/IniFile.h"
+#include "settings/Preferences.h"
+
+namespace pixmora {
+
+inline constexpr const char* kSettingsFileName = "Pixmora_Convert.ini";
+// What the user is told when SaveSettings fails (title "I/O Error", error icon).
+inline constexpr const char* kSettingsWriteFailedText =
+    "Can't write to \"Pixmora_Convert.ini\" file";
+inline constexpr const char* kSettingsWriteFailedTitle = "I/O Error";
+
+struct WindowBounds {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+};
+
+enum class WindowShowState { Normal = 0, Minimized = 1, Maximized = 2 };
+
+struct WindowPlacement {
+  WindowBounds bounds;  // the normal bounds, kept by the system while minimised or maximised
+  WindowShowState state = WindowShowState::Normal;
+};
+
+// What the floating position of the statistics panel defaults to is measured on these.
+struct MainWindowLayout {
+  WindowBounds bounds;
+  int outputPanelHeight = 0;  // the docked height of the output window panel
+  int statusBarHeight = 0;
+  int screenWidth = 0;  // the primary screen
+  int screenHeight = 0;
+};
+
+struct StatisticsPanelState {
+  static constexpr int kFloatingWidth = 210;
+  static constexpr int kFloatingHeight = 360;
+
+  bool visible = true;
+  bool floating = false;
+  bool dockedLeft = false;  // meaningful only while docked
+  int floatX = 0;           // kept while docked
+  int floatY = 0;
+};
+
+struct ResizeOptions {
+  bool keepAspectRatio = true;
+  bool optimizeImage = true;
+};
+
+// The state of windows that the settings file holds: the main window implements it.
+class SettingsWindows {
+ public:
+  virtual ~SettingsWindows() = default;
+
+  virtual bool CropEnabled() const = 0;  // the check mark of "Enable Image Crop"
+  virtual void SetCropEnabled(bool checked) = 0;
+  virtual ResizeOptions Resize() const = 0;
+  virtual void SetResize(const ResizeOptions& options) = 0;
+  virtual StatisticsPanelState StatisticsPanel() const = 0;
+  // Floating position first, then floating or docked, then the dock side when docked, then
+  // the panel's visibility and both menu check marks.
+  virtual void SetStatisticsPanel(const StatisticsPanelState& state) = 0;
+  virtual MainWindowLayout Layout() const = 0;
+  virtual WindowPlacement Placement() const = 0;
+  virtual void ApplyPlacement(const WindowPlacement& placement) = 0;
+};
+
+// The live state that LoadSettings fills and SaveSettings writes.
+struct LiveSettings {
+  std::vector<std::string>& recentFiles;  // most recent first, at most 16
+  Preferences& preferences;
+  CustomFormat& customFormat;
+  SettingsWindows& windows;
+};
+
+// Reads every section but "Form". Reading never fails: whatever is missing or unreadable keeps
+// its default.
+void LoadSettings(const std::string& path, const LiveSettings& live);
+// Writes every section but "Form", keeping everything else the file holds. Returns an empty
+// text on success, else the system's reason; the file is then left as it was.
+std::string SaveSettings(const std::string& path, const LiveSettings& live);
+
+void RestoreWindowPlacement(const std::string& path, SettingsWindows& windows);
+// Returns an empty text on success, else "Unable to write to PATH".
+std::string SaveWindowPlacement(const std::string& path, const SettingsWindows& windows);
+
+// The sections the command-line tool shares with the desktop program.
+void ReadPreferences(const IniFile& file, Preferences& preferences);
+void WritePreferences(IniFile& file, const Preferences& preferences);
+void ReadCustomFormat(const IniFile& file, CustomFormat& format);
+void WriteCustomFormat(IniFile& file, const CustomFormat& format);
+ResizeOptions ReadResizeOptions(const IniFile& file);
+
+}  // namespace pixmora
