@@ -16,7 +16,8 @@ void TBitmap32::AssignOpaque(int width, int height, std::vector<std::uint32_t> p
       pixels.size() != static_cast<std::size_t>(width) * static_cast<std::size_t>(height)) {
     throw std::invalid_argument("pixel buffer does not match the image size");
   }
-  for (auto& p : pixels) p |= 0xFF000000u;
+  for (auto& p : pixels)
+    p |= 0xFF000000u;
   width_ = width;
   height_ = height;
   pixels_ = std::move(pixels);

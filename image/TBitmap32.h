@@ -48,9 +48,15 @@ class TBitmap32 {
 constexpr std::uint32_t PixelColor(std::uint32_t pixel) {
   return ((pixel >> 16) & 0xFFu) | (pixel & 0xFF00u) | ((pixel & 0xFFu) << 16);
 }
-constexpr std::uint8_t RedOf(std::uint32_t pixel) { return (pixel >> 16) & 0xFFu; }
-constexpr std::uint8_t GreenOf(std::uint32_t pixel) { return (pixel >> 8) & 0xFFu; }
-constexpr std::uint8_t BlueOf(std::uint32_t pixel) { return pixel & 0xFFu; }
+constexpr std::uint8_t RedOf(std::uint32_t pixel) {
+  return (pixel >> 16) & 0xFFu;
+}
+constexpr std::uint8_t GreenOf(std::uint32_t pixel) {
+  return (pixel >> 8) & 0xFFu;
+}
+constexpr std::uint8_t BlueOf(std::uint32_t pixel) {
+  return pixel & 0xFFu;
+}
 constexpr std::uint32_t MakePixel(std::uint8_t r, std::uint8_t g, std::uint8_t b,
                                   std::uint8_t a = 0xFF) {
   return (std::uint32_t{a} << 24) | (std::uint32_t{r} << 16) | (std::uint32_t{g} << 8) | b;

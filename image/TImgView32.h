@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QAbstractScrollArea>
+#include <QImage>
+#include <QRect>
+
+#include "image/TBitmap32.h"
+
+class QMenu;
+
+namespace pixmora {
+
+// The image view: the working image at the top-left corner, scaled by the zoom with square
+// pixel blocks, on a medium grey background, with scroll bars, a size grip, the pixel grid
+// overlay and the crop selection rectangle on top.
+class TImgView32 : public QAbstractScrollArea {
+  Q_OBJECT
+
+ public:
+  explicit TImgView32(QWidget* parent = nullptr);
+
+  // Takes a copy of the pixels for display; call again after every change of the image.
+  void SetBitmap(const TBitmap32& bitmap);
+  QSize BitmapSize() const { return image_.size(); }
+
+  float Scale() const { return scale_; }
+  // Values below 0.001 become 0.001.
+  void SetScale(float scale);
+
+  // The pixel grid overlay: a new one per loaded image, its own scale and visibility.
+  void ResetPixelGrid(float scale, bool visible);
+  void SetPixelGrid(float scale, bool visible);
+  bool PixelGridVisible() const { return gridVisible_; }
+  float PixelGridScale() const { return gridScale_; }
+
+  // The crop selection, in image pixels; the user moves it and drags its corners.
+  QRect CropSelection() const { return crop_; }
+  void SetCropSelection(const QRect& rect);
+  bool CropSelectionVisible() const { return cropVisible_; }
+  void SetCropSelectionVisible(bool visible);
+
+  // The menu shown on a right click; not owned.
+  void SetPopupMenu(QMenu* menu) { popup_ = menu; }
+
+ signals:
+  // After every repaint of the view (the main window writes the zoom text then).
+  void GDIOverlay();
+  void CropSelectionChanged(const QRect& rect);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+
+ private:
+  enum class Drag { None, Move, TopLeft, TopRight, BottomLeft, BottomRight };
+
+  void UpdateScrollBars();
+  QPointF Origin() const;
+  QRectF ScreenRect(const QRect& imageRect) const;
+  QPoint ImagePoint(const QPointF& screen) const;
+  Drag HitTest(const QPointF& screen) const;
+  void DrawPixelGrid(QPainter& painter);
+  void DrawCropSelection(QPainter& painter);
+
+  QImage image_;
+  float scale_ = 1.0f;
+  float gridScale_ = 1.0f;
+  bool gridVisible_ = false;
+  QRect crop_;
+  bool cropVisible_ = false;
+  Drag drag_ = Drag::None;
+  QPoint dragStart_;
+  QRect dragCrop_;
+  QMenu* popup_ = nullptr;
+};
+
+}  // namespace pixmora

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace pixmora {
+
+struct FileFilter {
+  std::string description;  // "Bitmaps (*.bmp)"
+  std::string patterns;     // "*.bmp", several joined by ';'
+};
+
+enum class FileDialogKind { Open, Save };
+
+// What a common open or save dialog shows. Texts are Windows-1252, paths native bytes.
+struct FileDialogSpec {
+  FileDialogKind kind = FileDialogKind::Open;
+  std::string title;             // empty: the platform's default title
+  std::string defaultExtension;  // ".bmp": appended when the chosen name has none
+  std::vector<FileFilter> filters;
+  bool overwritePrompt = false;
+  bool picturePreview = false;
+};
+
+// A dialog whose chosen file name persists between uses, as the program's dialogs do.
+struct FileDialogState {
+  FileDialogSpec spec;
+  std::string fileName;
+};
+
+class FileDialogService {
+ public:
+  virtual ~FileDialogService() = default;
+  // Shows the dialog starting at startName; the chosen path, or nothing when cancelled.
+  virtual std::optional<std::string> Run(const FileDialogSpec& spec,
+                                         const std::string& startName) = 0;
+
+  // Runs the dialog of state and keeps the chosen name in it.
+  bool Execute(FileDialogState& state) {
+    auto chosen = Run(state.spec, state.fileName);
+    if (!chosen)
+      return false;
+    state.fileName = *chosen;
+    return true;
+  }
+};
+
+}  // namespace pixmora

@@ -1,0 +1,75 @@
+#include "image/TImgView32.h"
+
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+#include <QTest>
+
+namespace pixmora {
+namespace {
+
+class TImgView32Test : public testing::Test {
+ protected:
+  void SetUp() override {
+    view.resize(200, 200);
+    TBitmap32 bitmap(2, 2);
+    bitmap.SetPixel(0, 0, 0xFFFF0000);
+    bitmap.SetPixel(1, 0, 0xFF00FF00);
+    bitmap.SetPixel(0, 1, 0xFF0000FF);
+    bitmap.SetPixel(1, 1, 0x00FFFFFF);  // alpha is not shown
+    view.SetBitmap(bitmap);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+  }
+
+  QRgb At(int x, int y) { return view.viewport()->grab().toImage().pixel(x, y) & 0xFFFFFF; }
+
+  TImgView32 view;
+};
+
+TEST_F(TImgView32Test, DrawsSquareBlocksAtTheTopLeftOnGrey) {
+  view.SetScale(10.0f);
+  EXPECT_EQ(At(0, 0), 0xFF0000u);
+  EXPECT_EQ(At(9, 9), 0xFF0000u);
+  EXPECT_EQ(At(10, 0), 0x00FF00u);
+  EXPECT_EQ(At(5, 15), 0x0000FFu);
+  EXPECT_EQ(At(19, 19), 0xFFFFFFu);
+  EXPECT_EQ(At(25, 5), 0xA0A0A4u);
+  EXPECT_EQ(At(100, 100), 0xA0A0A4u);
+}
+
+TEST_F(TImgView32Test, GridLinesAreGreyOnlyWhileShown) {
+  view.SetScale(10.0f);
+  view.SetPixelGrid(10.0f, false);
+  EXPECT_EQ(At(10, 5), 0x00FF00u);
+  view.SetPixelGrid(10.0f, true);
+  EXPECT_EQ(At(10, 5), 0x7F7F7Fu);
+  EXPECT_EQ(At(5, 10), 0x7F7F7Fu);
+  EXPECT_EQ(At(5, 5), 0xFF0000u);
+}
+
+TEST_F(TImgView32Test, ScaleHasAFloorAndEveryPaintReportsItself) {
+  QSignalSpy painted(&view, &TImgView32::GDIOverlay);
+  view.SetScale(0.0f);
+  EXPECT_FLOAT_EQ(view.Scale(), 0.001f);
+  view.viewport()->repaint();
+  EXPECT_GE(painted.count(), 1);
+}
+
+TEST_F(TImgView32Test, DraggingTheSelectionMovesItInsideTheImage) {
+  TBitmap32 bitmap(20, 20);
+  view.SetBitmap(bitmap);
+  view.SetScale(5.0f);
+  view.SetCropSelection(QRect(0, 0, 10, 10));
+  view.SetCropSelectionVisible(true);
+  QSignalSpy changed(&view, &TImgView32::CropSelectionChanged);
+  QTest::mousePress(view.viewport(), Qt::LeftButton, {}, QPoint(25, 25));
+  QTest::mouseMove(view.viewport(), QPoint(50, 40));
+  QTest::mouseMove(view.viewport(), QPoint(150, 140));
+  QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, QPoint(150, 140));
+  EXPECT_EQ(view.CropSelection(), QRect(10, 10, 10, 10));
+  EXPECT_GE(changed.count(), 1);
+}
+
+}  // namespace
+}  // namespace pixmora

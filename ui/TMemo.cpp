@@ -1,0 +1,211 @@
+#include "ui/TMemo.h"
+
+#include <QContextMenuEvent>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPainter>
+#include <QScrollBar>
+#include <algorithm>
+#include <cstring>
+
+#include "platform/qt/Cp1252.h"
+
+namespace pixmora {
+
+namespace {
+
+constexpr int kMargin = 2;
+
+QFont OutputFont() {
+  QFont font("Courier New", 8);
+  font.setStyleHint(QFont::TypeWriter);
+  if (QFontInfo(font).family() == "Courier New")
+    return font;
+  QFont fallback = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  fallback.setPointSize(8);
+  return fallback;
+}
+
+}  // namespace
+
+TMemo::TMemo(QWidget* parent) : QAbstractScrollArea(parent) {
+  setFont(OutputFont());
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  setFocusPolicy(Qt::StrongFocus);
+  viewport()->setBackgroundRole(QPalette::Base);
+  viewport()->setAutoFillBackground(true);
+  viewport()->setCursor(Qt::IBeamCursor);
+  IndexLines();
+}
+
+void TMemo::SetText(std::string text) {
+  text_ = std::move(text);
+  allSelected_ = false;
+  IndexLines();
+  verticalScrollBar()->setValue(0);
+  horizontalScrollBar()->setValue(0);
+  viewport()->update();
+  emit textChanged();
+}
+
+void TMemo::IndexLines() {
+  lineStarts_.clear();
+  longestLine_ = 0;
+  const char* data = text_.data();
+  const std::size_t size = text_.size();
+  // One pass with memchr; the count of line breaks sizes the index exactly first.
+  std::size_t breaks = 0;
+  for (const char* p = data; (p = static_cast<const char*>(std::memchr(p, '\n', data + size - p)));
+       ++p) {
+    ++breaks;
+  }
+  lineStarts_.reserve(breaks + 1);
+  lineStarts_.push_back(0);
+  for (const char* p = data; (p = static_cast<const char*>(std::memchr(p, '\n', data + size - p)));
+       ++p) {
+    const auto end = static_cast<std::size_t>(p - data);
+    const std::size_t length =
+        end - lineStarts_.back() - (end > lineStarts_.back() && p[-1] == '\r');
+    longestLine_ = std::max(longestLine_, length);
+    lineStarts_.push_back(end + 1);
+  }
+  longestLine_ = std::max(longestLine_, Line(lineStarts_.size() - 1).size());
+  UpdateScrollBars();
+}
+
+std::string_view TMemo::Line(std::size_t index) const {
+  const std::size_t start = lineStarts_[index];
+  std::size_t end = index + 1 < lineStarts_.size() ? lineStarts_[index + 1] - 1 : text_.size();
+  if (end > start && text_[end - 1] == '\r')
+    --end;
+  return std::string_view(text_).substr(start, end - start);
+}
+
+std::size_t TMemo::TopLine() const {
+  return static_cast<std::size_t>(std::max(0, verticalScrollBar()->value()));
+}
+
+void TMemo::SelectAll() {
+  allSelected_ = true;
+  viewport()->update();
+}
+
+void TMemo::ClearSelection() {
+  allSelected_ = false;
+  viewport()->update();
+}
+
+int TMemo::LineHeight() const {
+  return std::max(1, fontMetrics().lineSpacing());
+}
+int TMemo::CharWidth() const {
+  return std::max(1, fontMetrics().horizontalAdvance(QChar('0')));
+}
+
+void TMemo::UpdateScrollBars() {
+  const int visibleLines = std::max(1, (viewport()->height() - 2 * kMargin) / LineHeight());
+  const auto lines = static_cast<long long>(lineStarts_.size());
+  verticalScrollBar()->setRange(0, static_cast<int>(std::max(0LL, lines - visibleLines)));
+  verticalScrollBar()->setPageStep(visibleLines);
+  verticalScrollBar()->setSingleStep(1);
+  const long long width = static_cast<long long>(longestLine_) * CharWidth() + 2 * kMargin;
+  const long long maximum = std::clamp<long long>(width - viewport()->width(), 0, INT32_MAX / 2);
+  horizontalScrollBar()->setRange(0, static_cast<int>(maximum));
+  horizontalScrollBar()->setPageStep(viewport()->width());
+  horizontalScrollBar()->setSingleStep(CharWidth());
+}
+
+void TMemo::paintEvent(QPaintEvent*) {
+  QPainter painter(viewport());
+  painter.setFont(font());
+  const int lineHeight = LineHeight();
+  const int charWidth = CharWidth();
+  const int xOffset = horizontalScrollBar()->value();
+  // Only the columns that fall inside the viewport are converted and drawn.
+  const auto firstColumn = static_cast<std::size_t>(std::max(0, xOffset - kMargin) / charWidth);
+  const auto columns = static_cast<std::size_t>(viewport()->width() / charWidth + 2);
+  const int x = kMargin + static_cast<int>(firstColumn) * charWidth - xOffset;
+  const int ascent = fontMetrics().ascent();
+  const QPalette& colors = palette();
+  painter.setPen(colors.color(allSelected_ ? QPalette::HighlightedText : QPalette::Text));
+  int y = kMargin;
+  for (std::size_t line = TopLine(); line < lineStarts_.size() && y < viewport()->height();
+       ++line, y += lineHeight) {
+    const std::string_view full = Line(line);
+    if (allSelected_) {
+      // The line break is selected too: one cell past the end of the line.
+      const std::size_t end = std::min(full.size() + 1, firstColumn + columns);
+      if (end > firstColumn) {
+        painter.fillRect(x, y, static_cast<int>(end - firstColumn) * charWidth, lineHeight,
+                         colors.color(QPalette::Highlight));
+      }
+    }
+    if (firstColumn >= full.size())
+      continue;
+    painter.drawText(x, y + ascent, FromCp1252(full.substr(firstColumn, columns)));
+  }
+}
+
+void TMemo::resizeEvent(QResizeEvent* event) {
+  QAbstractScrollArea::resizeEvent(event);
+  UpdateScrollBars();
+}
+
+void TMemo::changeEvent(QEvent* event) {
+  QAbstractScrollArea::changeEvent(event);
+  if (event->type() == QEvent::FontChange)
+    UpdateScrollBars();
+}
+
+void TMemo::keyPressEvent(QKeyEvent* event) {
+  if (event->matches(QKeySequence::SelectAll)) {
+    SelectAll();
+    return;
+  }
+  QScrollBar* vertical = verticalScrollBar();
+  switch (event->key()) {
+    case Qt::Key_Up:
+      vertical->triggerAction(QAbstractSlider::SliderSingleStepSub);
+      return;
+    case Qt::Key_Down:
+      vertical->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+      return;
+    case Qt::Key_PageUp:
+      vertical->triggerAction(QAbstractSlider::SliderPageStepSub);
+      return;
+    case Qt::Key_PageDown:
+      vertical->triggerAction(QAbstractSlider::SliderPageStepAdd);
+      return;
+    case Qt::Key_Left:
+      horizontalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
+      return;
+    case Qt::Key_Right:
+      horizontalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+      return;
+    case Qt::Key_Home:
+      vertical->triggerAction(QAbstractSlider::SliderToMinimum);
+      horizontalScrollBar()->triggerAction(QAbstractSlider::SliderToMinimum);
+      return;
+    case Qt::Key_End:
+      vertical->triggerAction(QAbstractSlider::SliderToMaximum);
+      return;
+    default:
+      QAbstractScrollArea::keyPressEvent(event);
+  }
+}
+
+void TMemo::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton)
+    ClearSelection();
+  QAbstractScrollArea::mousePressEvent(event);
+}
+
+void TMemo::contextMenuEvent(QContextMenuEvent* event) {
+  if (popup_)
+    popup_->exec(event->globalPos());
+}
+
+}  // namespace pixmora

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QAbstractScrollArea>
+#include <cstddef>
+#include <string>
+#include <vector>
+
+class QMenu;
+
+namespace pixmora {
+
+// A read-only, no-wrap, monospace text view over a Windows-1252 text of any size. The text is
+// indexed by line starts once per change and only the visible part of the visible lines is
+// laid out, so a 100 MB conversion result scrolls as smoothly as a short one. The selection is
+// either empty or the whole text, which is all the output window needs.
+class TMemo : public QAbstractScrollArea {
+  Q_OBJECT
+
+ public:
+  explicit TMemo(QWidget* parent = nullptr);
+
+  // Every change of the text, emptying included, emits textChanged once.
+  void SetText(std::string text);
+  void Clear() { SetText({}); }
+  const std::string& Text() const { return text_; }
+  bool IsEmpty() const { return text_.empty(); }
+
+  std::size_t LineCount() const { return lineStarts_.size(); }
+  // Characters of the longest line, without its line break.
+  std::size_t LongestLine() const { return longestLine_; }
+  std::size_t TopLine() const;
+  // The line as shown, without its line break.
+  std::string_view Line(std::size_t index) const;
+
+  void SelectAll();
+  void ClearSelection();
+  std::size_t SelLength() const { return allSelected_ ? text_.size() : 0; }
+  std::string SelectedText() const { return allSelected_ ? text_ : std::string(); }
+
+  // The menu shown on a right click (the output window's popup); not owned.
+  void SetPopupMenu(QMenu* menu) { popup_ = menu; }
+
+ signals:
+  void textChanged();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void IndexLines();
+  void UpdateScrollBars();
+  int LineHeight() const;
+  int CharWidth() const;
+
+  std::string text_;
+  std::vector<std::size_t> lineStarts_;
+  std::size_t longestLine_ = 0;
+  bool allSelected_ = false;
+  QMenu* popup_ = nullptr;
+};
+
+}  // namespace pixmora
