@@ -1,0 +1,430 @@
+#include "tests/image/TestImages.h"
+
+#include <gif_lib.h>
+#include <png.h>
+
+#include <csetjmp>
+#include <cstdio>
+#include <cstdlib>
+#include <stdexcept>
+
+// jpeglib.h needs FILE and size_t declared first.
+#include <jpeglib.h>
+
+namespace pixmora::testing {
+
+namespace {
+
+void PutU16(Bytes& out, std::uint32_t v) {
+  out.push_back(static_cast<std::uint8_t>(v));
+  out.push_back(static_cast<std::uint8_t>(v >> 8));
+}
+
+void PutU32(Bytes& out, std::uint32_t v) {
+  PutU16(out, v & 0xFFFFu);
+  PutU16(out, v >> 16);
+}
+
+std::uint8_t Red(std::uint32_t c) {
+  return static_cast<std::uint8_t>(c >> 16);
+}
+std::uint8_t Green(std::uint32_t c) {
+  return static_cast<std::uint8_t>(c >> 8);
+}
+std::uint8_t Blue(std::uint32_t c) {
+  return static_cast<std::uint8_t>(c);
+}
+
+void PadTo4(Bytes& out, std::size_t rowStart) {
+  while ((out.size() - rowStart) % 4 != 0)
+    out.push_back(0);
+}
+
+}  // namespace
+
+Bytes PackRow(const std::vector<std::uint8_t>& values, int bitsPerSample) {
+  if (bitsPerSample == 8)
+    return values;
+  const int perByte = 8 / bitsPerSample;
+  Bytes row((values.size() + perByte - 1) / perByte, 0);
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    const int shift = 8 - bitsPerSample * (static_cast<int>(i % perByte) + 1);
+    row[i / perByte] |= static_cast<std::uint8_t>(values[i] << shift);
+  }
+  return row;
+}
+
+// ---- BMP ----------------------------------------------------------------------------------
+
+Bytes MakeDib(const BmpSpec& spec, int storedHeight) {
+  Bytes out;
+  if (spec.headerSize == 12) {
+    PutU32(out, 12);
+    PutU16(out, static_cast<std::uint32_t>(spec.width));
+    PutU16(out, static_cast<std::uint32_t>(storedHeight));
+    PutU16(out, 1);
+    PutU16(out, static_cast<std::uint32_t>(spec.bitsPerPixel));
+  } else {
+    PutU32(out, static_cast<std::uint32_t>(spec.headerSize));
+    PutU32(out, static_cast<std::uint32_t>(spec.width));
+    PutU32(out, static_cast<std::uint32_t>(spec.topDown ? -storedHeight : storedHeight));
+    PutU16(out, 1);
+    PutU16(out, static_cast<std::uint32_t>(spec.bitsPerPixel));
+    PutU32(out, spec.compression);
+    PutU32(out, 0);     // image size: may be 0 for uncompressed rows
+    PutU32(out, 2835);  // 72 dpi
+    PutU32(out, 2835);
+    PutU32(out, spec.colorsUsed);
+    PutU32(out, 0);
+    if (spec.headerSize >= 108) {  // the masks, the color space and zeros for the rest
+      for (int i = 0; i < 4; ++i)
+        PutU32(out, spec.masks[i]);
+      PutU32(out, 0x73524742u);  // "sRGB"
+      out.resize(static_cast<std::size_t>(spec.headerSize), 0);
+    } else if (spec.compression == 3) {
+      for (int i = 0; i < 3; ++i)
+        PutU32(out, spec.masks[i]);
+    }
+  }
+  for (std::uint32_t c : spec.palette) {
+    out.push_back(Blue(c));
+    out.push_back(Green(c));
+    out.push_back(Red(c));
+    if (spec.headerSize != 12)
+      out.push_back(0);
+  }
+  if (spec.compression == 1 || spec.compression == 2) {
+    out.insert(out.end(), spec.rle.begin(), spec.rle.end());
+    return out;
+  }
+  for (std::size_t i = 0; i < spec.rows.size(); ++i) {
+    const Bytes& row = spec.rows[spec.topDown ? i : spec.rows.size() - 1 - i];
+    const std::size_t start = out.size();
+    out.insert(out.end(), row.begin(), row.end());
+    PadTo4(out, start);
+  }
+  return out;
+}
+
+Bytes MakeBmp(const BmpSpec& spec) {
+  const Bytes dib = MakeDib(spec, spec.height);
+  std::size_t headerBytes = static_cast<std::size_t>(spec.headerSize);
+  if (spec.compression == 3 && spec.headerSize == 40)
+    headerBytes += 12;
+  const std::size_t paletteBytes = spec.palette.size() * (spec.headerSize == 12 ? 3 : 4);
+  Bytes out = {'B', 'M'};
+  PutU32(out, static_cast<std::uint32_t>(14 + dib.size()));
+  PutU32(out, 0);
+  PutU32(out, static_cast<std::uint32_t>(14 + headerBytes + paletteBytes));
+  out.insert(out.end(), dib.begin(), dib.end());
+  return out;
+}
+
+Bytes MakeBmp24(int width, int height, const std::vector<std::uint32_t>& pixels) {
+  BmpSpec spec{.width = width, .height = height, .bitsPerPixel = 24};
+  for (int y = 0; y < height; ++y) {
+    Bytes row;
+    for (int x = 0; x < width; ++x) {
+      const std::uint32_t c = pixels[static_cast<std::size_t>(y * width + x)];
+      row.insert(row.end(), {Blue(c), Green(c), Red(c)});
+    }
+    spec.rows.push_back(row);
+  }
+  return MakeBmp(spec);
+}
+
+Bytes MakeIndexedBmp(int bitsPerPixel, int width, int height,
+                     const std::vector<std::uint32_t>& palette,
+                     const std::vector<std::uint8_t>& indices) {
+  BmpSpec spec{.width = width, .height = height, .bitsPerPixel = bitsPerPixel, .palette = palette};
+  for (int y = 0; y < height; ++y) {
+    const auto first = indices.begin() + y * width;
+    spec.rows.push_back(PackRow({first, first + width}, bitsPerPixel));
+  }
+  return MakeBmp(spec);
+}
+
+// ---- PNG ----------------------------------------------------------------------------------
+
+namespace {
+
+void AppendPngData(png_structp png, png_bytep data, png_size_t length) {
+  auto* out = static_cast<Bytes*>(png_get_io_ptr(png));
+  out->insert(out->end(), data, data + length);
+}
+
+void PngFail(png_structp png, png_const_charp) {
+  std::longjmp(png_jmpbuf(png), 1);
+}
+
+}  // namespace
+
+Bytes MakePng(const PngSpec& spec) {
+  Bytes out;
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, PngFail, nullptr);
+  png_infop info = png_create_info_struct(png);
+  if (setjmp(png_jmpbuf(png))) {
+    png_destroy_write_struct(&png, &info);
+    throw std::runtime_error("libpng could not write the test picture");
+  }
+  png_set_write_fn(png, &out, AppendPngData, nullptr);
+  png_set_IHDR(png, info, static_cast<png_uint_32>(spec.width),
+               static_cast<png_uint_32>(spec.height), spec.bitDepth, spec.colorType,
+               spec.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
+               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  std::vector<png_color> plte;
+  for (std::uint32_t c : spec.palette)
+    plte.push_back({Red(c), Green(c), Blue(c)});
+  if (!plte.empty())
+    png_set_PLTE(png, info, plte.data(), static_cast<int>(plte.size()));
+  Bytes alpha = spec.paletteAlpha;
+  if (!alpha.empty())
+    png_set_tRNS(png, info, alpha.data(), static_cast<int>(alpha.size()), nullptr);
+  if (spec.gamma > 0)
+    png_set_gAMA(png, info, spec.gamma);
+  png_write_info(png, info);
+  std::vector<png_bytep> rows;
+  Rows copy = spec.rows;
+  for (Bytes& row : copy)
+    rows.push_back(row.data());
+  png_write_image(png, rows.data());
+  png_write_end(png, nullptr);
+  png_destroy_write_struct(&png, &info);
+  return out;
+}
+
+Bytes MakeRgbPng(int width, int height, const std::vector<std::uint32_t>& pixels, bool withAlpha) {
+  PngSpec spec{.width = width, .height = height, .colorType = withAlpha ? 6 : 2};
+  for (int y = 0; y < height; ++y) {
+    Bytes row;
+    for (int x = 0; x < width; ++x) {
+      const std::uint32_t c = pixels[static_cast<std::size_t>(y * width + x)];
+      row.insert(row.end(), {Red(c), Green(c), Blue(c)});
+      if (withAlpha)
+        row.push_back(static_cast<std::uint8_t>(c >> 24));
+    }
+    spec.rows.push_back(row);
+  }
+  return MakePng(spec);
+}
+
+// ---- GIF ----------------------------------------------------------------------------------
+
+namespace {
+
+int AppendGifData(GifFileType* gif, const GifByteType* data, int length) {
+  auto* out = static_cast<Bytes*>(gif->UserData);
+  out->insert(out->end(), data, data + length);
+  return length;
+}
+
+// giflib copies the map it is given; the returned object is freed by the caller.
+ColorMapObject* MakeColorMap(const std::vector<std::uint32_t>& colors) {
+  if (colors.empty())
+    return nullptr;
+  std::vector<GifColorType> entries;
+  for (std::uint32_t c : colors)
+    entries.push_back({Red(c), Green(c), Blue(c)});
+  ColorMapObject* map = GifMakeMapObject(static_cast<int>(entries.size()), entries.data());
+  if (map == nullptr)
+    throw std::runtime_error("GIF color tables need 2, 4, ... 256 entries");
+  return map;
+}
+
+// Interlaced frames are written in the order of their four passes.
+std::vector<int> RowOrder(int height, bool interlaced) {
+  std::vector<int> order;
+  if (!interlaced) {
+    for (int y = 0; y < height; ++y)
+      order.push_back(y);
+    return order;
+  }
+  constexpr int kStart[] = {0, 4, 2, 1};
+  constexpr int kStep[] = {8, 8, 4, 2};
+  for (int pass = 0; pass < 4; ++pass) {
+    for (int y = kStart[pass]; y < height; y += kStep[pass])
+      order.push_back(y);
+  }
+  return order;
+}
+
+void Check(int status) {
+  if (status != GIF_OK)
+    throw std::runtime_error("giflib could not write the test picture");
+}
+
+}  // namespace
+
+Bytes MakeGif(const GifSpec& spec) {
+  Bytes out;
+  int error = 0;
+  GifFileType* gif = EGifOpen(&out, AppendGifData, &error);
+  if (gif == nullptr)
+    throw std::runtime_error("giflib could not start a test picture");
+  EGifSetGifVersion(gif, true);
+  ColorMapObject* global = MakeColorMap(spec.palette);
+  const int bits = global != nullptr ? global->BitsPerPixel : 8;
+  Check(EGifPutScreenDesc(gif, spec.screenWidth, spec.screenHeight, bits, spec.backgroundIndex,
+                          global));
+  GifFreeMapObject(global);
+  for (const GifFrameSpec& frame : spec.frames) {
+    if (frame.transparentIndex >= 0) {
+      const GifByteType gce[4] = {0x01, 0, 0, static_cast<GifByteType>(frame.transparentIndex)};
+      Check(EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, 4, gce));
+    }
+    ColorMapObject* local = MakeColorMap(frame.palette);
+    const int status = EGifPutImageDesc(gif, frame.left, frame.top, frame.width, frame.height,
+                                        frame.interlaced, local);
+    GifFreeMapObject(local);
+    Check(status);
+    std::vector<GifPixelType> line(static_cast<std::size_t>(frame.width));
+    for (int y : RowOrder(frame.height, frame.interlaced)) {
+      const auto first = frame.indices.begin() + y * frame.width;
+      std::copy(first, first + frame.width, line.begin());
+      Check(EGifPutLine(gif, line.data(), frame.width));
+    }
+  }
+  Check(EGifCloseFile(gif, &error));
+  return out;
+}
+
+Bytes MakeAnimatedGif(int count, int width, int height) {
+  GifSpec spec{.screenWidth = width,
+               .screenHeight = height,
+               .palette = {0x000000, 0xFF0000, 0x00FF00, 0x0000FF}};
+  for (int i = 0; i < count; ++i) {
+    spec.frames.push_back(
+        {.width = width,
+         .height = height,
+         .indices = std::vector<std::uint8_t>(static_cast<std::size_t>(width * height),
+                                              static_cast<std::uint8_t>(i % 4))});
+  }
+  return MakeGif(spec);
+}
+
+// ---- JPEG ---------------------------------------------------------------------------------
+
+namespace {
+
+struct JpegWriteError {
+  jpeg_error_mgr base;
+  std::jmp_buf jump;
+};
+
+void JpegFail(j_common_ptr cinfo) {
+  std::longjmp(reinterpret_cast<JpegWriteError*>(cinfo->err)->jump, 1);
+}
+
+}  // namespace
+
+Bytes MakeJpeg(const JpegSpec& spec) {
+  jpeg_compress_struct cinfo{};
+  JpegWriteError error{};
+  cinfo.err = jpeg_std_error(&error.base);
+  error.base.error_exit = JpegFail;
+  unsigned char* buffer = nullptr;
+  unsigned long size = 0;
+  if (setjmp(error.jump)) {
+    jpeg_destroy_compress(&cinfo);
+    std::free(buffer);
+    throw std::runtime_error("libjpeg could not write the test picture");
+  }
+  jpeg_create_compress(&cinfo);
+  jpeg_mem_dest(&cinfo, &buffer, &size);
+  cinfo.image_width = static_cast<JDIMENSION>(spec.width);
+  cinfo.image_height = static_cast<JDIMENSION>(spec.height);
+  cinfo.input_components = spec.grayscale ? 1 : 3;
+  cinfo.in_color_space = spec.grayscale ? JCS_GRAYSCALE : JCS_RGB;
+  jpeg_set_defaults(&cinfo);
+  jpeg_set_quality(&cinfo, spec.quality, TRUE);
+  if (spec.progressive)
+    jpeg_simple_progression(&cinfo);
+  jpeg_start_compress(&cinfo, TRUE);
+  Bytes row;
+  while (cinfo.next_scanline < cinfo.image_height) {
+    row.clear();
+    for (int x = 0; x < spec.width; ++x) {
+      const std::uint32_t c =
+          spec.pixels[static_cast<std::size_t>(cinfo.next_scanline) * spec.width + x];
+      if (spec.grayscale) {
+        row.push_back(Green(c));
+      } else {
+        row.insert(row.end(), {Red(c), Green(c), Blue(c)});
+      }
+    }
+    JSAMPROW rows[1] = {row.data()};
+    jpeg_write_scanlines(&cinfo, rows, 1);
+  }
+  jpeg_finish_compress(&cinfo);
+  jpeg_destroy_compress(&cinfo);
+  Bytes out(buffer, buffer + size);
+  std::free(buffer);
+  return out;
+}
+
+// ---- Icons --------------------------------------------------------------------------------
+
+IconEntry MakeIconBmpEntry(const BmpSpec& spec, const std::vector<bool>& transparent) {
+  IconEntry entry{.data = MakeDib(spec, 2 * spec.height),
+                  .width = spec.width,
+                  .height = spec.height,
+                  .colorCount = spec.bitsPerPixel <= 8 ? 1 << spec.bitsPerPixel : 0,
+                  .bitCount = spec.bitsPerPixel};
+  for (int y = spec.height - 1; y >= 0; --y) {  // the mask is stored bottom-up too
+    std::vector<std::uint8_t> bits(static_cast<std::size_t>(spec.width), 0);
+    for (int x = 0; x < spec.width; ++x) {
+      const std::size_t i = static_cast<std::size_t>(y * spec.width + x);
+      bits[static_cast<std::size_t>(x)] = !transparent.empty() && transparent[i] ? 1 : 0;
+    }
+    const std::size_t start = entry.data.size();
+    const Bytes row = PackRow(bits, 1);
+    entry.data.insert(entry.data.end(), row.begin(), row.end());
+    PadTo4(entry.data, start);
+  }
+  return entry;
+}
+
+IconEntry MakeIconPngEntry(int width, int height, Bytes png) {
+  return {.data = std::move(png), .width = width, .height = height, .bitCount = 32};
+}
+
+Bytes MakeIcon(const std::vector<IconEntry>& entries) {
+  Bytes out;
+  PutU16(out, 0);
+  PutU16(out, 1);
+  PutU16(out, static_cast<std::uint32_t>(entries.size()));
+  std::size_t offset = 6 + 16 * entries.size();
+  for (const IconEntry& e : entries) {
+    out.push_back(static_cast<std::uint8_t>(e.width >= 256 ? 0 : e.width));
+    out.push_back(static_cast<std::uint8_t>(e.height >= 256 ? 0 : e.height));
+    out.push_back(static_cast<std::uint8_t>(e.colorCount >= 256 ? 0 : e.colorCount));
+    out.push_back(0);
+    PutU16(out, 1);
+    PutU16(out, static_cast<std::uint32_t>(e.bitCount));
+    PutU32(out, static_cast<std::uint32_t>(e.data.size()));
+    PutU32(out, static_cast<std::uint32_t>(offset));
+    offset += e.data.size();
+  }
+  for (const IconEntry& e : entries)
+    out.insert(out.end(), e.data.begin(), e.data.end());
+  return out;
+}
+
+Bytes MakeIconWithTransparentCorners() {
+  constexpr int kSize = 32;
+  BmpSpec spec{.width = kSize, .height = kSize, .bitsPerPixel = 24};
+  std::vector<bool> transparent;
+  for (int y = 0; y < kSize; ++y) {
+    Bytes row;
+    for (int x = 0; x < kSize; ++x) {
+      const bool corner = (x < 4 || x >= kSize - 4) && (y < 4 || y >= kSize - 4);
+      transparent.push_back(corner);
+      // Transparent pixels are black in the XOR image, as icon editors write them.
+      row.insert(row.end(), {0x00, 0x00, static_cast<std::uint8_t>(corner ? 0x00 : 0xFF)});
+    }
+    spec.rows.push_back(row);
+  }
+  return MakeIcon({MakeIconBmpEntry(spec, transparent)});
+}
+
+}  // namespace pixmora::testing
