@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+
+#include "image/TBitmap32.h"
+
+namespace pixmora {
+
+constexpr std::uint32_t kMaxThreshold = 16777215;
+constexpr std::uint32_t kDefaultThreshold = kMaxThreshold / 2;  // 8388607
+
+// Black and white from the 24-bit number red + 256 * green + 65536 * blue of each pixel: white
+// (0x00FFFFFF) when it is above position, else black (0x00000000). Blue therefore decides first;
+// this is not a brightness. result takes source's size.
+void ApplyThreshold(const TBitmap32& source, std::uint32_t position, TBitmap32& result);
+
+}  // namespace pixmora
