@@ -34,6 +34,19 @@ TBitmap32 Rotate(const TBitmap32& source, DestIndex destIndex) {
   return result;
 }
 
+// One axis of a selection: the low edge stays inside the image, the high edge keeps at least
+// one pixel of it.
+void ClampSpan(float& low, float& high, float size) {
+  if (low <= 0)
+    low = 0;
+  if (low >= size)
+    low = size - 1;
+  if (high >= size)
+    high = size;
+  if (high <= 0)
+    high = 1;
+}
+
 }  // namespace
 
 TCropRect WholeImageRect(int width, int height) {
@@ -67,26 +80,10 @@ void FlipVertical(TBitmap32& image) {
 }
 
 TCropRect ConstrainCropRect(TCropRect proposed, int width, int height) {
-  const float w = static_cast<float>(width);
-  const float h = static_cast<float>(height);
   TCropRect r{std::nearbyint(proposed.Left), std::nearbyint(proposed.Top),
               std::nearbyint(proposed.Right), std::nearbyint(proposed.Bottom)};
-  if (r.Left <= 0)
-    r.Left = 0;
-  if (r.Left >= w)
-    r.Left = w - 1;
-  if (r.Right >= w)
-    r.Right = w;
-  if (r.Right <= 0)
-    r.Right = 1;
-  if (r.Top <= 0)
-    r.Top = 0;
-  if (r.Top >= h)
-    r.Top = h - 1;
-  if (r.Bottom >= h)
-    r.Bottom = h;
-  if (r.Bottom <= 0)
-    r.Bottom = 1;
+  ClampSpan(r.Left, r.Right, static_cast<float>(width));
+  ClampSpan(r.Top, r.Bottom, static_cast<float>(height));
   return r;
 }
 
