@@ -6,9 +6,6 @@
 
 namespace pixmora {
 
-constexpr std::uint32_t kMaxThreshold = 16777215;
-constexpr std::uint32_t kDefaultThreshold = kMaxThreshold / 2;  // 8388607
-
 // Black and white from the 24-bit number red + 256 * green + 65536 * blue of each pixel: white
 // (0x00FFFFFF) when it is above position, else black (0x00000000). Blue therefore decides first;
 // this is not a brightness. result takes source's size.
