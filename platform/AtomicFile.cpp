@@ -13,53 +13,111 @@ namespace pixmora {
 
 namespace {
 
-std::string Reason(int error) { return std::strerror(error); }
+std::string Reason(int error) {
+  return std::strerror(error);
+}
 
 std::string FolderOf(const std::string& path) {
   const auto slash = path.find_last_of('/');
-  if (slash == std::string::npos) return ".";
+  if (slash == std::string::npos)
+    return ".";
   return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+constexpr std::size_t kBufferSize = 1 << 16;
+
 }  // namespace
 
-std::string WriteFileAtomically(const std::string& path, std::string_view bytes) {
-  std::string pattern = FolderOf(path) + "/.pixmora-XXXXXX";
+PendingFile::PendingFile(std::string path) : path_(std::move(path)) {
+  std::string pattern = FolderOf(path_) + "/.pixmora-XXXXXX";
   std::vector<char> name(pattern.begin(), pattern.end());
   name.push_back('\0');
-  const int fd = mkstemp(name.data());
-  if (fd < 0) return Reason(errno);
-
+  fd_ = mkostemp(name.data(), O_CLOEXEC);
+  if (fd_ < 0) {
+    error_ = Reason(errno);
+    return;
+  }
+  temporary_ = name.data();
   // mkstemp creates the file 0600; a replaced file gets the usual permissions instead.
   const mode_t mask = umask(0);
   umask(mask);
-  fchmod(fd, 0666 & ~mask);
+  fchmod(fd_, 0666 & ~mask);
+}
 
-  const char* data = bytes.data();
-  std::size_t left = bytes.size();
-  while (left > 0) {
-    const ssize_t written = write(fd, data, left);
+PendingFile::PendingFile(PendingFile&& other) noexcept
+    : path_(std::move(other.path_)),
+      temporary_(std::move(other.temporary_)),
+      error_(std::move(other.error_)),
+      buffer_(std::move(other.buffer_)),
+      fd_(other.fd_) {
+  other.fd_ = -1;
+  other.temporary_.clear();
+}
+
+PendingFile::~PendingFile() {
+  if (fd_ >= 0)
+    close(fd_);
+  if (!temporary_.empty())
+    unlink(temporary_.c_str());
+}
+
+void PendingFile::Fail(int error) {
+  if (error_.empty())
+    error_ = Reason(error);
+}
+
+void PendingFile::WriteThrough(std::string_view bytes) {
+  while (!bytes.empty() && error_.empty()) {
+    const ssize_t written = write(fd_, bytes.data(), bytes.size());
     if (written < 0) {
-      if (errno == EINTR) continue;
-      const int error = errno;
-      close(fd);
-      unlink(name.data());
-      return Reason(error);
+      if (errno != EINTR)
+        Fail(errno);
+      continue;
     }
-    data += written;
-    left -= static_cast<std::size_t>(written);
+    bytes.remove_prefix(static_cast<std::size_t>(written));
   }
-  if (close(fd) != 0) {
-    const int error = errno;
-    unlink(name.data());
-    return Reason(error);
+}
+
+void PendingFile::Flush() {
+  WriteThrough(buffer_);
+  buffer_.clear();
+}
+
+void PendingFile::Write(std::string_view bytes) {
+  if (!error_.empty())
+    return;
+  if (buffer_.size() + bytes.size() <= kBufferSize) {
+    if (buffer_.capacity() < kBufferSize)
+      buffer_.reserve(kBufferSize);
+    buffer_.append(bytes);
+    return;
   }
-  if (std::rename(name.data(), path.c_str()) != 0) {
-    const int error = errno;
-    unlink(name.data());
-    return Reason(error);
+  Flush();
+  if (bytes.size() >= kBufferSize) {
+    WriteThrough(bytes);
+  } else {
+    buffer_.append(bytes);
   }
-  return {};
+}
+
+std::string PendingFile::Commit() {
+  if (fd_ >= 0) {
+    Flush();
+    if (close(fd_) != 0)
+      Fail(errno);
+    fd_ = -1;
+  }
+  if (error_.empty() && std::rename(temporary_.c_str(), path_.c_str()) != 0)
+    Fail(errno);
+  if (error_.empty())
+    temporary_.clear();
+  return error_;
+}
+
+std::string WriteFileAtomically(const std::string& path, std::string_view bytes) {
+  PendingFile file(path);
+  file.Write(bytes);
+  return file.Commit();
 }
 
 std::string WriteFileAtomically(const std::string& path, std::span<const unsigned char> bytes) {
@@ -70,7 +128,8 @@ std::string WriteFileAtomically(const std::string& path, std::span<const unsigne
 std::string ReadWholeFile(const std::string& path, std::string& bytes) {
   bytes.clear();
   const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return Reason(errno);
+  if (fd < 0)
+    return Reason(errno);
   struct stat info {};
   if (fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
     close(fd);
@@ -80,12 +139,14 @@ std::string ReadWholeFile(const std::string& path, std::string& bytes) {
   for (;;) {
     const ssize_t got = read(fd, buffer, sizeof buffer);
     if (got < 0) {
-      if (errno == EINTR) continue;
+      if (errno == EINTR)
+        continue;
       const int error = errno;
       close(fd);
       return Reason(error);
     }
-    if (got == 0) break;
+    if (got == 0)
+      break;
     bytes.append(buffer, static_cast<std::size_t>(got));
   }
   close(fd);

@@ -53,5 +53,43 @@ TEST_F(AtomicFileTest, ReadingAMissingFileGivesTheReason) {
   EXPECT_EQ(ReadWholeFile((folder_ / "none").string(), read), "No such file or directory");
 }
 
+TEST_F(AtomicFileTest, PendingFileReplacesOnlyOnCommit) {
+  const std::string path = (folder_ / "out.h").string();
+  ASSERT_EQ(WriteFileAtomically(path, std::string_view("old")), "");
+  {
+    PendingFile dropped(path);
+    dropped.Write("never");
+  }
+  std::string read;
+  ASSERT_EQ(ReadWholeFile(path, read), "");
+  EXPECT_EQ(read, "old");
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
+
+  // Small and large writes alike end up in order.
+  PendingFile file(path);
+  std::string expected;
+  for (int i = 0; i < 5000; ++i) {
+    const std::string piece = std::to_string(i) + ",";
+    file.Write(piece);
+    expected += piece;
+  }
+  const std::string large(200000, 'x');
+  file.Write(large);
+  file.Write("end");
+  expected += large + "end";
+  PendingFile moved(std::move(file));
+  ASSERT_EQ(moved.Commit(), "");
+  ASSERT_EQ(ReadWholeFile(path, read), "");
+  EXPECT_EQ(read, expected);
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
+}
+
+TEST_F(AtomicFileTest, PendingFileInAMissingFolderReportsOnCommit) {
+  PendingFile file((folder_ / "missing" / "x.bin").string());
+  EXPECT_EQ(file.Error(), "No such file or directory");
+  file.Write("ignored");
+  EXPECT_EQ(file.Commit(), "No such file or directory");
+}
+
 }  // namespace
 }  // namespace pixmora
