@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -7,21 +9,54 @@
 namespace pixmora {
 
 // An ordered list of text lines; its text is every line followed by CR LF.
+//
+// The text is kept whole, in one buffer, with the start of every line beside it: a 4K image
+// gives a million lines and about 100 MB of text, which must not cost a million allocations
+// nor a copy to be read as a whole.
 class LineList {
  public:
-  void Clear() { lines_.clear(); }
-  void Add(std::string line) { lines_.push_back(std::move(line)); }
-  std::size_t Count() const { return lines_.size(); }
-  const std::string& operator[](std::size_t i) const { return lines_[i]; }
-  const std::vector<std::string>& Lines() const { return lines_; }
+  LineList() = default;
+  LineList(const LineList& other);
+  LineList& operator=(const LineList& other);
+  LineList(LineList&&) noexcept = default;
+  LineList& operator=(LineList&&) noexcept = default;
 
-  std::string Text() const;
+  void Clear();
+  void Add(std::string_view line);
+  std::size_t Count() const { return starts_.size(); }
+  std::string_view Line(std::size_t i) const;
+  std::string operator[](std::size_t i) const { return std::string(Line(i)); }
+  std::vector<std::string> Lines() const;
+
+  // The text without a copy; valid until the list changes.
+  std::string_view TextView() const { return {data_.get(), size_}; }
+  std::string Text() const { return std::string(TextView()); }
   // Replaces the content by the lines of text, split at each CR LF (a trailing CR LF ends the
   // last line rather than starting an empty one).
   void SetText(std::string_view text);
 
+  // Writing many lines straight into the text: Reserve room first, write each line with its
+  // CR LF at Cursor() (up to the reserved size), then EndLine(just past the CR LF).
+  void Reserve(std::size_t moreBytes, std::size_t moreLines) {
+    if (size_ + moreBytes > capacity_ || starts_.size() + moreLines > starts_.capacity()) {
+      Grow(moreBytes, moreLines);
+    }
+  }
+  char* Cursor() { return data_.get() + size_; }
+  void EndLine(const char* next) {
+    starts_.push_back(size_);
+    size_ = static_cast<std::size_t>(next - data_.get());
+  }
+
+  bool operator==(const LineList& other) const { return TextView() == other.TextView(); }
+
  private:
-  std::vector<std::string> lines_;
+  void Grow(std::size_t moreBytes, std::size_t moreLines);
+
+  std::unique_ptr<char[]> data_;  // not zero-filled: every byte up to size_ is written first
+  std::size_t size_ = 0;
+  std::size_t capacity_ = 0;
+  std::vector<std::size_t> starts_;
 };
 
 }  // namespace pixmora

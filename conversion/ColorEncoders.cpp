@@ -1,0 +1,93 @@
+#include "conversion/ColorEncoders.h"
+
+#include <vector>
+
+namespace pixmora {
+
+namespace {
+
+constexpr auto kSamePosition = [](std::int64_t unit) { return unit; };
+
+std::int64_t PixelCount(std::uint16_t width, std::uint16_t height) {
+  return std::int64_t{width} * std::int64_t{height};
+}
+
+// Packs nibbles two to a byte, the earlier one high; an odd last nibble gets 0xF below it.
+bool PackNibbles(const std::vector<std::uint8_t>& nibbles, WorkingData& data, Progress& progress) {
+  const std::int64_t length = static_cast<std::int64_t>((nibbles.size() + 1) / 2);
+  data.assign(static_cast<std::size_t>(length), 0);
+  progress.RestartBar(length - 1);
+  const std::size_t count = nibbles.size();
+  return progress.ForEachUnit(
+      length,
+      [&](std::int64_t k) {
+        const std::size_t first = 2 * static_cast<std::size_t>(k);
+        const int low = first + 1 < count ? nibbles[first + 1] : 0xF;
+        data[static_cast<std::size_t>(k)] = nibbles[first] * 16 + low;
+      },
+      [](std::int64_t k) { return k + 1; });
+}
+
+}  // namespace
+
+bool Encode332(const TBitmap32& image, std::uint16_t width, std::uint16_t height, WorkingData& data,
+               Progress& progress) {
+  const std::int64_t count = PixelCount(width, height);
+  const std::uint32_t* pixels = image.Pixels().data();
+  data.assign(static_cast<std::size_t>(count), 0);
+  std::int32_t* out = data.data();
+  progress.StartPhase("Convert image to 256 colors...", count - 1);
+  const bool completed = progress.ForEachUnit(
+      count,
+      [&](std::int64_t i) {
+        const std::uint32_t p = pixels[i];
+        out[i] = static_cast<std::int32_t>((RedOf(p) & 0xE0) | ((GreenOf(p) >> 3) & 0x1C) |
+                                           (BlueOf(p) >> 6));
+      },
+      kSamePosition);
+  progress.ResetBar();
+  return completed;
+}
+
+bool Encode444(const TBitmap32& image, std::uint16_t width, std::uint16_t height, WorkingData& data,
+               Progress& progress) {
+  const std::int64_t count = PixelCount(width, height);
+  const std::uint32_t* pixels = image.Pixels().data();
+  std::vector<std::uint8_t> nibbles(3 * static_cast<std::size_t>(count));
+  progress.StartPhase("Convert image to 4096 colors...", count - 1);
+  const bool completed = progress.ForEachUnit(
+                             count,
+                             [&](std::int64_t i) {
+                               const std::uint32_t p = pixels[i];
+                               std::uint8_t* n = &nibbles[3 * static_cast<std::size_t>(i)];
+                               n[0] = RedOf(p) >> 4;
+                               n[1] = GreenOf(p) >> 4;
+                               n[2] = BlueOf(p) >> 4;
+                             },
+                             kSamePosition) &&
+                         PackNibbles(nibbles, data, progress);
+  progress.ResetBar();
+  return completed;
+}
+
+bool Encode565(const TBitmap32& image, std::uint16_t width, std::uint16_t height, WorkingData& data,
+               Progress& progress) {
+  const std::int64_t count = PixelCount(width, height);
+  const std::uint32_t* pixels = image.Pixels().data();
+  // The 16-bit values go straight in as their two bytes, high byte first.
+  data.assign(2 * static_cast<std::size_t>(count), 0);
+  std::int32_t* out = data.data();
+  progress.StartPhase("Convert image to 65536 colors...", count - 1);
+  const bool completed = progress.ForEachUnit(
+      count,
+      [&](std::int64_t i) {
+        const std::uint32_t p = pixels[i];
+        out[2 * i] = (RedOf(p) & 0xF8) | (GreenOf(p) >> 5);
+        out[2 * i + 1] = ((GreenOf(p) << 3) & 0xE0) | (BlueOf(p) >> 3);
+      },
+      kSamePosition);
+  progress.ResetBar();
+  return completed;
+}
+
+}  // namespace pixmora

@@ -1,0 +1,16 @@
+#include "conversion/ImageBaseName.h"
+
+namespace pixmora {
+
+std::string ImageBaseName(std::string_view fileName) {
+  // A name from a settings file written on Windows may still use backslashes.
+  const std::size_t slash = fileName.find_last_of("/\\");
+  if (slash != std::string_view::npos)
+    fileName.remove_prefix(slash + 1);
+  const std::size_t dot = fileName.rfind('.');
+  if (dot != std::string_view::npos)
+    fileName = fileName.substr(0, dot);
+  return std::string(fileName);
+}
+
+}  // namespace pixmora
