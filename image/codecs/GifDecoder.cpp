@@ -1,0 +1,278 @@
+#include "image/codecs/GifDecoder.h"
+
+#include <gif_lib.h>
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <memory>
+
+namespace pixmora {
+
+namespace {
+
+// One LZW code of at least 2 bits stands for at most 4096 pixels.
+constexpr std::uint64_t kMaxPixelsPerByte = 4096 * 8 / 2;
+
+struct Input {
+  std::span<const std::uint8_t> file;
+  std::size_t position = 0;
+};
+
+int ReadFromMemory(GifFileType* gif, GifByteType* out, int length) {
+  auto& input = *static_cast<Input*>(gif->UserData);
+  const std::size_t count =
+      std::min(static_cast<std::size_t>(std::max(length, 0)), input.file.size() - input.position);
+  std::memcpy(out, input.file.data() + input.position, count);
+  input.position += count;
+  return static_cast<int>(count);
+}
+
+struct CloseGif {
+  void operator()(GifFileType* gif) const {
+    int error = 0;
+    DGifCloseFile(gif, &error);
+  }
+};
+using GifHandle = std::unique_ptr<GifFileType, CloseGif>;
+
+std::uint32_t OpaquePixel(const GifColorType& c) {
+  return 0xFF000000u | std::uint32_t{c.Red} << 16 | std::uint32_t{c.Green} << 8 | c.Blue;
+}
+
+std::vector<std::uint32_t> PaletteOf(const ColorMapObject* map) {
+  std::vector<std::uint32_t> colors;
+  for (int i = 0; i < map->ColorCount; ++i) {
+    const GifColorType& c = map->Colors[i];
+    colors.push_back(std::uint32_t{c.Blue} << 16 | std::uint32_t{c.Green} << 8 | c.Red);
+  }
+  return colors;
+}
+
+struct Frame {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint32_t> pixels;  // 0xFFRRGGBB
+};
+
+// What a walk through the file learns: the images, the palette and, when asked, one image.
+struct GifScan {
+  int frameCount = 0;
+  int screenWidth = 0;
+  int screenHeight = 0;
+  bool hasPalette = false;
+  std::vector<std::uint32_t> palette;
+  std::uint32_t background = 0xFF000000u;
+  Frame frame;
+};
+
+std::string Reason(int giflibError) {
+  const char* text = GifErrorString(giflibError);
+  return text != nullptr ? text : "unknown giflib error " + std::to_string(giflibError);
+}
+
+class GifWalk {
+ public:
+  GifWalk(std::span<const std::uint8_t> file, int decodeIndex)
+      : input_{file, 0}, decodeIndex_(decodeIndex) {}
+
+  std::string Run(GifScan& scan) {
+    int error = 0;
+    gif_.reset(DGifOpen(&input_, ReadFromMemory, &error));
+    if (!gif_) {
+      return error == D_GIF_ERR_NOT_GIF_FILE ? "not a GIF file"
+                                             : "the GIF header is damaged (" + Reason(error) + ")";
+    }
+    scan.screenWidth = gif_->SWidth;
+    scan.screenHeight = gif_->SHeight;
+    if (const ColorMapObject* global = gif_->SColorMap) {
+      scan.hasPalette = true;
+      scan.palette = PaletteOf(global);
+      if (gif_->SBackGroundColor < global->ColorCount) {
+        scan.background = OpaquePixel(global->Colors[gif_->SBackGroundColor]);
+      }
+    }
+    for (;;) {
+      const std::size_t recordStart = input_.position;
+      GifRecordType type = UNDEFINED_RECORD_TYPE;
+      if (DGifGetRecordType(gif_.get(), &type) == GIF_ERROR) {
+        // Many writers leave out the trailer after the last image.
+        if (recordStart == input_.file.size() && scan.frameCount > 0)
+          return {};
+        return Damaged();
+      }
+      std::string problem;
+      if (type == TERMINATE_RECORD_TYPE)
+        return {};
+      if (type == EXTENSION_RECORD_TYPE) {
+        problem = SkipExtension();
+      } else if (type == IMAGE_DESC_RECORD_TYPE) {
+        problem = ReadImage(scan);
+      }
+      if (!problem.empty() || decoded_)
+        return problem;
+    }
+  }
+
+ private:
+  std::string Damaged() const {
+    if (input_.position == input_.file.size())
+      return "the GIF data is truncated";
+    return "the GIF data is damaged (" + Reason(gif_->Error) + ")";
+  }
+
+  std::string SkipExtension() {
+    int code = 0;
+    GifByteType* block = nullptr;
+    if (DGifGetExtension(gif_.get(), &code, &block) == GIF_ERROR)
+      return Damaged();
+    while (block != nullptr) {
+      if (DGifGetExtensionNext(gif_.get(), &block) == GIF_ERROR)
+        return Damaged();
+    }
+    return {};
+  }
+
+  std::string ReadImage(GifScan& scan) {
+    if (DGifGetImageDesc(gif_.get()) == GIF_ERROR)
+      return Damaged();
+    const GifImageDesc& desc = gif_->Image;
+    const int index = scan.frameCount++;
+    if (index == 0 && !scan.hasPalette && desc.ColorMap != nullptr) {
+      scan.hasPalette = true;
+      scan.palette = PaletteOf(desc.ColorMap);
+    }
+    if (index == decodeIndex_) {
+      decoded_ = true;
+      return DecodeImage(scan.frame);
+    }
+    int codeSize = 0;
+    GifByteType* block = nullptr;
+    if (DGifGetCode(gif_.get(), &codeSize, &block) == GIF_ERROR)
+      return Damaged();
+    while (block != nullptr) {
+      if (DGifGetCodeNext(gif_.get(), &block) == GIF_ERROR)
+        return Damaged();
+    }
+    return {};
+  }
+
+  std::string DecodeImage(Frame& frame) {
+    const GifImageDesc& desc = gif_->Image;
+    if (std::string error = CheckImageSize(desc.Width, desc.Height); !error.empty())
+      return error;
+    const std::uint64_t pixelCount = std::uint64_t(desc.Width) * std::uint64_t(desc.Height);
+    if (pixelCount / kMaxPixelsPerByte > input_.file.size() - input_.position) {
+      return "the file is too small for an image of " + std::to_string(desc.Width) + " x " +
+             std::to_string(desc.Height) + " pixels";
+    }
+    const ColorMapObject* map = desc.ColorMap != nullptr ? desc.ColorMap : gif_->SColorMap;
+    if (map == nullptr || map->ColorCount <= 0)
+      return "the GIF image has no color table";
+    // Indices beyond the table draw entry 0, so every pixel has a color of the table.
+    std::array<std::uint32_t, 256> colors;
+    colors.fill(OpaquePixel(map->Colors[0]));
+    for (int i = 0; i < std::min(map->ColorCount, 256); ++i)
+      colors[i] = OpaquePixel(map->Colors[i]);
+
+    frame = {desc.Left, desc.Top, desc.Width, desc.Height, {}};
+    frame.pixels.resize(static_cast<std::size_t>(pixelCount));
+    std::vector<GifPixelType> line(static_cast<std::size_t>(desc.Width));
+    for (int y : RowOrder(desc.Height, desc.Interlace)) {
+      if (DGifGetLine(gif_.get(), line.data(), desc.Width) == GIF_ERROR)
+        return Damaged();
+      std::uint32_t* row = frame.pixels.data() + static_cast<std::size_t>(y) * desc.Width;
+      for (int x = 0; x < desc.Width; ++x)
+        row[x] = colors[line[static_cast<std::size_t>(x)]];
+    }
+    return {};
+  }
+
+  // Interlaced images come in four passes of rows.
+  static std::vector<int> RowOrder(int height, bool interlaced) {
+    std::vector<int> order;
+    order.reserve(static_cast<std::size_t>(height));
+    constexpr int kStart[] = {0, 4, 2, 1};
+    constexpr int kStep[] = {8, 8, 4, 2};
+    for (int pass = 0; pass < (interlaced ? 4 : 1); ++pass) {
+      const int start = interlaced ? kStart[pass] : 0;
+      const int step = interlaced ? kStep[pass] : 1;
+      for (int y = start; y < height; y += step)
+        order.push_back(y);
+    }
+    return order;
+  }
+
+  Input input_;
+  int decodeIndex_;
+  bool decoded_ = false;
+  GifHandle gif_;
+};
+
+// The first image on the logical screen, drawn opaquely at its offset.
+DecodeResult Compose(GifScan& scan) {
+  Frame& f = scan.frame;
+  const std::int64_t width =
+      std::max<std::int64_t>(scan.screenWidth, std::int64_t{f.left} + f.width);
+  const std::int64_t height =
+      std::max<std::int64_t>(scan.screenHeight, std::int64_t{f.top} + f.height);
+  if (std::string error = CheckImageSize(width, height); !error.empty()) {
+    return DecodeResult::Failure(error);
+  }
+  DecodeResult result{true, {}, {}};
+  DecodedPicture& picture = result.picture;
+  picture.width = static_cast<int>(width);
+  picture.height = static_cast<int>(height);
+  if (f.left == 0 && f.top == 0 && f.width == width && f.height == height) {
+    picture.pixels = std::move(f.pixels);
+    return result;
+  }
+  picture.pixels.assign(static_cast<std::size_t>(width * height), scan.background);
+  for (int y = 0; y < f.height; ++y) {
+    std::copy_n(f.pixels.begin() + static_cast<std::ptrdiff_t>(y) * f.width, f.width,
+                picture.pixels.begin() + (f.top + y) * width + f.left);
+  }
+  return result;
+}
+
+}  // namespace
+
+DecodeResult DecodeGif(std::span<const std::uint8_t> file, int frameIndex) {
+  if (file.empty())
+    return DecodeResult::Failure("the file is empty");
+  // The first walk counts the images; the second decodes the one that is shown.
+  GifScan count;
+  if (std::string error = GifWalk(file, -1).Run(count); !error.empty()) {
+    return DecodeResult::Failure(error);
+  }
+  if (count.frameCount == 0)
+    return DecodeResult::Failure("the GIF holds no image");
+  const bool animated = count.frameCount >= 2;
+  const int shown = animated ? frameIndex : 0;
+  if (shown < 0 || shown >= count.frameCount) {
+    return DecodeResult::Failure("the GIF has no image " + std::to_string(frameIndex + 1) +
+                                 " (it holds " + std::to_string(count.frameCount) + ")");
+  }
+  GifScan scan;
+  if (std::string error = GifWalk(file, shown).Run(scan); !error.empty()) {
+    return DecodeResult::Failure(error);
+  }
+  DecodeResult result{true, {}, {}};
+  if (animated) {
+    result.picture.width = scan.frame.width;
+    result.picture.height = scan.frame.height;
+    result.picture.pixels = std::move(scan.frame.pixels);
+  } else {
+    result = Compose(scan);
+    if (!result.ok)
+      return result;
+  }
+  result.picture.hasPalette = count.hasPalette;
+  result.picture.palette = std::move(count.palette);
+  result.picture.frameCount = count.frameCount;
+  return result;
+}
+
+}  // namespace pixmora
