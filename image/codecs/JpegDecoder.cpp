@@ -4,8 +4,9 @@
 #include <cstdio>
 
 // jpeglib.h needs FILE and size_t declared before it, jerror.h its configuration.
-#include <jerror.h>
 #include <jpeglib.h>
+
+#include <jerror.h>
 
 namespace pixmora {
 
