@@ -7,6 +7,8 @@
 #include <csetjmp>
 #include <cstring>
 
+#include "image/codecs/Blend.h"
+
 namespace pixmora {
 
 namespace {
@@ -170,23 +172,6 @@ void ApplyGamma(const GammaTable& gamma, std::vector<std::uint32_t>& pixels) {
   for (std::uint32_t& p : pixels) {
     p = (p & 0xFF000000u) | std::uint32_t{gamma[(p >> 16) & 0xFFu]} << 16 |
         std::uint32_t{gamma[(p >> 8) & 0xFFu]} << 8 | gamma[p & 0xFFu];
-  }
-}
-
-std::uint32_t Blend(std::uint32_t color, std::uint32_t background, std::uint32_t alpha) {
-  return (color * alpha + background * (255 - alpha) + 127) / 255;
-}
-
-void BlendOver(std::uint32_t background, std::vector<std::uint32_t>& pixels) {
-  for (std::uint32_t& p : pixels) {
-    const std::uint32_t a = p >> 24;
-    if (a == 0xFF)
-      continue;
-    std::uint32_t out = 0xFF000000u;
-    for (int shift = 0; shift <= 16; shift += 8) {
-      out |= Blend((p >> shift) & 0xFFu, (background >> shift) & 0xFFu, a) << shift;
-    }
-    p = out;
   }
 }
 

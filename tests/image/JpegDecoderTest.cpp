@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 
+#include "tests/image/CutFiles.h"
 #include "tests/image/TestImages.h"
 
 namespace pixmora {
@@ -86,12 +87,7 @@ TEST(JpegDecoder, RefusesOtherFilesAndOversizeHeaders) {
 TEST(JpegDecoder, EveryTruncationFailsInsteadOfShowingGray) {
   const Bytes file = testing::MakeJpeg(Quarters());
   // libjpeg reads ahead into the end marker, so even a file without it counts as cut.
-  for (std::size_t size = 0; size < file.size(); ++size) {
-    const DecodeResult result = DecodeJpeg(std::span(file).first(size));
-    EXPECT_FALSE(result.ok) << size;
-    EXPECT_TRUE(result.picture.pixels.empty());
-    EXPECT_FALSE(result.error.empty());
-  }
+  testing::ExpectCutsFail(DecodeJpeg, file, file.size());
 }
 
 }  // namespace

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace pixmora {
+
+// Blends every pixel (0xAARRGGBB) over an opaque background (0x00RRGGBB) and makes it opaque.
+void BlendOver(std::uint32_t background, std::vector<std::uint32_t>& pixels);
+
+}  // namespace pixmora
