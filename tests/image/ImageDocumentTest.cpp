@@ -10,12 +10,15 @@
 #include "image/RecordingDocumentView.h"
 #include "platform/AtomicFile.h"
 #include "platform/RecordingMessageBox.h"
+#include "tests/image/TestImages.h"
 
 namespace pixmora {
 namespace {
 
-using testing::ElementsAre;
-using testing::IsEmpty;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+using ::testing::StartsWith;
+using namespace pixmora::testing;
 
 TBitmap32 Gradient(int width, int height) {
   TBitmap32 image(width, height);
@@ -26,7 +29,7 @@ TBitmap32 Gradient(int width, int height) {
   return image;
 }
 
-class ImageDocumentTest : public testing::Test {
+class ImageDocumentTest : public ::testing::Test {
  protected:
   void SetUp() override {
     char pattern[] = "/tmp/pixmora-document-XXXXXX";
@@ -34,7 +37,7 @@ class ImageDocumentTest : public testing::Test {
   }
   void TearDown() override { std::filesystem::remove_all(folder_); }
 
-  std::string Write(const std::string& name, const std::vector<std::uint8_t>& bytes) {
+  std::string Write(const std::string& name, const Bytes& bytes) {
     const std::string path = (folder_ / name).string();
     EXPECT_EQ(WriteFileAtomically(path, std::span<const unsigned char>(bytes)), "");
     return path;
@@ -201,12 +204,12 @@ TEST_F(ImageDocumentTest, UnreadableFileKeepsThePreviousImageAndItsTexts) {
   const std::string good = WriteBmp("good.bmp", Gradient(3, 2));
   Open(good);
   const DocumentTexts before = document_.Texts;
-  const std::string bad = Write("bad.bmp", {'n', 'o', 't', ' ', 'a', ' ', 'b', 'm', 'p'});
+  const std::string bad = Write("bad.bmp", MakeRgbPng(1, 1, {0xFF0000}, false));
   document_.CurrentFileName = bad;
   document_.mnuOpenClick(LoadOrigin::Drop);
 
   ASSERT_EQ(view_.errors.size(), 1u);
-  EXPECT_THAT(view_.errors[0], testing::StartsWith("Cannot read \"" + bad + "\": "));
+  EXPECT_EQ(view_.errors[0], "Cannot read \"" + bad + "\": not a BMP file");
   EXPECT_THAT(view_.steps, ElementsAre("EnableImageCommands", "AddRecentFile " + bad, "ClearOutput",
                                        "SetThresholdPosition 8388607", "WatchFile " + bad,
                                        "ResetColorSwatches", "ReportError " + view_.errors[0]));
@@ -264,6 +267,200 @@ TEST_F(ImageDocumentTest, SaveMakesTheSavedFileTheDocumentsFile) {
   EXPECT_TRUE(document_.IgnoreNextChange);
   EXPECT_TRUE(document_.ImageChanged);
   EXPECT_EQ(document_.CurrentFileName, saved);
+}
+
+TEST_F(ImageDocumentTest, FilesWithoutPaletteOpenInColorMode) {
+  for (const std::string& path :
+       {WriteBmp("true.bmp", Gradient(2, 2)), Write("true24.bmp", MakeBmp24(1, 1, {0x123456})),
+        Write("photo.jpg", MakeJpeg({.width = 8,
+                           .height = 8,
+                           .pixels = std::vector<std::uint32_t>(64, 0x336699)}))}) {
+    document_.SetImageMode(ImageMode::Palette);
+    Open(path);
+    EXPECT_EQ(document_.Texts.lblColors, "Colors: 16M") << path;
+    EXPECT_FALSE(view_.paletteModeEnabled) << path;
+    EXPECT_EQ(document_.ImageMode, ImageMode::Color) << path;
+    EXPECT_EQ(document_.Texts.lblConvertMode, "Convert mode: Color") << path;
+  }
+}
+
+TEST_F(ImageDocumentTest, FilesWithPaletteOpenInPaletteModeAndCountTheirColors) {
+  struct Case {
+    std::string name;
+    Bytes bytes;
+    std::string colors;
+  };
+  std::vector<std::uint32_t> palette256(256), palette16(16);
+  for (std::uint32_t i = 0; i < 256; ++i)
+    palette256[i] = i * 0x010101u;
+  for (std::uint32_t i = 0; i < 16; ++i)
+    palette16[i] = i * 0x111111u;
+  const Case cases[] = {
+      {"eight.bmp", MakeIndexedBmp(8, 2, 1, palette256, {0, 255}), "Colors: 256"},
+      {"four.bmp", MakeIndexedBmp(4, 2, 1, palette16, {0, 15}), "Colors: 16"},
+      {"gray.png",
+       MakePng({.width = 4,
+                .height = 1,
+                .colorType = 0,
+                .bitDepth = 2,
+                .rows = {PackRow({0, 1, 2, 3}, 2)}}),
+       "Colors: 16"},
+  };
+  for (const Case& c : cases) {
+    Open(Write(c.name, c.bytes));
+    EXPECT_EQ(document_.Texts.lblColors, c.colors) << c.name;
+    EXPECT_TRUE(document_.HasPalette) << c.name;
+    EXPECT_TRUE(view_.paletteModeEnabled) << c.name;
+    EXPECT_EQ(document_.ImageMode, ImageMode::Palette) << c.name;
+    EXPECT_EQ(document_.Texts.mnuImageMode2, "Palette") << c.name;
+    EXPECT_EQ(static_cast<std::size_t>(document_.PaletteColorCount), document_.ColorTable.size());
+  }
+}
+
+TEST_F(ImageDocumentTest, WorkingImagePixels) {
+  // Transparent icon pixels are white.
+  Open(Write("app.ico", MakeIconWithTransparentCorners()));
+  ASSERT_EQ(document_.WorkingImage.Width(), 32);
+  ASSERT_EQ(document_.WorkingImage.Height(), 32);
+  EXPECT_EQ(document_.WorkingImage.Pixel(0, 0), 0xFFFFFFFFu);
+  EXPECT_EQ(document_.WorkingImage.Pixel(31, 31), 0xFFFFFFFFu);
+  EXPECT_EQ(document_.WorkingImage.Pixel(16, 16), 0xFFFF0000u);
+
+  // Transparent PNG pixels are black, whatever the picture opened before held.
+  Open(WriteBmp("white.bmp", TBitmap32(2, 1)));
+  document_.WorkingImage.Pixels().assign(2, 0xFFFFFFFFu);
+  Open(Write("clear.Png", MakeRgbPng(2, 1, {0x00FFFFFF, 0xFF00FF00}, true)));
+  EXPECT_THAT(document_.WorkingImage.Pixels(), ElementsAre(0xFF000000u, 0xFF00FF00u));
+
+  // Only a 32-bit BMP keeps its fourth bytes.
+  TBitmap32 translucent(2, 1);
+  translucent.SetPixel(0, 0, 0x12345678);
+  translucent.SetPixel(1, 0, 0x00ABCDEF);
+  Open(WriteBmp("alpha.bmp", translucent));
+  EXPECT_EQ(document_.WorkingImage, translucent);
+  Open(Write("opaque.bmp", MakeBmp24(1, 1, {0x345678})));
+  EXPECT_EQ(document_.WorkingImage.Pixel(0, 0), 0xFF345678u);
+}
+
+TEST_F(ImageDocumentTest, SingleFrameGifIsNotAnimated) {
+  Open(Write("one.gif", MakeAnimatedGif(1, 4, 3)));
+  EXPECT_FALSE(document_.IsAnimated);
+  EXPECT_EQ(document_.FrameCount, 0);
+  EXPECT_EQ(document_.Texts.lblAnimations, "Animations: 0 from 0");
+  EXPECT_FALSE(view_.frameCommandsEnabled);
+  EXPECT_TRUE(document_.HasPalette);
+  EXPECT_EQ(document_.ImageMode, ImageMode::Palette);
+  EXPECT_EQ(document_.Texts.lblColors, "Colors: 4");
+}
+
+class GifFramesTest : public ImageDocumentTest {
+ protected:
+  // Frame i is all index i of black, red, green, blue.
+  std::uint32_t ShownColor() const { return document_.WorkingImage.Pixel(0, 0) & 0xFFFFFF; }
+};
+
+TEST_F(GifFramesTest, NextAndPreviousWrapAround) {
+  Open(Write("three.gif", MakeAnimatedGif(3, 4, 3)));
+  EXPECT_TRUE(document_.IsAnimated);
+  EXPECT_TRUE(view_.frameCommandsEnabled);
+  EXPECT_EQ(document_.Texts.lblAnimations, "Animations: 1 from 3");
+  EXPECT_EQ(ShownColor(), 0x000000u);
+
+  document_.mnuNextClick();
+  EXPECT_EQ(document_.Texts.lblAnimations, "Animations: 2 from 3");
+  EXPECT_EQ(ShownColor(), 0xFF0000u);
+  document_.mnuNextClick();
+  document_.mnuNextClick();
+  EXPECT_EQ(document_.FrameIndex, 0);
+  EXPECT_EQ(document_.Texts.lblAnimations, "Animations: 1 from 3");
+  EXPECT_EQ(ShownColor(), 0x000000u);
+
+  document_.mnuPreviousClick();
+  EXPECT_EQ(document_.FrameIndex, 2);
+  EXPECT_EQ(document_.Texts.lblAnimations, "Animations: 3 from 3");
+  EXPECT_EQ(ShownColor(), 0x00FF00u);
+  EXPECT_EQ(document_.ImageMode, ImageMode::Palette);
+  EXPECT_EQ(document_.Texts.lblConvertMode, "Convert mode: Palette");
+  EXPECT_THAT(view_.errors, IsEmpty());
+}
+
+TEST_F(GifFramesTest, FrameStepClearsTheReductionAndDecodesTheFrame) {
+  Open(Write("three.gif", MakeAnimatedGif(3, 4, 3)));
+  document_.PaletteImageCopy = TBitmap32(4, 3);
+  document_.ImageResampled = true;
+  document_.mnuNextClick();
+  EXPECT_FALSE(document_.ImageResampled);
+  EXPECT_EQ(ShownColor(), 0xFF0000u);
+}
+
+TEST_F(GifFramesTest, SecondGifStartsAtItsFirstFrame) {
+  Open(Write("first.gif", MakeAnimatedGif(3, 4, 3)));
+  document_.mnuPreviousClick();
+  ASSERT_EQ(document_.FrameIndex, 2);
+  Open(Write("second.gif", MakeAnimatedGif(2, 4, 3)));
+  EXPECT_EQ(document_.FrameIndex, 0);
+  EXPECT_EQ(document_.Texts.lblAnimations, "Animations: 1 from 2");
+  EXPECT_EQ(ShownColor(), 0x000000u);
+}
+
+TEST_F(GifFramesTest, FramesSmallerThanTheScreenShowTheirOwnSize) {
+  const std::vector<std::uint32_t> palette = {0x000000, 0xFFFFFF};
+  GifSpec spec{.screenWidth = 10, .screenHeight = 8, .palette = palette};
+  spec.frames.push_back(
+      {.left = 1, .top = 2, .width = 4, .height = 3, .indices = std::vector<std::uint8_t>(12, 1)});
+  spec.frames.push_back(
+      {.left = 0, .top = 0, .width = 2, .height = 5, .indices = std::vector<std::uint8_t>(10, 0)});
+  Open(Write("small.gif", MakeGif(spec)));
+  EXPECT_EQ(document_.ImageWidth, 4);
+  EXPECT_EQ(document_.ImageHeight, 3);
+  EXPECT_EQ(document_.Texts.lblDimensions, "Dimensions: 4 x 3");
+
+  document_.mnuNextClick();
+  EXPECT_EQ(document_.WorkingImage.Width(), 2);
+  EXPECT_EQ(document_.ImageHeight, 5);
+  EXPECT_EQ(document_.Texts.lblImageDimensions, "Dimensions: 2 x 5");
+  EXPECT_EQ(document_.Texts.lblDimensions, "Dimensions: 2 x 5");
+  EXPECT_THAT(view_.steps, ::testing::Contains("ResetCropSelection 2x5"));
+}
+
+TEST_F(GifFramesTest, FrameStepsFollowAFileThatNowHasFewerFrames) {
+  const std::string path = Write("anim.gif", MakeAnimatedGif(4, 4, 3));
+  Open(path);
+  document_.mnuPreviousClick();
+  ASSERT_EQ(document_.FrameIndex, 3);
+  Write("anim.gif", MakeAnimatedGif(2, 4, 3));
+
+  // Frame 3 (index 2) does not exist any more: the last one is shown instead.
+  document_.mnuPreviousClick();
+  EXPECT_EQ(document_.FrameIndex, 1);
+  EXPECT_EQ(document_.Texts.lblAnimations, "Animations: 2 from 2");
+  EXPECT_EQ(ShownColor(), 0xFF0000u);
+
+  document_.mnuPreviousClick();
+  Write("anim.gif", MakeAnimatedGif(4, 4, 3));
+  document_.mnuPreviousClick();
+  document_.mnuPreviousClick();
+  ASSERT_EQ(document_.FrameIndex, 2);
+  Write("anim.gif", MakeAnimatedGif(2, 4, 3));
+  document_.mnuNextClick();
+  EXPECT_EQ(document_.FrameIndex, 0);
+  EXPECT_THAT(view_.errors, IsEmpty());
+}
+
+TEST_F(GifFramesTest, CancelledOrFailedFrameStepKeepsTheShownFrame) {
+  const std::string path = Write("anim.gif", MakeAnimatedGif(3, 4, 3));
+  Open(path);
+  document_.ImageChanged = true;
+  messages_.answers = {MessageResult::Cancel};
+  document_.mnuNextClick();
+  EXPECT_EQ(document_.FrameIndex, 0);
+  EXPECT_EQ(document_.Texts.lblAnimations, "Animations: 1 from 3");
+
+  std::filesystem::remove(path);
+  document_.ImageChanged = false;
+  document_.mnuNextClick();
+  EXPECT_EQ(document_.FrameIndex, 0);
+  EXPECT_THAT(view_.errors, ElementsAre("Cannot read \"" + path + "\": No such file or directory"));
 }
 
 }  // namespace
