@@ -2,10 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 
+#include "image/codecs/BmpDecoder.h"
 #include "platform/AtomicFile.h"
+#include "tests/image/TempFolderTest.h"
 
 namespace pixmora {
 namespace {
@@ -37,20 +38,28 @@ TEST(BmpWriterTest, OddWidthRowsNeedNoPadding) {
   EXPECT_EQ(bytes[34], 12);  // image size field
 }
 
-class BmpFileTest : public testing::Test {
- protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/pixmora-bmpwriter-XXXXXX";
-    folder_ = mkdtemp(pattern);
+TEST(BmpWriterTest, ReadsBackThroughTheBmpDecoderWithItsAlpha) {
+  TBitmap32 image(3, 2);
+  for (int y = 0; y < 2; ++y) {
+    for (int x = 0; x < 3; ++x) {
+      image.SetPixel(x, y, MakePixel(x * 80, y * 200, 7, static_cast<std::uint8_t>(x * 100)));
+    }
   }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
-  std::filesystem::path folder_;
-};
+  const DecodeResult decoded = DecodeBmp(EncodeBmp32(image));
+  ASSERT_TRUE(decoded.ok) << decoded.error;
+  EXPECT_EQ(decoded.picture.width, 3);
+  EXPECT_EQ(decoded.picture.height, 2);
+  EXPECT_TRUE(decoded.picture.keepsAlpha);
+  EXPECT_FALSE(decoded.picture.hasPalette);
+  EXPECT_EQ(decoded.picture.pixels, image.Pixels());
+}
+
+using BmpFileTest = testing::TempFolderTest;
 
 TEST_F(BmpFileTest, WritesTheEncodedBytes) {
   TBitmap32 image(5, 3);
   image.SetPixel(4, 2, MakePixel(1, 2, 3));
-  const std::string path = (folder_ / "saved.bmp").string();
+  const std::string path = PathOf("saved.bmp");
   ASSERT_EQ(WriteBmp32(image, path), "");
   std::string bytes;
   ASSERT_EQ(ReadWholeFile(path, bytes), "");
@@ -59,7 +68,7 @@ TEST_F(BmpFileTest, WritesTheEncodedBytes) {
 }
 
 TEST_F(BmpFileTest, UnwritableFileNamesTheFileAndTheReason) {
-  const std::string path = (folder_ / "missing" / "saved.bmp").string();
+  const std::string path = PathOf("missing/saved.bmp");
   EXPECT_EQ(WriteBmp32(TBitmap32(1, 1), path),
             "Cannot create file \"" + path + "\". No such file or directory");
   EXPECT_FALSE(std::filesystem::exists(path));

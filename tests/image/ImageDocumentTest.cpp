@@ -3,13 +3,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "image/BmpWriter.h"
 #include "image/RecordingDocumentView.h"
 #include "platform/AtomicFile.h"
 #include "platform/RecordingMessageBox.h"
+#include "tests/image/TempFolderTest.h"
 #include "tests/image/TestImages.h"
 
 namespace pixmora {
@@ -29,19 +29,8 @@ TBitmap32 Gradient(int width, int height) {
   return image;
 }
 
-class ImageDocumentTest : public ::testing::Test {
+class ImageDocumentTest : public TempFolderTest {
  protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/pixmora-document-XXXXXX";
-    folder_ = mkdtemp(pattern);
-  }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
-
-  std::string Write(const std::string& name, const Bytes& bytes) {
-    const std::string path = (folder_ / name).string();
-    EXPECT_EQ(WriteFileAtomically(path, std::span<const unsigned char>(bytes)), "");
-    return path;
-  }
   std::string WriteBmp(const std::string& name, const TBitmap32& image) {
     return Write(name, EncodeBmp32(image));
   }
@@ -51,7 +40,6 @@ class ImageDocumentTest : public ::testing::Test {
     view_.steps.clear();
   }
 
-  std::filesystem::path folder_;
   RecordingDocumentView view_;
   RecordingMessageBox messages_;
   ImageDocument document_{view_, messages_};
@@ -154,7 +142,7 @@ TEST_F(ImageDocumentTest, SavePromptAnswers) {
   view_.steps.clear();
   document_.WorkingImage = edited;
   document_.ImageChanged = true;
-  const std::string saved = (folder_ / "edited.bmp").string();
+  const std::string saved = PathOf("edited.bmp");
   view_.saveNames.push_back(saved);
   messages_.answers = {MessageResult::Yes};
   document_.mnuOpenClick(LoadOrigin::Reload);
@@ -181,7 +169,7 @@ TEST_F(ImageDocumentTest, FailedSaveInThePromptKeepsTheEditedImage) {
   const TBitmap32 edited = Gradient(4, 1);
   document_.WorkingImage = edited;
   document_.ImageChanged = true;
-  const std::string unwritable = (folder_ / "missing" / "x.bmp").string();
+  const std::string unwritable = PathOf("missing/x.bmp");
   view_.saveNames.push_back(unwritable);
   messages_.answers = {MessageResult::Yes};
   document_.mnuOpenClick(LoadOrigin::Reload);
@@ -251,7 +239,7 @@ TEST_F(ImageDocumentTest, SaveMakesTheSavedFileTheDocumentsFile) {
   const std::string path = WriteBmp("a.bmp", Gradient(3, 2));
   Open(path);
   document_.ImageChanged = true;
-  const std::string saved = (folder_ / "saved.bmp").string();
+  const std::string saved = PathOf("saved.bmp");
   EXPECT_TRUE(document_.SaveImage(saved));
   EXPECT_TRUE(document_.IgnoreNextChange);
   EXPECT_FALSE(document_.ImageChanged);
@@ -260,7 +248,7 @@ TEST_F(ImageDocumentTest, SaveMakesTheSavedFileTheDocumentsFile) {
 
   document_.IgnoreNextChange = false;
   document_.ImageChanged = true;
-  const std::string unwritable = (folder_ / "missing" / "x.bmp").string();
+  const std::string unwritable = PathOf("missing/x.bmp");
   EXPECT_FALSE(document_.SaveImage(unwritable));
   EXPECT_THAT(view_.errors,
               ElementsAre("Cannot create file \"" + unwritable + "\". No such file or directory"));

@@ -3,11 +3,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "image/FileSizeText.h"
-#include "platform/AtomicFile.h"
+#include "tests/image/TempFolderTest.h"
 #include "tests/image/TestImages.h"
 
 namespace pixmora {
@@ -16,22 +15,7 @@ namespace {
 using ::testing::ElementsAre;
 using namespace pixmora::testing;
 
-class ReadImageFileTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/pixmora-read-XXXXXX";
-    folder_ = mkdtemp(pattern);
-  }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
-
-  std::string Write(const std::string& name, const Bytes& bytes) {
-    const std::string path = (folder_ / name).string();
-    EXPECT_EQ(WriteFileAtomically(path, std::span<const unsigned char>(bytes)), "");
-    return path;
-  }
-
-  std::filesystem::path folder_;
-};
+using ReadImageFileTest = TempFolderTest;
 
 std::vector<std::uint32_t> Ramp(int count) {
   std::vector<std::uint32_t> palette;
@@ -96,12 +80,12 @@ TEST_F(ReadImageFileTest, TheUpperCasedExtensionChoosesTheDecoder) {
   EXPECT_FALSE(ReadImageFile(Write("photo.JPEG", bmp)).ok);
   EXPECT_FALSE(ReadImageFile(Write("photo.ico", bmp)).ok);
   // A dot in a folder name is no extension.
-  std::filesystem::create_directory(folder_ / "v1.png");
+  std::filesystem::create_directory(PathOf("v1.png"));
   EXPECT_TRUE(ReadImageFile(Write("v1.png/plain", bmp)).ok);
 }
 
 TEST_F(ReadImageFileTest, FailuresNameTheFileAndTheReason) {
-  const std::string missing = (folder_ / "gone.bmp").string();
+  const std::string missing = PathOf("gone.bmp");
   EXPECT_EQ(ReadImageFile(missing).error,
             "Cannot read \"" + missing + "\": No such file or directory");
   const std::string empty = Write("empty.png", {});
@@ -172,7 +156,7 @@ TEST_F(ReadImageFileTest, GifFrames) {
 TEST_F(ReadImageFileTest, SizeTextIsTheFileSizeInBytes) {
   EXPECT_EQ(GetFileSizeText(Write("five.bin", {1, 2, 3, 4, 5})), "5");
   EXPECT_EQ(GetFileSizeText(Write("none.bin", {})), "0");
-  EXPECT_EQ(GetFileSizeText((folder_ / "gone.bin").string()), "-1");
+  EXPECT_EQ(GetFileSizeText(PathOf("gone.bin")), "-1");
 }
 
 }  // namespace
