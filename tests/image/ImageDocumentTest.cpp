@@ -344,7 +344,13 @@ TEST_F(ImageDocumentTest, SingleFrameGifIsNotAnimated) {
 class GifFramesTest : public ImageDocumentTest {
  protected:
   // Frame i is all index i of black, red, green, blue.
-  std::uint32_t ShownColor() const { return document_.WorkingImage.Pixel(0, 0) & 0xFFFFFF; }
+  std::uint32_t ShownColor() const {
+    if (document_.WorkingImage.Empty()) {
+      ADD_FAILURE() << "no image";
+      return 0xFFFFFFFF;
+    }
+    return document_.WorkingImage.Pixel(0, 0) & 0xFFFFFF;
+  }
 };
 
 TEST_F(GifFramesTest, NextAndPreviousWrapAround) {
