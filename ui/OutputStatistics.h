@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+
+#include "conversion/ConversionEngine.h"
+#include "settings/Preferences.h"
+
+namespace pixmora {
+
+struct StatisticsLabel {
+  std::string caption;
+  bool enabled = false;
+};
+
+// The " Output data " group of the statistics panel, and whether the output commands (copy,
+// clear, export) are enabled. The default is the state of an empty output window.
+struct OutputStatistics {
+  bool outputCommandsEnabled = false;
+  StatisticsLabel lblOutputDataSize{"Output data size:"};
+  StatisticsLabel lblColorTableSize{"Color table size:"};
+  StatisticsLabel lblCompressionRatio{"Compression ratio:"};
+};
+
+// What mmoDataOutputChange shows: the numbers come from the last conversion's results, read
+// with the preferences as they stand now.
+OutputStatistics ComputeOutputStatistics(bool outputEmpty, const ConversionEngine& engine,
+                                         const Preferences& preferences, bool paletteMode);
+
+}  // namespace pixmora
