@@ -1,5 +1,8 @@
 #!/usr/bin/env bash
-# Converts the bundled sample picture and prints the C array.
+# Converts the bundled sample picture with the command-line tool and prints the C array.
 set -euo pipefail
 build=$1
-"$build"/examples/pixmora-demo
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$build"/cli/pixmora-cli --describe "$root"/examples/landscape.png
+echo
+"$build"/cli/pixmora-cli "$root"/examples/landscape.png

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "image/ImageMode.h"
+#include "image/KernelResampler.h"
+#include "settings/CustomFormat.h"
+#include "settings/Preferences.h"
+
+namespace pixmora::cli {
+
+enum class LineEnd { CrLf, Lf };
+
+enum class EditKind { Rotate, Flip, Crop, Resize, Threshold, Reduce };
+
+// One edit as the command line asked for it, its value already checked.
+struct EditStep {
+  EditKind kind;
+  std::string option;  // as typed, for messages
+  int values[4] = {};  // rotate: +1 right / -1 left; flip: 0 horizontal / 1 vertical;
+                       // crop: L, T, R, B; resize: W, H; threshold: N; reduce: colors
+};
+
+struct CliOptions {
+  std::string image;
+  std::optional<std::string> output;
+  std::optional<std::string> tableOutput;
+  std::optional<std::string> saveImage;
+  std::optional<std::string> settings;
+  std::optional<std::string> saveSettings;
+  bool describe = false;
+  bool stats = false;
+  bool help = false;
+  bool version = false;
+  LineEnd eol = LineEnd::CrLf;
+
+  std::optional<pixmora::ImageMode> mode;
+  // Preference choices in command-line order, applied over the settings file's.
+  std::vector<std::pair<Option, bool>> choices;
+  std::vector<std::pair<std::string CustomFormat::*, std::string>> tokens;
+  std::optional<int> perLine;
+  std::optional<std::string> name;
+  std::optional<int> frame;
+  std::vector<EditStep> edits;
+  std::optional<ResampleFilter> filter;
+};
+
+struct ParseResult {
+  CliOptions options;
+  std::string error;  // a usage error: names the option and what it accepts
+};
+
+ParseResult ParseCommandLine(std::span<const std::string> arguments);
+
+}  // namespace pixmora::cli

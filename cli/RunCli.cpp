@@ -1,0 +1,283 @@
+#include "cli/RunCli.h"
+
+#include <cerrno>
+#include <cstring>
+#include <limits>
+#include <memory>
+#include <vector>
+
+#include "cli/CliOptions.h"
+#include "cli/ConsoleDocumentView.h"
+#include "cli/ConsoleProgress.h"
+#include "cli/Edits.h"
+#include "cli/HelpText.h"
+#include "conversion/ConversionEngine.h"
+#include "image/BmpWriter.h"
+#include "image/ImageDocument.h"
+#include "image/ReadImageFile.h"
+#include "platform/AtomicFile.h"
+#include "settings/IniFile.h"
+#include "settings/SettingsFile.h"
+#include "ui/ExportFiles.h"
+#include "ui/OutputStatistics.h"
+
+namespace pixmora::cli {
+
+namespace {
+
+int Fail(std::FILE* err, int code, const std::string& message) {
+  std::fprintf(err, "pixmora-cli: %s\n", message.c_str());
+  return code;
+}
+
+struct Settings {
+  Preferences preferences;
+  CustomFormat custom;
+  ResampleFilter filter = ResampleFilter::Linear;
+};
+
+// Built-in defaults, then the settings file, then the options.
+std::string ComposeSettings(const CliOptions& o, Settings& s) {
+  if (o.settings) {
+    IniFile file;
+    if (std::string reason = file.Load(*o.settings); !reason.empty()) {
+      return *o.settings + ": " + reason;
+    }
+    ReadPreferences(file, s.preferences);
+    ReadCustomFormat(file, s.custom);
+    s.filter = ReadResizeOptions(file).optimizeImage ? ResampleFilter::Linear : ResampleFilter::Box;
+  }
+  for (const auto& [option, on] : o.choices)
+    s.preferences.Set(option, on);
+  for (const auto& [member, text] : o.tokens)
+    s.custom.*member = text;
+  if (o.perLine)
+    s.custom.SetBytesPerLine(*o.perLine);
+  if (o.filter)
+    s.filter = *o.filter;
+  return {};
+}
+
+// --frame picks a frame at load; one the file does not have is a usage error.
+std::string CheckFrame(const CliOptions& o, std::string& inputError) {
+  if (!o.frame || *o.frame == 0)
+    return {};
+  const ImageFileRead read = ReadImageFile(o.image, 0);
+  if (!read.ok) {
+    inputError = read.error;
+    return {};
+  }
+  const int frames = read.isAnimated ? read.frameCount : 1;
+  if (*o.frame < frames)
+    return {};
+  return "--frame: expected a frame from 0 to " + std::to_string(frames - 1) + " of " + o.image +
+         ", got " + std::to_string(*o.frame);
+}
+
+// The mode after a load, unless --mode names one: --reduce makes it Palette and --threshold
+// Monochrome, the later of them winning.
+ImageMode ChooseMode(const CliOptions& o, const ImageDocument& document) {
+  if (o.mode)
+    return *o.mode;
+  ImageMode mode = document.HasPalette ? ImageMode::Palette : ImageMode::Color;
+  for (const auto& edit : o.edits) {
+    if (edit.kind == EditKind::Reduce)
+      mode = ImageMode::Palette;
+    if (edit.kind == EditKind::Threshold)
+      mode = ImageMode::Monochrome;
+  }
+  return mode;
+}
+
+bool HasThreshold(const CliOptions& o) {
+  for (const auto& edit : o.edits) {
+    if (edit.kind == EditKind::Threshold)
+      return true;
+  }
+  return false;
+}
+
+void Describe(const ImageDocument& document, std::FILE* out) {
+  const DocumentTexts& t = document.Texts;
+  for (const std::string* line : {&t.lblName, &t.lblSize, &t.lblDimensions, &t.lblAnimations,
+                                  &t.lblColors, &t.lblConvertMode}) {
+    std::fprintf(out, "%s\n", line->c_str());
+  }
+}
+
+void PrintStatistics(const OutputStatistics& statistics, std::FILE* err) {
+  for (const StatisticsLabel* label : {&statistics.lblOutputDataSize, &statistics.lblColorTableSize,
+                                       &statistics.lblCompressionRatio}) {
+    std::fprintf(err, "%s\n", label->caption.c_str());
+  }
+}
+
+ByteSink SinkTo(PendingFile& file) {
+  return [&file](std::string_view bytes) { file.Write(bytes); };
+}
+
+// Every file of a run is written in full under a temporary name first and put in place only
+// when all of them could be written, so a failed run leaves no output file behind.
+class OutputFiles {
+ public:
+  PendingFile& Add(const std::string& path) {
+    files_.push_back(std::make_unique<PendingFile>(path));
+    return *files_.back();
+  }
+  // The failure "FILE: reason", or an empty text when every file is in place.
+  std::string Commit() {
+    for (const auto& file : files_) {
+      if (!file->Error().empty())
+        return file->Path() + ": " + file->Error();
+    }
+    for (const auto& file : files_) {
+      if (std::string reason = file->Commit(); !reason.empty()) {
+        return file->Path() + ": " + reason;
+      }
+    }
+    return {};
+  }
+
+ private:
+  std::vector<std::unique_ptr<PendingFile>> files_;
+};
+
+}  // namespace
+
+int RunCli(std::span<const std::string> arguments, std::FILE* out, std::FILE* err,
+           bool showProgress) {
+  const ParseResult parsed = ParseCommandLine(arguments);
+  if (!parsed.error.empty())
+    return Fail(err, kUsageError, parsed.error);
+  const CliOptions& o = parsed.options;
+  if (o.help) {
+    std::fputs(HelpText(), out);
+    return kSuccess;
+  }
+  if (o.version) {
+    std::fputs(VersionText(), out);
+    return kSuccess;
+  }
+
+  Settings settings;
+  if (std::string error = ComposeSettings(o, settings); !error.empty()) {
+    return Fail(err, kInputError, error);
+  }
+
+  std::string inputError;
+  if (std::string error = CheckFrame(o, inputError); !error.empty()) {
+    return Fail(err, kUsageError, error);
+  }
+  if (!inputError.empty())
+    return Fail(err, kInputError, inputError);
+
+  ConsoleDocumentView view;
+  ConsoleMessages messages;
+  ImageDocument document(view, messages);
+  document.CurrentFileName = o.image;
+  document.FrameIndex = o.frame.value_or(0);
+  // The mode-change load decodes the file at FrameIndex and leaves the mode to the caller.
+  document.mnuOpenClick(LoadOrigin::ModeChange);
+  if (!view.error.empty())
+    return Fail(err, kInputError, view.error);
+  document.SetImageMode(document.HasPalette ? ImageMode::Palette : ImageMode::Color);
+
+  for (const EditStep& edit : o.edits) {
+    if (std::string error = ApplyEdit(edit, document, settings.filter); !error.empty()) {
+      return Fail(err, kUsageError, error);
+    }
+  }
+  const ImageMode mode = ChooseMode(o, document);
+  if (mode == ImageMode::Palette && !document.HasPalette) {
+    return Fail(err, kUsageError,
+                "--mode palette: " + o.image + " has no palette (reduce its colors with --reduce)");
+  }
+  if (mode == ImageMode::Monochrome && !HasThreshold(o))
+    ApplyDefaultThreshold(document);
+  document.SetImageMode(mode);
+  document.RefreshImageSize();
+
+  const bool paletteMode = mode == ImageMode::Palette;
+  const bool convert = o.output || (!o.describe && !o.saveImage) || o.stats;
+  ConversionEngine engine;
+  const ExportSource exported{engine, document.ImageWidth, document.ImageHeight,
+                              settings.preferences, paletteMode};
+  if (convert && exported.TableInOwnFile() && !o.tableOutput) {
+    return Fail(err, kUsageError,
+                "--table-placement separate: expected --table-output FILE for the color table");
+  }
+
+  if (o.describe)
+    Describe(document, out);
+
+  OutputFiles files;
+  if (o.saveImage) {
+    const std::uint64_t bytes = std::uint64_t{4} * document.WorkingImage.PixelCount() + 54;
+    if (bytes > std::numeric_limits<std::uint32_t>::max()) {
+      return Fail(err, kOutputError, *o.saveImage + ": the image is too large for a BMP file");
+    }
+    const std::vector<std::uint8_t> bmp = EncodeBmp32(document.WorkingImage);
+    files.Add(*o.saveImage)
+        .Write(std::string_view(reinterpret_cast<const char*>(bmp.data()), bmp.size()));
+  }
+
+  if (convert) {
+    ConversionInput input;
+    input.WorkingImage = &document.WorkingImage;
+    input.ImageWidth = document.ImageWidth;
+    input.ImageHeight = document.ImageHeight;
+    input.ImageMode = mode;
+    input.Preferences = settings.preferences;
+    input.CustomFormat = settings.custom;
+    input.ColorTable = document.ColorTable;
+    input.PaletteColorCount = document.PaletteColorCount;
+    // The arrays are named after the file name without folder and last extension.
+    input.CurrentFileName = o.name ? *o.name + ".name" : o.image;
+    std::unique_ptr<ProgressSink> progress;
+    if (showProgress) {
+      progress = std::make_unique<ConsoleProgress>(err);
+    } else {
+      progress = std::make_unique<NullProgressSink>();
+    }
+    const bool completed = engine.Run(input, *progress, messages);
+    progress.reset();
+    if (!completed) {
+      return Fail(err, kConversionRefused,
+                  messages.first.empty() ? "the conversion did not complete" : messages.first);
+    }
+  }
+
+  const std::string_view lineEnd = o.eol == LineEnd::Lf ? "\n" : kCrLf;
+  const ExportKind kind = o.output ? ExportKindOf(*o.output) : ExportKind::Text;
+  if (convert && o.output) {
+    WriteMainFileContent(exported, kind, SinkTo(files.Add(*o.output)), lineEnd);
+  }
+  if (convert && exported.TableInOwnFile()) {
+    WriteTableFileContent(exported, kind, SinkTo(files.Add(*o.tableOutput)), lineEnd);
+  }
+  if (o.saveSettings) {
+    IniFile file;
+    file.Load(*o.saveSettings);  // other sections of an existing file stay
+    WritePreferences(file, settings.preferences);
+    WriteCustomFormat(file, settings.custom);
+    files.Add(*o.saveSettings).Write(file.Text());
+  }
+  if (std::string error = files.Commit(); !error.empty())
+    return Fail(err, kOutputError, error);
+
+  if (convert && !o.output && !o.describe && !o.saveImage) {
+    WriteMainFileContent(
+        exported, ExportKind::Text,
+        [out](std::string_view bytes) { std::fwrite(bytes.data(), 1, bytes.size(), out); },
+        lineEnd);
+  }
+  if (std::fflush(out) != 0 || std::ferror(out)) {
+    return Fail(err, kOutputError, std::string("standard output: ") + std::strerror(errno));
+  }
+  if (convert && o.stats) {
+    PrintStatistics(ComputeOutputStatistics(false, engine, settings.preferences, paletteMode), err);
+  }
+  return kSuccess;
+}
+
+}  // namespace pixmora::cli
