@@ -95,48 +95,6 @@ TEST_F(ReadImageFileTest, FailuresNameTheFileAndTheReason) {
   EXPECT_GT(read.error.size(), ("Cannot read \"" + empty + "\": ").size());
 }
 
-TEST_F(ReadImageFileTest, PngPalettes) {
-  // Two bits of gray make a ramp of 16 entries.
-  const ImageFileRead gray =
-      ReadImageFile(Write("gray.png", MakePng({.width = 4,
-                                               .height = 1,
-                                               .colorType = 0,
-                                               .bitDepth = 2,
-                                               .rows = {PackRow({0, 1, 2, 3}, 2)}})));
-  ASSERT_TRUE(gray.ok) << gray.error;
-  EXPECT_TRUE(gray.hasPalette);
-  EXPECT_EQ(gray.paletteColorCount, 16);
-
-  const ImageFileRead indexed =
-      ReadImageFile(Write("indexed.png", MakePng({.width = 2,
-                                                  .height = 1,
-                                                  .colorType = 3,
-                                                  .bitDepth = 8,
-                                                  .rows = {{0, 2}},
-                                                  .palette = {0x112233, 0x445566, 0x778899}})));
-  ASSERT_TRUE(indexed.ok) << indexed.error;
-  EXPECT_THAT(indexed.paletteEntries, ElementsAre(0x332211, 0x665544, 0x998877));
-
-  const ImageFileRead rgb = ReadImageFile(Write("rgb.png", MakeRgbPng(1, 1, {0x808080}, false)));
-  ASSERT_TRUE(rgb.ok) << rgb.error;
-  EXPECT_FALSE(rgb.hasPalette);
-}
-
-TEST_F(ReadImageFileTest, JpegAndIconHaveNoPalette) {
-  const ImageFileRead jpeg = ReadImageFile(Write(
-      "photo.JPG",
-      MakeJpeg({.width = 8, .height = 8, .pixels = std::vector<std::uint32_t>(64, 0x336699)})));
-  ASSERT_TRUE(jpeg.ok) << jpeg.error;
-  EXPECT_FALSE(jpeg.hasPalette);
-  EXPECT_EQ(jpeg.staging.width, 8);
-
-  const ImageFileRead icon = ReadImageFile(Write("app.ico", MakeIconWithTransparentCorners()));
-  ASSERT_TRUE(icon.ok) << icon.error;
-  EXPECT_FALSE(icon.hasPalette);
-  EXPECT_EQ(icon.staging.width, 32);
-  EXPECT_EQ(icon.staging.height, 32);
-}
-
 TEST_F(ReadImageFileTest, GifFrames) {
   const ImageFileRead single = ReadImageFile(Write("one.gif", MakeAnimatedGif(1, 4, 3)));
   ASSERT_TRUE(single.ok) << single.error;
