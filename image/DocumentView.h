@@ -48,6 +48,9 @@ class DocumentView {
   // Shows lblImageName and lblImageDimensions, enables lblName, lblSize and lblDimensions and
   // shows their texts.
   virtual void ShowImageTexts(const ImageDocument& document) = 0;
+  // Disables the three output statistics labels and puts back their bare captions; the output
+  // text stays.
+  virtual void ResetOutputStatistics() = 0;
   // The application's general error report, for an error that ends the running command.
   virtual void ReportError(const std::string& message) = 0;
 };

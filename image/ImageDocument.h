@@ -58,6 +58,9 @@ class ImageDocument {
   // ImageWidth / ImageHeight and the two dimension texts from the working image's size.
   void RefreshImageSize();
 
+  // The window side, for the editing commands that run on the document.
+  DocumentView& View() { return view_; }
+
   std::string CurrentFileName;
   TBitmap32 WorkingImage;
   TBitmap32 ColorImageCopy;    // the image as the last load decoded it

@@ -58,6 +58,7 @@ class RecordingDocumentView : public DocumentView {
   void ShowImageTexts(const ImageDocument& document) override {
     steps.push_back("ShowImageTexts " + document.Texts.lblImageName);
   }
+  void ResetOutputStatistics() override { steps.push_back("ResetOutputStatistics"); }
   void ReportError(const std::string& message) override {
     errors.push_back(message);
     steps.push_back("ReportError " + message);

@@ -1,0 +1,67 @@
+#include "image/ColorReduction.h"
+
+#include <algorithm>
+#include <new>
+
+#include "image/QuantizeImage.h"
+
+namespace pixmora {
+
+int ReductionBits(int colors) {
+  for (const TReductionCount& count : kReductionCounts) {
+    if (count.Colors == colors)
+      return count.Bits;
+  }
+  return 0;
+}
+
+std::array<bool, 6> CountItemsAfterClick(std::array<bool, 6> checked, int clicked) {
+  if (std::none_of(checked.begin(), checked.end(), [](bool on) { return on; })) {
+    checked[clicked] = true;
+  }
+  return checked;
+}
+
+std::string ReduceColors(ImageDocument& document, int bits) {
+  return ReduceColorsFrom(
+      document, document.ImageCropped ? document.WorkingImage : document.ColorImageCopy, bits);
+}
+
+std::string ReduceColorsFrom(ImageDocument& document, const TBitmap32& source, int bits) {
+  TBitmap32 reduced;
+  std::vector<std::uint32_t> colorTable;
+  try {
+    const TIndexedImage indexed = QuantizeImage(source, bits);
+    reduced = IndexedToBitmap(indexed);
+    for (const TPaletteColor& c : indexed.Palette) {
+      colorTable.push_back(c.R | (std::uint32_t{c.G} << 8) | (std::uint32_t{c.B} << 16));
+    }
+  } catch (const std::bad_alloc&) {
+    return "Not enough memory to reduce the colors of an image of " +
+           std::to_string(source.Width()) + " x " + std::to_string(source.Height()) + " pixels.";
+  }
+  // The source may be ColorImageCopy, whose size differs from a rotated or resized working
+  // image; the sizes the conversion reads must follow the image it gets.
+  const bool sizeChanged = reduced.Width() != document.WorkingImage.Width() ||
+                           reduced.Height() != document.WorkingImage.Height();
+  document.WorkingImage = std::move(reduced);
+  document.PaletteImageCopy = document.WorkingImage;
+  DocumentView& view = document.View();
+  view.ShowWorkingImage(document);
+  view.ResetColorSwatches();
+  document.PaletteColorCount = static_cast<std::int32_t>(colorTable.size());
+  document.ColorTable = colorTable;
+  document.PaletteImageColorTable = std::move(colorTable);
+  document.HasPalette = true;
+  view.EnablePaletteMode(true);
+  document.SetImageMode(ImageMode::Palette);
+  view.ResetOutputStatistics();
+  document.ImageResampled = true;
+  if (sizeChanged) {
+    document.RefreshImageSize();
+    view.ResetCropSelection(document.WorkingImage.Width(), document.WorkingImage.Height());
+  }
+  return {};
+}
+
+}  // namespace pixmora

@@ -1,0 +1,103 @@
+#include "image/DocumentEdits.h"
+
+#include <new>
+
+#include "image/ResizeRules.h"
+#include "image/Threshold.h"
+
+namespace pixmora {
+namespace {
+
+void ShowEditedImage(ImageDocument& document, bool resetSelection) {
+  document.ThresholdSourceStale = true;
+  document.RefreshImageSize();
+  document.View().ShowWorkingImage(document);
+  if (resetSelection) {
+    document.View().ResetCropSelection(document.WorkingImage.Width(),
+                                       document.WorkingImage.Height());
+  }
+}
+
+}  // namespace
+
+void RotateImageRight(ImageDocument& document) {
+  document.WorkingImage = RotateRight(document.WorkingImage);
+  ShowEditedImage(document, true);
+}
+
+void RotateImageLeft(ImageDocument& document) {
+  document.WorkingImage = RotateLeft(document.WorkingImage);
+  ShowEditedImage(document, true);
+}
+
+void FlipImageHorizontal(ImageDocument& document) {
+  FlipHorizontal(document.WorkingImage);
+  ShowEditedImage(document, false);
+}
+
+void FlipImageVertical(ImageDocument& document) {
+  FlipVertical(document.WorkingImage);
+  ShowEditedImage(document, false);
+}
+
+std::string CropWorkingImage(ImageDocument& document, const TCropRect& selection) {
+  const TCropResult result = CropImage(document.WorkingImage, selection);
+  if (!result.Ok)
+    return result.Message;
+  document.ImageCropped = true;
+  document.ImageChanged = true;
+  ShowEditedImage(document, true);
+  return {};
+}
+
+std::string ResizeWorkingImage(ImageDocument& document, const std::string& widthText,
+                               const std::string& heightText, ResampleFilter filter) {
+  const TNewSize size = CheckNewSize(widthText, heightText);
+  if (!size.Ok())
+    return size.Message;
+  try {
+    TBitmap32 resized(size.Width, size.Height);
+    TKernelResampler::Resample(document.WorkingImage, resized, filter);
+    document.WorkingImage = std::move(resized);
+  } catch (const std::bad_alloc&) {
+    return "Not enough memory for an image of " + std::to_string(size.Width) + " x " +
+           std::to_string(size.Height) + " pixels.";
+  }
+  document.ImageChanged = true;
+  ShowEditedImage(document, true);
+  return {};
+}
+
+void RefreshThresholdSource(ImageDocument& document) {
+  if (!document.ThresholdSourceStale)
+    return;
+  document.ThresholdSource = document.WorkingImage;
+  document.ThresholdSourceStale = false;
+}
+
+void ApplyThreshold(ImageDocument& document, std::uint32_t position) {
+  ApplyThreshold(document.ThresholdSource, position, document.WorkingImage);
+  document.View().ShowWorkingImage(document);
+}
+
+void StartThreshold(ImageDocument& document, std::uint32_t position) {
+  RefreshThresholdSource(document);
+  document.SetImageMode(ImageMode::Monochrome);
+  ApplyThreshold(document, position);
+  document.ThresholdUndoCopy = document.WorkingImage;
+}
+
+bool SwitchImageMode(ImageDocument& document, ImageMode mode, std::uint32_t thresholdPosition) {
+  if (mode == ImageMode::Palette && !document.HasPalette)
+    return false;
+  document.SetImageMode(mode);
+  document.View().ClearOutput();
+  if (mode == ImageMode::Monochrome) {
+    StartThreshold(document, thresholdPosition);
+  } else {
+    document.mnuOpenClick(LoadOrigin::ModeChange);
+  }
+  return true;
+}
+
+}  // namespace pixmora
