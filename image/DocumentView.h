@@ -49,8 +49,8 @@ class DocumentView {
   // shows their texts.
   virtual void ShowImageTexts(const ImageDocument& document) = 0;
   // Disables the three output statistics labels and puts back their bare captions; the output
-  // text stays.
-  virtual void ResetOutputStatistics() = 0;
+  // text stays. A view without those labels (the command line) has nothing to do.
+  virtual void ResetOutputStatistics() {}
   // The application's general error report, for an error that ends the running command.
   virtual void ReportError(const std::string& message) = 0;
 };
