@@ -3,19 +3,15 @@
 // A document with a picture loaded from a BMP file in a folder of its own, for the tests of the
 // editing commands.
 
-#include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <filesystem>
-
 #include "image/BmpWriter.h"
 #include "image/ImageDocument.h"
 #include "image/RecordingDocumentView.h"
 #include "platform/RecordingMessageBox.h"
+#include "tests/image/TempFolderTest.h"
 
 namespace pixmora::testing {
 
-// Every pixel a different color: red and green follow x and y, blue their sum.
+// Many colors: red follows x, green y, blue a mix of both.
 inline TBitmap32 ColorfulImage(int width, int height) {
   TBitmap32 image(width, height);
   for (int y = 0; y < height; ++y) {
@@ -26,25 +22,17 @@ inline TBitmap32 ColorfulImage(int width, int height) {
   return image;
 }
 
-class LoadedDocumentTest : public ::testing::Test {
+class LoadedDocumentTest : public TempFolderTest {
  protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/pixmora-edits-XXXXXX";
-    folder_ = mkdtemp(pattern);
-  }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
-
   // Opens the picture as the open dialog would, then forgets the steps of the load.
   void Load(const TBitmap32& picture) {
-    const std::string path = (folder_ / "picture.bmp").string();
-    ASSERT_EQ(WriteBmp32(picture, path), "");
+    const std::string path = Write("picture.bmp", EncodeBmp32(picture));
     view_.openNames.push_back(path);
     document_.mnuOpenClick(LoadOrigin::Dialog);
     ASSERT_EQ(document_.WorkingImage, picture);
     view_.steps.clear();
   }
 
-  std::filesystem::path folder_;
   RecordingDocumentView view_;
   RecordingMessageBox messages_;
   ImageDocument document_{view_, messages_};
