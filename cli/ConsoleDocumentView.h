@@ -36,14 +36,21 @@ class ConsoleDocumentView : public DocumentView {
 };
 
 // Message boxes without a window: the first message is kept as "TITLE: TEXT" and every question
-// is answered as if the user cancelled it.
+// gets the answer that changes nothing (Cancel, or No where there is no Cancel).
 class ConsoleMessages : public MessageBoxService {
  public:
   MessageResult Show(const std::string& text, const std::string& title, MessageIcon,
                      MessageButtons buttons) override {
     if (first.empty())
       first = title.empty() ? text : title + ": " + text;
-    return buttons == MessageButtons::OK ? MessageResult::OK : MessageResult::Cancel;
+    switch (buttons) {
+      case MessageButtons::OK:
+        return MessageResult::OK;
+      case MessageButtons::YesNo:
+        return MessageResult::No;
+      default:
+        return MessageResult::Cancel;
+    }
   }
 
   std::string first;

@@ -82,7 +82,8 @@ struct LiveSettings {
 };
 
 // Reads every section but "Form". Reading never fails: whatever is missing or unreadable keeps
-// its default.
+// its default. The options go through the radio rule; the windows then react to every option
+// that changed as they do to a click.
 void LoadSettings(const std::string& path, const LiveSettings& live);
 // Writes every section but "Form", keeping everything else the file holds. Returns an empty
 // text on success, else the system's reason; the file is then left as it was.
