@@ -1,6 +1,6 @@
 #include "cli/Edits.h"
 
-#include "image/Threshold.h"
+#include "image/DocumentEdits.h"
 
 namespace pixmora::cli {
 
@@ -57,9 +57,7 @@ std::string ApplyEdit(const EditStep& step, ImageDocument& document, ResampleFil
 }
 
 void ApplyDefaultThreshold(ImageDocument& document) {
-  TBitmap32 result;
-  ApplyThreshold(document.WorkingImage, kDefaultThresholdPosition, result);
-  document.WorkingImage = std::move(result);
+  StartThreshold(document, kDefaultThresholdPosition);
 }
 
 }  // namespace pixmora::cli

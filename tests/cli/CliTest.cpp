@@ -205,6 +205,14 @@ TEST_F(CliTest, BinaryOutputAndPaletteTableFile) {
   EXPECT_EQ(BytesOf(Read(Path("table.bin"))), (Bytes{0xF8, 0x00, 0x00, 0x1F}));
 }
 
+TEST_F(CliTest, MonochromeModeThresholdsAtTheMiddlePosition) {
+  // Red is 255 and blue 16711680 as red + 256 green + 65536 blue: black and white at 8388607.
+  // Unthresholded, red would not count as black.
+  ASSERT_EQ(Run({"--mode", "monochrome", "--no-info", "-o", Path("m.bin"), Path("rgb.png")}).code,
+            kSuccess);
+  EXPECT_EQ(BytesOf(Read(Path("m.bin"))), (Bytes{0x80, 0x00}));
+}
+
 TEST_F(CliTest, DescribeAndSaveImageAloneConvertNothing) {
   const Outcome outcome = Run({"--describe", "--save-image", Path("copy.bmp"), Path("rgb.png")});
   ASSERT_EQ(outcome.code, kSuccess) << outcome.err;
