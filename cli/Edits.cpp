@@ -1,63 +1,61 @@
 #include "cli/Edits.h"
 
+#include "image/ColorReduction.h"
 #include "image/DocumentEdits.h"
 
 namespace pixmora::cli {
 
 namespace {
 
-// One function per edit option; each works on the current working image.
-
-std::string NotYetAvailable(const EditStep& step) {
-  return step.option + ": not yet available";
+std::string Refused(const EditStep& step, const std::string& reason) {
+  return reason.empty() ? reason : step.option + ": " + reason;
 }
 
-std::string Rotate(const EditStep& step, ImageDocument&) {
-  return NotYetAvailable(step);
-}
-
-std::string Flip(const EditStep& step, ImageDocument&) {
-  return NotYetAvailable(step);
-}
-
-std::string Crop(const EditStep& step, ImageDocument&) {
-  return NotYetAvailable(step);
-}
-
-std::string Resize(const EditStep& step, ImageDocument&, ResampleFilter) {
-  return NotYetAvailable(step);
-}
-
-std::string Threshold(const EditStep& step, ImageDocument&) {
-  return NotYetAvailable(step);
-}
-
-std::string Reduce(const EditStep& step, ImageDocument&) {
-  return NotYetAvailable(step);
+// Every threshold of the command line works on the image as the edits before it left it, not
+// on a source taken by an earlier threshold.
+void ThresholdWorkingImage(ImageDocument& document, int position) {
+  document.ThresholdSourceStale = true;
+  StartThreshold(document, static_cast<std::uint32_t>(position));
 }
 
 }  // namespace
 
 std::string ApplyEdit(const EditStep& step, ImageDocument& document, ResampleFilter filter) {
+  const int* v = step.values;
   switch (step.kind) {
     case EditKind::Rotate:
-      return Rotate(step, document);
+      if (v[0] > 0) {
+        RotateImageRight(document);
+      } else {
+        RotateImageLeft(document);
+      }
+      return {};
     case EditKind::Flip:
-      return Flip(step, document);
-    case EditKind::Crop:
-      return Crop(step, document);
+      if (v[0] == 0) {
+        FlipImageHorizontal(document);
+      } else {
+        FlipImageVertical(document);
+      }
+      return {};
+    case EditKind::Crop: {
+      const TCropRect rect{static_cast<float>(v[0]), static_cast<float>(v[1]),
+                           static_cast<float>(v[2]), static_cast<float>(v[3])};
+      return Refused(step, CropWorkingImage(document, rect));
+    }
     case EditKind::Resize:
-      return Resize(step, document, filter);
+      return Refused(
+          step, ResizeWorkingImage(document, std::to_string(v[0]), std::to_string(v[1]), filter));
     case EditKind::Threshold:
-      return Threshold(step, document);
+      ThresholdWorkingImage(document, v[0]);
+      return {};
     case EditKind::Reduce:
-      return Reduce(step, document);
+      return Refused(step, ReduceColorsFrom(document, document.WorkingImage, ReductionBits(v[0])));
   }
-  return NotYetAvailable(step);
+  return step.option + ": unknown edit";
 }
 
 void ApplyDefaultThreshold(ImageDocument& document) {
-  StartThreshold(document, kDefaultThresholdPosition);
+  ThresholdWorkingImage(document, kDefaultThresholdPosition);
 }
 
 }  // namespace pixmora::cli

@@ -8,6 +8,7 @@
 #include "cli/HelpText.h"
 #include "cli/RunCli.h"
 #include "image/BmpWriter.h"
+#include "image/ReadImageFile.h"
 #include "platform/AtomicFile.h"
 #include "tests/image/TestImages.h"
 
@@ -121,7 +122,9 @@ TEST_F(CliTest, UsageErrorsNameTheOptionAndWhatItAccepts) {
       {{"--mode", "palette", rgb}, "--mode palette: " + rgb + " has no palette"},
       {{"--frame", "3", Path("anim.gif")}, "--frame: expected a frame from 0 to 2 of "},
       {{"--frame", "1", rgb}, "--frame: expected a frame from 0 to 0 of "},
-      {{"--rotate", "right", rgb}, "--rotate: not yet available"},
+      {{"--crop", "0,0,5,1", rgb},
+       "--crop: The crop selection reaches outside the image of 2 x 1 pixels."},
+      {{"--rotate", "right", "--crop", "0,1,1,1", rgb}, "--crop: The crop selection is empty"},
       {{"--rotate", "up", rgb}, "--rotate: expected right or left, got 'up'"},
       {{"--crop", "1,2,3", rgb}, "--crop: expected L,T,R,B"},
       {{"--resize", "0x5", rgb}, "--resize: expected WxH"},
@@ -243,6 +246,91 @@ TEST_F(CliTest, StatisticsGoToStandardErrorAsTheLabelsRead) {
   EXPECT_EQ(palette.err.substr(palette.err.find('\n') + 1),
             "Color table size: 4 bytes\nCompression ratio: 0%\n");
   EXPECT_EQ(palette.out.find("const"), std::string::npos);  // --describe keeps the text off
+}
+
+TEST_F(CliTest, EditsRunInCommandLineOrderOnTheCurrentImage) {
+  // rgb.png is red, blue; the binary export is W, H, the color mode word, then 5-6-5 words.
+  const auto exported = [this](std::vector<std::string> edits) {
+    edits.insert(edits.end(), {"-o", Path("out.bin"), Path("rgb.png")});
+    const Outcome outcome = Run(edits);
+    EXPECT_EQ(outcome.code, kSuccess) << outcome.err;
+    return BytesOf(Read(Path("out.bin")));
+  };
+  EXPECT_EQ(exported({"--rotate", "right"}),
+            (Bytes{0x00, 0x01, 0x00, 0x02, 0x00, 0x01, 0xF8, 0x00, 0x00, 0x1F}));
+  EXPECT_EQ(exported({"--rotate", "left"}),
+            (Bytes{0x00, 0x01, 0x00, 0x02, 0x00, 0x01, 0x00, 0x1F, 0xF8, 0x00}));
+  EXPECT_EQ(exported({"--flip", "horizontal", "--flip", "vertical"}),
+            (Bytes{0x00, 0x02, 0x00, 0x01, 0x00, 0x01, 0x00, 0x1F, 0xF8, 0x00}));
+  EXPECT_EQ(
+      exported({"--resize", "4x1", "--filter", "box"}),
+      (Bytes{0x00, 0x04, 0x00, 0x01, 0x00, 0x01, 0xF8, 0x00, 0xF8, 0x00, 0x00, 0x1F, 0x00, 0x1F}));
+  // The crop takes the rotated image's coordinates, and the other way round.
+  EXPECT_EQ(exported({"--rotate", "right", "--crop", "0,1,1,2"}),
+            (Bytes{0x00, 0x01, 0x00, 0x01, 0x00, 0x01, 0x00, 0x1F}));
+  EXPECT_EQ(exported({"--crop", "0,0,1,1", "--rotate", "right"}),
+            (Bytes{0x00, 0x01, 0x00, 0x01, 0x00, 0x01, 0xF8, 0x00}));
+}
+
+TEST_F(CliTest, LinearResizeIsTheDefaultFilter) {
+  const Outcome outcome =
+      Run({"--resize", "4x1", "--save-image", Path("wide.bmp"), Path("rgb.png")});
+  ASSERT_EQ(outcome.code, kSuccess) << outcome.err;
+  const ImageFileRead read = ReadImageFile(Path("wide.bmp"));
+  ASSERT_TRUE(read.ok) << read.error;
+  // Weights 192 and 64 between the two pixels: 192 * 255 / 256 = 191.25, 64 * 255 / 256 = 63.75.
+  EXPECT_EQ(read.staging.pixels,
+            (std::vector<std::uint32_t>{0xFFFF0000, 0xFFBF003F, 0xFF3F00BF, 0xFF0000FF}));
+}
+
+TEST_F(CliTest, ThresholdMakesTheImageBlackAndWhite) {
+  // Red is 255, blue 16711680 as a 24-bit number.
+  const auto thresholded = [this](std::vector<std::string> options) {
+    options.insert(options.end(), {"--describe", "--save-image", Path("bw.bmp"), Path("rgb.png")});
+    const Outcome outcome = Run(options);
+    EXPECT_EQ(outcome.code, kSuccess) << outcome.err;
+    EXPECT_NE(outcome.out.find("Convert mode: Monochrome\n"), std::string::npos) << outcome.out;
+    const ImageFileRead read = ReadImageFile(Path("bw.bmp"));
+    EXPECT_TRUE(read.ok) << read.error;
+    std::vector<std::uint32_t> colors;
+    for (const std::uint32_t p : read.staging.pixels)
+      colors.push_back(p & 0xFFFFFF);
+    return colors;
+  };
+  EXPECT_EQ(thresholded({"--threshold", "255"}), (std::vector<std::uint32_t>{0, 0xFFFFFF}));
+  EXPECT_EQ(thresholded({"--threshold", "254"}), (std::vector<std::uint32_t>{0xFFFFFF, 0xFFFFFF}));
+  EXPECT_EQ(thresholded({"--threshold", "16777215"}), (std::vector<std::uint32_t>{0, 0}));
+  // Monochrome without --threshold: the default position 8388607 after all edits.
+  EXPECT_EQ(thresholded({"--mode", "monochrome", "--flip", "horizontal"}),
+            (std::vector<std::uint32_t>{0xFFFFFF, 0}));
+  // A later threshold works on the image as it is then, not on the colors before the first.
+  EXPECT_EQ(thresholded({"--threshold", "16777215", "--threshold", "0"}),
+            (std::vector<std::uint32_t>{0, 0}));
+}
+
+TEST_F(CliTest, ReducedPhotoConvertsWithItsOwnPalette) {
+  std::vector<std::uint32_t> pixels;
+  for (int y = 0; y < 24; ++y) {
+    for (int x = 0; x < 40; ++x)
+      pixels.push_back((x * 6) << 16 | (y * 10) << 8 | (x + y) * 3);
+  }
+  Save("photo.jpg", pixmora::testing::MakeJpeg({.width = 40, .height = 24, .pixels = pixels}));
+
+  const Outcome describe = Run({"--reduce", "16", "--describe", Path("photo.jpg")});
+  ASSERT_EQ(describe.code, kSuccess) << describe.err;
+  EXPECT_NE(describe.out.find("\nColors: 16M\nConvert mode: Palette\n"), std::string::npos)
+      << describe.out;
+
+  const Outcome outcome = Run({Path("photo.jpg"), "--reduce", "16", "--pixels-per-byte", "auto",
+                               "--compress", "-o", Path("logo.h")});
+  ASSERT_EQ(outcome.code, kSuccess) << outcome.err;
+  const std::string text = Read(Path("logo.h"));
+  EXPECT_NE(text.find("Table_photo[16] PROGMEM"), std::string::npos) << text;
+
+  // Palette mode after --reduce, Color mode when --mode says so.
+  EXPECT_EQ(Run({"--reduce", "8", "--mode", "color", "-o", Path("c.h"), Path("photo.jpg")}).code,
+            kSuccess);
+  EXPECT_EQ(Read(Path("c.h")).find("Table_"), std::string::npos);
 }
 
 TEST_F(CliTest, SavedSettingsReadBackToTheSameOutput) {
