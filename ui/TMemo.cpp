@@ -51,29 +51,58 @@ void TMemo::SetText(std::string text) {
   emit textChanged();
 }
 
-void TMemo::IndexLines() {
-  lineStarts_.clear();
-  longestLine_ = 0;
-  const char* data = text_.data();
-  const std::size_t size = text_.size();
-  // One pass with memchr; the count of line breaks sizes the index exactly first.
-  std::size_t breaks = 0;
-  for (const char* p = data; (p = static_cast<const char*>(std::memchr(p, '\n', data + size - p)));
-       ++p) {
-    ++breaks;
-  }
-  lineStarts_.reserve(breaks + 1);
-  lineStarts_.push_back(0);
-  for (const char* p = data; (p = static_cast<const char*>(std::memchr(p, '\n', data + size - p)));
-       ++p) {
-    const auto end = static_cast<std::size_t>(p - data);
-    const std::size_t length =
-        end - lineStarts_.back() - (end > lineStarts_.back() && p[-1] == '\r');
-    longestLine_ = std::max(longestLine_, length);
-    lineStarts_.push_back(end + 1);
-  }
+void TMemo::Clear() {
+  text_.clear();
+  SetText(std::move(text_));
+}
+
+std::string TMemo::TakeBuffer() {
+  if (!text_.empty())
+    return {};
+  std::string buffer = std::move(text_);
+  text_.clear();
+  return buffer;
+}
+
+void TMemo::PrependText(std::string_view prefix) {
+  const std::size_t shift = prefix.size();
+  const std::size_t oldLines = lineStarts_.size();
+  text_.insert(0, prefix);
+  allSelected_ = false;
+  // The lines after the old first line break keep their lengths and move by the prefix's
+  // size; only the prefix and the line it joins are scanned.
+  std::vector<std::size_t> head{0};
+  const std::size_t scanEnd = oldLines > 1 ? shift + lineStarts_[1] : text_.size();
+  longestLine_ = std::max(longestLine_, ScanLines(scanEnd, head));
+  for (std::size_t i = 2; i < oldLines; ++i)
+    lineStarts_[i] += shift;
+  lineStarts_.erase(lineStarts_.begin(), lineStarts_.begin() + std::min<std::size_t>(2, oldLines));
+  lineStarts_.insert(lineStarts_.begin(), head.begin(), head.end());
   longestLine_ = std::max(longestLine_, Line(lineStarts_.size() - 1).size());
   UpdateScrollBars();
+  viewport()->update();
+  emit textChanged();
+}
+
+void TMemo::IndexLines() {
+  // The index keeps its capacity from the last text, so a new result rarely reallocates it.
+  lineStarts_.assign(1, 0);
+  longestLine_ = ScanLines(text_.size(), lineStarts_);
+  longestLine_ = std::max(longestLine_, Line(lineStarts_.size() - 1).size());
+  UpdateScrollBars();
+}
+
+std::size_t TMemo::ScanLines(std::size_t end, std::vector<std::size_t>& starts) const {
+  std::size_t longest = 0;
+  const char* data = text_.data();
+  for (const char* p = data + starts.back();
+       (p = static_cast<const char*>(std::memchr(p, '\n', data + end - p))); ++p) {
+    const auto lineEnd = static_cast<std::size_t>(p - data);
+    const std::size_t length = lineEnd - starts.back() - (lineEnd > starts.back() && p[-1] == '\r');
+    longest = std::max(longest, length);
+    starts.push_back(lineEnd + 1);
+  }
+  return longest;
 }
 
 std::string_view TMemo::Line(std::size_t index) const {

@@ -21,7 +21,14 @@ class TMemo : public QAbstractScrollArea {
 
   // Every change of the text, emptying included, emits textChanged once.
   void SetText(std::string text);
-  void Clear() { SetText({}); }
+  // Empties the text but keeps its buffer for the next SetText (see TakeBuffer).
+  void Clear();
+  // While the text is empty: the buffer of the last text, so that the next one is built
+  // without fresh memory. Empty otherwise.
+  std::string TakeBuffer();
+  // The text becomes prefix followed by the text it holds. The text's spare capacity takes the
+  // prefix, so a big text is moved in place rather than copied.
+  void PrependText(std::string_view prefix);
   const std::string& Text() const { return text_; }
   bool IsEmpty() const { return text_.empty(); }
 
@@ -53,6 +60,9 @@ class TMemo : public QAbstractScrollArea {
 
  private:
   void IndexLines();
+  // Appends the start of every line that begins after a line break in [starts.back(), end);
+  // returns the longest of the lines so completed.
+  std::size_t ScanLines(std::size_t end, std::vector<std::size_t>& starts) const;
   void UpdateScrollBars();
   int LineHeight() const;
   int CharWidth() const;

@@ -1,6 +1,25 @@
 #include <QApplication>
+#include <QDir>
+
+#include "platform/qt/Cp1252.h"
+#include "platform/qt/QtClipboard.h"
+#include "platform/qt/QtErrorReport.h"
+#include "platform/qt/QtFileDialog.h"
+#include "platform/qt/QtMessageBox.h"
+#include "settings/SettingsFile.h"
+#include "ui/UMain.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  return 0;
+  pixmora::QtMessageBox messages;
+  pixmora::QtFileDialog dialogs;
+  pixmora::QtClipboard clipboard;
+  pixmora::QtErrorReport errors;
+  const QString folder = QCoreApplication::applicationDirPath();
+  const pixmora::MainServices services{
+      messages, dialogs, clipboard, errors,
+      pixmora::ToNativePath(QDir(folder).filePath(pixmora::kSettingsFileName))};
+  pixmora::TFMain window(services);
+  window.show();
+  return app.exec();
 }

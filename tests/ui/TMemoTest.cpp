@@ -34,6 +34,41 @@ TEST(TMemoTest, IndexesCrLfLinesAndTheLongestOne) {
   EXPECT_EQ(memo.LongestLine(), 0u);
 }
 
+// The index after a prepend must equal the index of the whole text set at once.
+void ExpectSameLines(const std::string& prefix, const std::string& text) {
+  TMemo prepended;
+  prepended.SetText(text);
+  prepended.PrependText(prefix);
+  TMemo whole;
+  whole.SetText(prefix + text);
+  EXPECT_EQ(prepended.Text(), whole.Text());
+  ASSERT_EQ(prepended.LineCount(), whole.LineCount()) << prefix << "|" << text;
+  for (std::size_t i = 0; i < whole.LineCount(); ++i) {
+    EXPECT_EQ(prepended.Line(i), whole.Line(i)) << i;
+  }
+  EXPECT_EQ(prepended.LongestLine(), whole.LongestLine()) << prefix << "|" << text;
+}
+
+TEST(TMemoTest, PrependingKeepsTheLinesOfTheTextItHolds) {
+  ExpectSameLines("/* banner */\r\n\r\n", "a\r\nbb\r\nccc\r\n");
+  ExpectSameLines("no break ", "a\r\nbb\r\nccc");
+  ExpectSameLines("two\r\nlines", "single");
+  ExpectSameLines("", "x\r\ny");
+  ExpectSameLines("long long long long\r\n", "");
+  ExpectSameLines("joined to the first ", "longest line of all\r\nb");
+}
+
+TEST(TMemoTest, AnEmptiedTextLendsItsBufferToTheNext) {
+  TMemo memo;
+  memo.SetText(std::string(1000, 'x'));
+  EXPECT_TRUE(memo.TakeBuffer().empty());  // not while text is shown
+  memo.Clear();
+  const std::string buffer = memo.TakeBuffer();
+  EXPECT_TRUE(buffer.empty());
+  EXPECT_GE(buffer.capacity(), 1000u);
+  EXPECT_TRUE(memo.IsEmpty());
+}
+
 TEST(TMemoTest, EveryChangeSignalsOnceAndDropsTheSelection) {
   TMemo memo;
   QSignalSpy changed(&memo, &TMemo::textChanged);
@@ -41,8 +76,10 @@ TEST(TMemoTest, EveryChangeSignalsOnceAndDropsTheSelection) {
   memo.SelectAll();
   EXPECT_EQ(memo.SelLength(), 5u);
   EXPECT_EQ(memo.SelectedText(), "abc\r\n");
+  memo.PrependText(">");
+  EXPECT_EQ(memo.Text(), ">abc\r\n");
   memo.Clear();
-  EXPECT_EQ(changed.count(), 2);
+  EXPECT_EQ(changed.count(), 3);
   EXPECT_EQ(memo.SelLength(), 0u);
   EXPECT_EQ(memo.SelectedText(), "");
 }

@@ -1,0 +1,379 @@
+#include "ui/UMain.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDockWidget>
+#include <QLabel>
+#include <QProxyStyle>
+#include <QToolBar>
+#include <QToolTip>
+#include <QWheelEvent>
+
+#include "conversion/UConvert.h"
+#include "image/BmpWriter.h"
+#include "image/TImgView32.h"
+#include "image/UMonochrome.h"
+#include "image/UResize.h"
+#include "image/Zoom.h"
+#include "platform/qt/Cp1252.h"
+#include "settings/UCustom.h"
+#include "settings/USettings.h"
+#include "ui/OutputStatistics.h"
+#include "ui/TMemo.h"
+#include "ui/UAbout.h"
+#include "ui/UPalette.h"
+
+namespace pixmora {
+
+namespace {
+
+constexpr const char* kCaption = "Pixmora Image Converter 4.0";
+constexpr const char* kImageChangedText = "Image has been changed.\nDo you want to save it?";
+constexpr const char* kImageChangedTitle = "Image change";
+
+// Hints come up after 250 ms of rest and stay up to a minute.
+class HintStyle : public QProxyStyle {
+ public:
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* data) const override {
+    if (hint == SH_ToolTip_WakeUpDelay)
+      return 250;
+    return QProxyStyle::styleHint(hint, option, widget, data);
+  }
+};
+
+std::vector<FileFilter> OpenFilters() {
+  return {
+      {"All (*.bmp, *.jpg, *.jpeg, *.gif, *.ico, *.png)", "*.bmp;*.jpg;*.jpeg;*.gif;*.ico;*.png"},
+      {"Bitmaps (*.bmp)", "*.bmp"},
+      {"JPEG Image File (*.jpg)", "*.jpg"},
+      {"JPEG Image File (*.jpeg)", "*.jpeg"},
+      {"Gif Image File (*.gif)", "*.gif"},
+      {"Png Image File (*.png)", "*.png"},
+      {"Icons (*.ico)", "*.ico"}};
+}
+
+// The class name a window would have on the desktop: the widget's own, without namespace.
+std::string_view WindowClassName(const QWidget* widget) {
+  std::string_view name = widget->metaObject()->className();
+  const auto colon = name.rfind(':');
+  return colon == std::string_view::npos ? name : name.substr(colon + 1);
+}
+
+}  // namespace
+
+TFMain::TFMain(const MainServices& services, QWidget* parent)
+    : QMainWindow(parent), Document(*this, services.messages), services_(services) {
+  FormCreate();
+  CreateWindows();
+}
+
+TFMain::~TFMain() {
+  qApp->removeEventFilter(this);
+  FormDestroy();
+}
+
+void TFMain::FormCreate() {
+  setObjectName("FMain");
+  setWindowTitle(kCaption);
+  resize(800, 609);
+  setContextMenuPolicy(Qt::PreventContextMenu);
+  CreateCommands();
+  CreateMenus();
+  CreateToolbar();
+  CreateImageView();
+  CreateStatisticsPanel();
+  CreateOutputPanel();
+  CreateStatusBar();
+  CreatePopups();
+  ConnectCommands();
+  ImgView->SetCropSelectionVisible(false);
+  dlgOpenColor.spec = {FileDialogKind::Open, "", "", OpenFilters(), false, true};
+  dlgSaveImage.spec = {FileDialogKind::Save,
+                       "Save image as...",
+                       ".bmp",
+                       {{"Bmp Files (*.bmp)", "*.bmp"}},
+                       true,
+                       false};
+  QApplication::setStyle(new HintStyle);
+  QToolTip::setFont(QFont("Verdana"));
+  qApp->installEventFilter(this);
+}
+
+void TFMain::CreateWindows() {
+  frmSettings = new TFSettings(this);
+  frmConvert = new TFConvert(Engine, services_.messages, this);
+  frmPalette = new TFPalette(this);
+  frmMonochrome = new TFMonochrome(this);
+  frmCustom = new TFCustom(this);
+  frmAbout = new TFAbout(this);
+  frmResize = new TFResize(this);
+}
+
+LiveSettings TFMain::Live() {
+  return {recentEntries_, Preferences, CustomFormat, *this};
+}
+
+void TFMain::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (!shown_) {
+    shown_ = true;
+    FormShow();
+  }
+}
+
+void TFMain::FormShow() {
+  LoadSettings(services_.settingsPath, Live());
+  mruList.Assign(recentEntries_);
+  ShowSummaryLabels();
+  ApplyStayOnTop();
+}
+
+bool TFMain::event(QEvent* event) {
+  // Placement is restored once, when the window first becomes the active one.
+  if (event->type() == QEvent::WindowActivate && !activated_) {
+    activated_ = true;
+    FormActivate();
+  }
+  return QMainWindow::event(event);
+}
+
+void TFMain::FormActivate() {
+  RestoreWindowPlacement(services_.settingsPath, *this);
+}
+
+void TFMain::closeEvent(QCloseEvent* event) {
+  if (!FormCloseQuery()) {
+    event->ignore();
+    return;
+  }
+  FormClose();
+  event->accept();
+}
+
+bool TFMain::FormCloseQuery() {
+  if (!Document.ImageChanged)
+    return true;
+  switch (services_.messages.Show(kImageChangedText, kImageChangedTitle, MessageIcon::Question,
+                                  MessageButtons::YesNoCancel)) {
+    case MessageResult::Yes:
+      if (services_.dialogs.Execute(dlgSaveImage)) {
+        const std::string error = WriteBmp32(Document.WorkingImage, dlgSaveImage.fileName);
+        if (error.empty()) {
+          Document.ImageChanged = false;
+        } else {
+          ReportError(error);
+        }
+      }
+      return true;
+    case MessageResult::No:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void TFMain::FormClose() {
+  recentEntries_ = mruList.Entries();
+  if (!SaveSettings(services_.settingsPath, Live()).empty()) {
+    services_.messages.Show(kSettingsWriteFailedText, kSettingsWriteFailedTitle, MessageIcon::Error,
+                            MessageButtons::OK);
+  }
+}
+
+void TFMain::FormDestroy() {
+  const std::string error = SaveWindowPlacement(services_.settingsPath, *this);
+  if (!error.empty())
+    services_.errors.Report(error);
+}
+
+void TFMain::ApplyStayOnTop() {
+  const bool onTop = Preferences.Is(Option::SystemStayOnTop);
+  if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop)
+    return;
+  const bool visible = isVisible();
+  setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+  // Changing the flag hides the window; show it again where it was, without activating it.
+  if (visible) {
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    show();
+    setAttribute(Qt::WA_ShowWithoutActivating, false);
+  }
+}
+
+void TFMain::mnuOpenClick() {
+  Document.mnuOpenClick(LoadOrigin::Dialog);
+}
+void TFMain::mnuReloadClick() {
+  Document.mnuOpenClick(LoadOrigin::Reload);
+}
+void TFMain::mnuNextClick() {
+  Document.mnuNextClick();
+}
+void TFMain::mnuPreviousClick() {
+  Document.mnuPreviousClick();
+}
+
+void TFMain::mnuSaveImageClick() {
+  if (dlgSaveImage.fileName.empty() && !services_.dialogs.Execute(dlgSaveImage))
+    return;
+  Document.SaveImage(dlgSaveImage.fileName);
+}
+
+void TFMain::mnuSaveImageAsClick() {
+  if (!services_.dialogs.Execute(dlgSaveImage))
+    return;
+  Document.SaveImage(dlgSaveImage.fileName);
+}
+
+void TFMain::mnuConvertClick() {
+  mmoDataOutput->Clear();
+  ConversionInput input;
+  input.WorkingImage = &Document.WorkingImage;
+  input.ImageWidth = Document.ImageWidth;
+  input.ImageHeight = Document.ImageHeight;
+  input.ImageMode = Document.ImageMode;
+  input.Preferences = Preferences;
+  input.CustomFormat = CustomFormat;
+  input.ColorTable = Document.ColorTable;
+  input.PaletteColorCount = Document.PaletteColorCount;
+  input.CurrentFileName = Document.CurrentFileName;
+  frmConvert->Execute(input, *mmoDataOutput);
+}
+
+void TFMain::mnuCopyClick() {
+  mmoDataOutput->SelectAll();
+  services_.clipboard.SetText(mmoDataOutput->SelectedText());
+  mmoDataOutput->ClearSelection();
+}
+
+void TFMain::mnuClearOutputClick() {
+  mmoDataOutput->Clear();
+}
+
+void TFMain::mmoDataOutputChange() {
+  const OutputStatistics statistics = ComputeOutputStatistics(
+      mmoDataOutput->IsEmpty(), Engine, Preferences, Command("mnuPaletteMode1")->isChecked());
+  for (const char* name : {"mnuExport", "mnuExportAs", "mnuCopy", "mnuClearOutput"}) {
+    Command(name)->setEnabled(statistics.outputCommandsEnabled);
+  }
+  const std::pair<const char*, const StatisticsLabel*> labels[] = {
+      {"lblOutputDataSize", &statistics.lblOutputDataSize},
+      {"lblColorTableSize", &statistics.lblColorTableSize},
+      {"lblCompressionRatio", &statistics.lblCompressionRatio}};
+  for (const auto& [name, label] : labels) {
+    Label(name)->setEnabled(label->enabled);
+    Label(name)->setText(FromCp1252(label->caption));
+  }
+}
+
+void TFMain::mnuZoomInClick() {
+  ZoomFactor = ZoomInStep(ZoomFactor);
+  AfterZoom();
+}
+
+void TFMain::mnuZoomOutClick() {
+  ZoomFactor = ZoomOutStep(ZoomFactor);
+  AfterZoom();
+}
+
+void TFMain::mnuOriginalSizeClick() {
+  ZoomFactor = 1.0f;
+  AfterZoom();
+}
+
+void TFMain::AfterZoom() {
+  ImgView->SetScale(ZoomFactor);
+  ImgView->SetPixelGrid(ZoomFactor, ZoomFactor > kPixelGridThreshold);
+}
+
+void TFMain::mnuPreferencesClick() {
+  frmSettings->exec();
+  ShowSummaryLabels();
+  ApplyStayOnTop();
+}
+
+void TFMain::lblColorModeClick(QObject* sender) {
+  const std::string name = sender->objectName().toStdString();
+  if (name == "lblColorMode") {
+    frmSettings->SelectTab("Color");
+  } else if (name == "lblMonochromeMode") {
+    frmSettings->SelectTab("Monochrome");
+  } else if (name == "lblColorTableRepresentation" || name == "lblPixelsPerByte") {
+    frmSettings->SelectTab("Palette");
+  } else if (name == "lblOutputDataFormat" || name == "lblOutputDataRepresentation" ||
+             name == "lblCompression") {
+    frmSettings->SelectTab("Common");
+  }
+  frmSettings->exec();
+  ShowSummaryLabels();
+}
+
+void TFMain::mnuColorTableClick() {
+  frmPalette->exec();
+}
+void TFMain::mnuAboutClick() {
+  frmAbout->exec();
+}
+
+void TFMain::mnuFileClick() {
+  Command("mnuRecentFiles")->setEnabled(!mruList.Empty());
+}
+void TFMain::mnuViewClick() {
+  Command("mnuColorTable")->setEnabled(Document.HasPalette);
+}
+
+void TFMain::ApplicationEvents1Deactivate() {
+  if (frmAbout->isVisible())
+    frmAbout->close();
+}
+
+bool TFMain::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::Wheel: {
+      auto* widget = qobject_cast<QWidget*>(watched);
+      if (widget && widget->window() == this)
+        return RouteWheel(static_cast<QWheelEvent*>(event));
+      break;
+    }
+    case QEvent::ApplicationDeactivate:
+      if (watched == qApp)
+        ApplicationEvents1Deactivate();
+      break;
+    case QEvent::Close:
+      // A panel closed by its own close button unchecks its items.
+      if (watched == pnlStatistics)
+        Command("mnuStatistics")->setChecked(false);
+      if (watched == pnlOutputPanel)
+        Command("mnuOutputWindow")->setChecked(false);
+      break;
+    default:
+      break;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+bool TFMain::RouteWheel(QWheelEvent* wheel) {
+  // The window under the pointer decides, by its class: the output text scrolls itself, the
+  // image view zooms, anything else ignores the wheel.
+  for (QWidget* under = QApplication::widgetAt(wheel->globalPosition().toPoint());
+       under && under != this; under = under->parentWidget()) {
+    const std::string_view name = WindowClassName(under);
+    if (name == "TMemo")
+      return false;
+    if (name == "TImgView32") {
+      ImgView->setFocus();
+      if (wheel->angleDelta().y() < 0)
+        mnuZoomOutClick();
+      if (wheel->angleDelta().y() > 0)
+        mnuZoomInClick();
+      return true;
+    }
+  }
+  return true;
+}
+
+}  // namespace pixmora

@@ -1,0 +1,188 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <string>
+
+#include "conversion/ConversionEngine.h"
+#include "image/DocumentView.h"
+#include "image/ImageDocument.h"
+#include "platform/Clipboard.h"
+#include "platform/ErrorReport.h"
+#include "platform/FileDialog.h"
+#include "platform/MessageBox.h"
+#include "settings/CustomFormat.h"
+#include "settings/Preferences.h"
+#include "settings/SettingsFile.h"
+#include "settings/SummaryLabels.h"
+#include "ui/RecentFiles.h"
+
+class QAction;
+class QActionGroup;
+class QComboBox;
+class QDockWidget;
+class QLabel;
+class QMenu;
+class QToolBar;
+
+namespace pixmora {
+
+class TFAbout;
+class TFConvert;
+class TFCustom;
+class TFMonochrome;
+class TFPalette;
+class TFResize;
+class TFSettings;
+class TImgView32;
+class TMemo;
+
+// What the main window asks of the desktop; the program passes the Qt backends, the tests
+// recording fakes.
+struct MainServices {
+  MessageBoxService& messages;
+  FileDialogService& dialogs;
+  ClipboardService& clipboard;
+  ErrorReportService& errors;
+  std::string settingsPath;  // "Pixmora_Convert.ini" in the program's folder
+};
+
+// The main window: menus, toolbar and popups as views of one action per command, the image
+// view, the statistics panel, the output window and the status bar. It owns the image
+// document, the conversion results, the live preferences and the six other windows.
+class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
+  Q_OBJECT
+
+ public:
+  explicit TFMain(const MainServices& services, QWidget* parent = nullptr);
+  ~TFMain() override;
+
+  // The command named as its menu item ("mnuOpen"); every view of it shares the action.
+  QAction* Command(const char* name) const;
+  QLabel* Label(const char* name) const;
+
+  ImageDocument Document;
+  ConversionEngine Engine;
+  pixmora::Preferences Preferences;
+  pixmora::CustomFormat CustomFormat;
+  RecentFiles mruList;
+  float ZoomFactor = 1.0f;
+  FileDialogState dlgOpenColor;
+  FileDialogState dlgSaveImage;
+
+  TMemo* mmoDataOutput = nullptr;
+  TImgView32* ImgView = nullptr;
+  QToolBar* tlbMenuToolbar = nullptr;
+  QToolBar* tlbMainToolbar = nullptr;
+  QDockWidget* pnlStatistics = nullptr;
+  QDockWidget* pnlOutputPanel = nullptr;
+  QComboBox* mnuImageMode2 = nullptr;
+  QMenu* pumToolbar = nullptr;
+  QMenu* pumOutputWindow = nullptr;
+  QMenu* pumCropResize = nullptr;
+
+  TFSettings* frmSettings = nullptr;
+  TFConvert* frmConvert = nullptr;
+  TFPalette* frmPalette = nullptr;
+  TFMonochrome* frmMonochrome = nullptr;
+  TFCustom* frmCustom = nullptr;
+  TFAbout* frmAbout = nullptr;
+  TFResize* frmResize = nullptr;
+
+  // Commands.
+  void mnuOpenClick();
+  void mnuReloadClick();
+  void mnuNextClick();
+  void mnuPreviousClick();
+  void mnuSaveImageClick();
+  void mnuSaveImageAsClick();
+  void mnuConvertClick();
+  void mnuCopyClick();
+  void mnuClearOutputClick();
+  void mnuZoomInClick();
+  void mnuZoomOutClick();
+  void mnuOriginalSizeClick();
+  void mnuPreferencesClick();
+  void mnuColorTableClick();
+  void mnuAboutClick();
+  void mnuFileClick();
+  void mnuViewClick();
+  void mmoDataOutputChange();
+  void lblColorModeClick(QObject* sender);
+  void ApplicationEvents1Deactivate();
+  // True when the window may close; asks to save an edited image first.
+  bool FormCloseQuery();
+
+  // DocumentView
+  std::optional<std::string> AskSaveImageName() override;
+  std::optional<std::string> AskOpenImageName() override;
+  void EnableImageCommands() override;
+  void AddRecentFile(const std::string& fileName) override;
+  void ClearOutput() override;
+  void SetThresholdPosition(int position) override;
+  void WatchFile(const std::string& fileName) override;
+  void ResetColorSwatches() override;
+  void ShowFileInformation(const ImageDocument& document) override;
+  void EnablePaletteMode(bool enabled) override;
+  void EnableFrameCommands(bool enabled) override;
+  void ShowWorkingImage(const ImageDocument& document) override;
+  void ShowImageMode(const ImageDocument& document) override;
+  void ResetCropSelection(int width, int height) override;
+  void RecreatePixelGrid(int width, int height) override;
+  void ShowImageTexts(const ImageDocument& document) override;
+  void ReportError(const std::string& message) override;
+
+  // SettingsWindows
+  bool CropEnabled() const override;
+  void SetCropEnabled(bool checked) override;
+  ResizeOptions Resize() const override;
+  void SetResize(const ResizeOptions& options) override;
+  StatisticsPanelState StatisticsPanel() const override;
+  void SetStatisticsPanel(const StatisticsPanelState& state) override;
+  MainWindowLayout Layout() const override;
+  WindowPlacement Placement() const override;
+  void ApplyPlacement(const WindowPlacement& placement) override;
+
+ protected:
+  bool event(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void FormCreate();
+  void CreateWindows();
+  void FormShow();
+  void FormActivate();
+  void FormClose();
+  void FormDestroy();
+
+  // UMainCommands.cpp
+  void CreateCommands();
+  void CreateMenus();
+  void CreateToolbar();
+  void CreatePopups();
+  void ConnectCommands();
+  // UMainPanels.cpp
+  void CreateImageView();
+  void CreateStatisticsPanel();
+  void CreateOutputPanel();
+  void CreateStatusBar();
+  void ShowSummaryLabels();
+  void ApplyStayOnTop();
+  void AfterZoom();
+  bool RouteWheel(QWheelEvent* wheel);
+  LiveSettings Live();
+
+  const MainServices services_;
+  std::vector<std::string> recentEntries_;  // the list as the settings file reads it
+  ResizeOptions resizeOptions_;
+  SummaryLabels summaryLabels_;
+  QActionGroup* imageModes_ = nullptr;
+  QActionGroup* resampleColors_ = nullptr;
+  QPoint statisticsFloatPos_;
+  bool shown_ = false;
+  bool activated_ = false;
+};
+
+}  // namespace pixmora

@@ -1,0 +1,359 @@
+// The command table of the main window: one action per command, and the menus, the toolbar
+// and the popups as views of those actions.
+#include <QActionGroup>
+#include <QComboBox>
+#include <QDockWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <map>
+
+#include "image/TImgView32.h"
+#include "platform/qt/Cp1252.h"
+#include "ui/TMemo.h"
+#include "ui/UMain.h"
+
+namespace pixmora {
+
+namespace {
+
+struct CommandSpec {
+  const char* name;
+  const char* caption;
+  const char* shortcut;  // nullptr: none
+  bool enabled;          // at start
+};
+
+// Every command of the menus, in menu order.
+constexpr CommandSpec kCommands[] = {
+    {"mnuOpen", "Open...", "Ctrl+O", true},
+    {"mnuSaveImage", "Save Image...", nullptr, false},
+    {"mnuSaveImageAs", "Save Image As...", nullptr, false},
+    {"mnuExport", "Export Image", nullptr, false},
+    {"mnuExportAs", "Export Image As...", nullptr, false},
+    {"mnuReload", "Reload", "Ctrl+R", false},
+    {"mnuClearHistory", "Clear History", nullptr, true},
+    {"mnuExit", "Exit", nullptr, true},
+    {"mnuCopy", "Copy", "Ctrl+C", false},
+    {"mnuClearOutput", "Clear Output", nullptr, false},
+    {"mnuColorMode1", "Color", nullptr, true},
+    {"mnuMonochromeMode1", "Monochrome", nullptr, true},
+    {"mnuPaletteMode1", "Palette", nullptr, false},
+    {"mnuRotateRight", "Rotate Right", nullptr, false},
+    {"mnuRotateLeft", "Rotate Left", nullptr, false},
+    {"mnuFlipHorizontal", "Flip Horizontal", nullptr, false},
+    {"mnuFlipVertical", "Flip Vertical", nullptr, false},
+    {"mnuMonochrome", "Monochrome Threshold...", nullptr, false},
+    {"mnuCropEnabled", "Enable Image Crop", nullptr, false},
+    {"mnuCropImage", "Crop Image", nullptr, false},
+    {"mnuResizeImage", "Resize Image...", nullptr, false},
+    {"mnuConvert", "Convert", "F5", false},
+    {"mnuMainToolbar", "Main Toolbar", nullptr, true},
+    {"mnuOutputWindow", "Output Window", nullptr, true},
+    {"mnuStatistics", "Statistics", nullptr, true},
+    {"mnuZoomIn", "Zoom In", nullptr, false},
+    {"mnuZoomOut", "Zoom Out", nullptr, false},
+    {"mnuOriginalSize", "Original Size", nullptr, false},
+    {"mnuPrevious", "Previous Animation", nullptr, false},
+    {"mnuNext", "Next Animation", nullptr, false},
+    {"mnuColorTable", "Color Table", nullptr, true},
+    {"mnuPreferences", "Preferences...", nullptr, true},
+    {"mnuAbout", "About...", "F1", true},
+    {"mnuResampleImage2", "Resample Image", nullptr, false},
+    {"pmnCrop", "Crop", nullptr, false},
+    {"pmnResize", "Resize", nullptr, false},
+};
+
+// A menu as item names; "-" is a separator, ">name" a submenu built apart.
+struct MenuSpec {
+  const char* name;
+  const char* caption;
+  std::vector<const char*> items;
+};
+
+const MenuSpec kMenus[] = {
+    {"mnuFile",
+     "File",
+     {"mnuOpen", "mnuSaveImage", "mnuSaveImageAs", "-", "mnuExport", "mnuExportAs", "-",
+      "mnuReload", "-", ">mnuRecentFiles", "-", "mnuExit"}},
+    {"mnuEdit",
+     "Edit",
+     {"mnuCopy",
+      "-",
+      "mnuClearOutput",
+      "-",
+      ">mnuImageMode1",
+      "-",
+      "mnuRotateRight",
+      "mnuRotateLeft",
+      "-",
+      "mnuFlipHorizontal",
+      "mnuFlipVertical",
+      "-",
+      "mnuMonochrome",
+      "-",
+      "mnuCropEnabled",
+      "mnuCropImage",
+      "-",
+      "mnuResizeImage",
+      "-",
+      "mnuConvert"}},
+    {"mnuView",
+     "View",
+     {">mnuToolBars", "-", "mnuZoomIn", "mnuZoomOut", "mnuOriginalSize", "-", "mnuPrevious",
+      "mnuNext", "-", "mnuColorTable"}},
+    {"mnuSettings", "Settings", {"mnuPreferences"}},
+    {"mnuHelp", "Help", {"mnuAbout"}},
+};
+
+struct SubmenuSpec {
+  const char* name;
+  const char* caption;
+  bool enabled;
+  std::vector<const char*> items;
+};
+
+const SubmenuSpec kSubmenus[] = {
+    {"mnuRecentFiles", "Recent Files", false, {"-", "mnuClearHistory"}},
+    {"mnuImageMode1",
+     "Image Mode",
+     false,
+     {"mnuColorMode1", "mnuMonochromeMode1", "mnuPaletteMode1"}},
+    {"mnuToolBars", "Toolbars", true, {"mnuMainToolbar", "mnuOutputWindow", "mnuStatistics"}},
+};
+
+struct ButtonSpec {
+  const char* name;  // "-" a separator, "mnuImageMode2" the drop-down
+  const char* command;
+  const char* caption;
+  const char* hint;
+};
+
+const ButtonSpec kButtons[] = {
+    {"btnOpen", "mnuOpen", "Open", "Open image file"},
+    {"btnSaveImage", "mnuSaveImage", "Save Image", "Save image"},
+    {"btnExport", "mnuExport", "Export", "Export output data to file"},
+    {"-", nullptr, nullptr, nullptr},
+    {"btnCopy", "mnuCopy", "Copy", "Copy output data to clipboard"},
+    {"-", nullptr, nullptr, nullptr},
+    {"btnReload", "mnuReload", "Reload", "Reload image"},
+    {"btnOiginal", "mnuOriginalSize", "Original Size", "Restore image original zoom"},
+    {"-", nullptr, nullptr, nullptr},
+    {"btnPreferences", "mnuPreferences", "Settings", "Preferences"},
+    {"-", nullptr, nullptr, nullptr},
+    {"mnuImageMode2", nullptr, "Image Mode", nullptr},
+    {"-", nullptr, nullptr, nullptr},
+    {"btnConvert", "mnuConvert", "Convert", "Convert image to data table"},
+    {"-", nullptr, nullptr, nullptr},
+    {"btnPrevious", "mnuPrevious", "Previous", "View previous animation"},
+    {"btnNext", "mnuNext", "Next", "View next animation"},
+    {"-", nullptr, nullptr, nullptr},
+    {"btnRotateRight", "mnuRotateRight", "Rotate Right", "Rotate image right"},
+    {"btnRotateLeft", "mnuRotateLeft", "Rotate Left", "Rotate image left"},
+    {"-", nullptr, nullptr, nullptr},
+    {"btnFlipHorizontal", "mnuFlipHorizontal", "Flip Horizontal", "Flip image horizontal"},
+    {"btnFlipVertical", "mnuFlipVertical", "Flip Vertical", "Flip image vertical"},
+    {"-", nullptr, nullptr, nullptr},
+    {"btnResize", "mnuResizeImage", "Resize", "Resize image"},
+    {"-", nullptr, nullptr, nullptr},
+    {"btnCropImage", "mnuCropImage", "Crop Image", "Crop image"},
+    {"-", nullptr, nullptr, nullptr},
+    {"mnuResampleImage2", "mnuResampleImage2", "Resample Image",
+     "Resample image to selected color depth"},
+};
+
+constexpr const char* kResampleColors[][2] = {
+    {"btn256Colors", "256 Colors"}, {"btn128Colors", "128 Colors"}, {"btn64Colors", "64 Colors"},
+    {"btn32Colors", "32 Colors"},   {"btn16Colors", "16 Colors"},   {"btn8Colors", "8 Colors"},
+};
+
+constexpr int kHintDuration = 60000;
+
+}  // namespace
+
+void TFMain::CreateCommands() {
+  for (const CommandSpec& spec : kCommands) {
+    auto* action = new QAction(spec.caption, this);
+    action->setObjectName(spec.name);
+    action->setEnabled(spec.enabled);
+    if (spec.shortcut)
+      action->setShortcut(QKeySequence(spec.shortcut));
+    // The shortcuts work wherever the focus is in the window, as the menu bar's would.
+    addAction(action);
+  }
+  for (const char* name : {"mnuMainToolbar", "mnuOutputWindow", "mnuStatistics"}) {
+    Command(name)->setCheckable(true);
+    Command(name)->setChecked(true);
+  }
+  Command("mnuCropEnabled")->setCheckable(true);
+  Command("mnuZoomIn")->setShortcut(QKeySequence(Qt::Key_PageUp));
+  Command("mnuZoomOut")->setShortcut(QKeySequence(Qt::Key_PageDown));
+  imageModes_ = new QActionGroup(this);
+  for (const char* name : {"mnuColorMode1", "mnuMonochromeMode1", "mnuPaletteMode1"}) {
+    Command(name)->setCheckable(true);
+    imageModes_->addAction(Command(name));
+  }
+  Command("mnuColorMode1")->setChecked(true);
+  resampleColors_ = new QActionGroup(this);
+  for (const auto& [name, caption] : kResampleColors) {
+    auto* action = new QAction(caption, resampleColors_);
+    action->setObjectName(name);
+    action->setCheckable(true);
+  }
+  resampleColors_->actions().front()->setChecked(true);
+}
+
+void TFMain::CreateMenus() {
+  std::map<std::string, QMenu*> submenus;
+  for (const SubmenuSpec& spec : kSubmenus) {
+    auto* menu = new QMenu(spec.caption, this);
+    menu->setObjectName(spec.name);
+    menu->menuAction()->setObjectName(spec.name);
+    menu->menuAction()->setEnabled(spec.enabled);
+    for (const char* item : spec.items) {
+      if (std::string_view(item) == "-") {
+        menu->addSeparator();
+      } else {
+        menu->addAction(Command(item));
+      }
+    }
+    submenus[spec.name] = menu;
+  }
+  auto* bar = new QMenuBar(this);
+  bar->setObjectName("mnuMainMenu");
+  for (const MenuSpec& spec : kMenus) {
+    QMenu* menu = bar->addMenu(spec.caption);
+    menu->setObjectName(spec.name);
+    for (const char* item : spec.items) {
+      const std::string_view name(item);
+      if (name == "-") {
+        menu->addSeparator();
+      } else if (name.front() == '>') {
+        menu->addMenu(submenus.at(std::string(name.substr(1))));
+      } else {
+        menu->addAction(Command(item));
+      }
+    }
+  }
+  connect(findChild<QMenu*>("mnuFile"), &QMenu::aboutToShow, this, &TFMain::mnuFileClick);
+  connect(findChild<QMenu*>("mnuView"), &QMenu::aboutToShow, this, &TFMain::mnuViewClick);
+  // The menu bar sits in a toolbar of its own, dockable at the top, left or right.
+  tlbMenuToolbar = new QToolBar("Menu", this);
+  tlbMenuToolbar->setObjectName("tlbMenuToolbar");
+  tlbMenuToolbar->setAllowedAreas(Qt::TopToolBarArea | Qt::LeftToolBarArea | Qt::RightToolBarArea);
+  tlbMenuToolbar->addWidget(bar);
+  tlbMenuToolbar->toggleViewAction()->setVisible(false);
+  addToolBar(Qt::TopToolBarArea, tlbMenuToolbar);
+  addToolBarBreak(Qt::TopToolBarArea);
+}
+
+void TFMain::CreateToolbar() {
+  tlbMainToolbar = new QToolBar("Main Toolbar", this);
+  tlbMainToolbar->setObjectName("tlbMainToolbar");
+  tlbMainToolbar->setAllowedAreas(Qt::TopToolBarArea | Qt::LeftToolBarArea | Qt::RightToolBarArea);
+  tlbMainToolbar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  for (const ButtonSpec& spec : kButtons) {
+    const std::string_view name(spec.name);
+    if (name == "-") {
+      tlbMainToolbar->addSeparator();
+    } else if (name == "mnuImageMode2") {
+      mnuImageMode2 = new QComboBox(tlbMainToolbar);
+      mnuImageMode2->setObjectName(spec.name);
+      mnuImageMode2->setFixedWidth(100);
+      for (QAction* mode : imageModes_->actions())
+        mnuImageMode2->addItem(mode->text());
+      QAction* holder = tlbMainToolbar->addWidget(mnuImageMode2);
+      holder->setObjectName(spec.name);
+      holder->setEnabled(false);
+      connect(mnuImageMode2, &QComboBox::activated, this, [this](int index) {
+        QAction* mode = imageModes_->actions().value(index);
+        if (mode && mode->isEnabled()) {
+          mode->trigger();
+        } else {
+          mnuImageMode2->setCurrentText(FromCp1252(Document.Texts.mnuImageMode2));
+        }
+      });
+    } else {
+      QAction* action = Command(spec.command);
+      action->setIconText(spec.caption);
+      action->setToolTip(spec.hint);
+      tlbMainToolbar->addAction(action);
+      auto* button = qobject_cast<QToolButton*>(tlbMainToolbar->widgetForAction(action));
+      button->setObjectName(spec.name);
+      button->setToolTipDuration(kHintDuration);
+      if (name == "mnuResampleImage2") {
+        auto* colors = new QMenu(button);
+        colors->addActions(resampleColors_->actions());
+        button->setMenu(colors);
+        button->setPopupMode(QToolButton::MenuButtonPopup);
+      }
+    }
+  }
+  addToolBar(Qt::TopToolBarArea, tlbMainToolbar);
+}
+
+void TFMain::CreatePopups() {
+  pumToolbar = new QMenu(this);
+  pumToolbar->setObjectName("pumToolbar");
+  pumToolbar->addActions(
+      {Command("mnuMainToolbar"), Command("mnuOutputWindow"), Command("mnuStatistics")});
+  for (QToolBar* bar : {tlbMenuToolbar, tlbMainToolbar}) {
+    bar->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(bar, &QWidget::customContextMenuRequested, this,
+            [this, bar](const QPoint& at) { pumToolbar->exec(bar->mapToGlobal(at)); });
+  }
+  pumOutputWindow = new QMenu(this);
+  pumOutputWindow->setObjectName("pumOutputWindow");
+  pumOutputWindow->addAction(Command("mnuCopy"));
+  pumOutputWindow->addSeparator();
+  pumOutputWindow->addAction(Command("mnuClearOutput"));
+  mmoDataOutput->SetPopupMenu(pumOutputWindow);
+  pumCropResize = new QMenu(this);
+  pumCropResize->setObjectName("pumCropResize");
+  pumCropResize->addActions({Command("pmnCrop"), Command("pmnResize")});
+  connect(pumCropResize, &QMenu::aboutToShow, this, [this] {
+    Command("pmnCrop")->setEnabled(Command("mnuCropImage")->isEnabled());
+    Command("pmnResize")->setEnabled(Command("mnuResizeImage")->isEnabled());
+  });
+  connect(Command("pmnCrop"), &QAction::triggered, Command("mnuCropImage"), &QAction::trigger);
+  connect(Command("pmnResize"), &QAction::triggered, Command("mnuResizeImage"), &QAction::trigger);
+  ImgView->SetPopupMenu(pumCropResize);
+}
+
+void TFMain::ConnectCommands() {
+  const std::pair<const char*, void (TFMain::*)()> handlers[] = {
+      {"mnuOpen", &TFMain::mnuOpenClick},
+      {"mnuReload", &TFMain::mnuReloadClick},
+      {"mnuSaveImage", &TFMain::mnuSaveImageClick},
+      {"mnuSaveImageAs", &TFMain::mnuSaveImageAsClick},
+      {"mnuCopy", &TFMain::mnuCopyClick},
+      {"mnuClearOutput", &TFMain::mnuClearOutputClick},
+      {"mnuConvert", &TFMain::mnuConvertClick},
+      {"mnuZoomIn", &TFMain::mnuZoomInClick},
+      {"mnuZoomOut", &TFMain::mnuZoomOutClick},
+      {"mnuOriginalSize", &TFMain::mnuOriginalSizeClick},
+      {"mnuPrevious", &TFMain::mnuPreviousClick},
+      {"mnuNext", &TFMain::mnuNextClick},
+      {"mnuColorTable", &TFMain::mnuColorTableClick},
+      {"mnuPreferences", &TFMain::mnuPreferencesClick},
+      {"mnuAbout", &TFMain::mnuAboutClick},
+  };
+  for (const auto& [name, handler] : handlers) {
+    connect(Command(name), &QAction::triggered, this, handler);
+  }
+  connect(Command("mnuExit"), &QAction::triggered, this, &QWidget::close);
+  // Panel toggles: the check item flips itself; the panel follows and so does its popup view.
+  const std::pair<const char*, QWidget*> panels[] = {{"mnuMainToolbar", tlbMainToolbar},
+                                                     {"mnuOutputWindow", pnlOutputPanel},
+                                                     {"mnuStatistics", pnlStatistics}};
+  for (const auto& [name, panel] : panels) {
+    connect(Command(name), &QAction::triggered, panel, &QWidget::setVisible);
+  }
+}
+
+QAction* TFMain::Command(const char* name) const {
+  return findChild<QAction*>(name);
+}
+
+}  // namespace pixmora

@@ -1,0 +1,187 @@
+// The main window's panels: the image view, the statistics panel, the output window and the
+// status bar.
+#include <QDockWidget>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QScrollArea>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+#include "image/TImgView32.h"
+#include "image/Zoom.h"
+#include "platform/qt/Cp1252.h"
+#include "ui/TMemo.h"
+#include "ui/UMain.h"
+
+namespace pixmora {
+
+namespace {
+
+const QColor kInfoBackground(0xFF, 0xFF, 0xE1);
+constexpr int kStatisticsWidth = StatisticsPanelState::kFloatingWidth;
+constexpr int kStatisticsHeight = StatisticsPanelState::kFloatingHeight;
+
+struct LabelSpec {
+  const char* name;
+  const char* caption;
+};
+
+struct GroupSpec {
+  const char* caption;
+  std::vector<LabelSpec> labels;
+};
+
+const GroupSpec kStatisticsGroups[] = {
+    {" Image file information ",
+     {{"lblName", "Name:"},
+      {"lblSize", "Size:"},
+      {"lblDimensions", "Dimensions:"},
+      {"lblAnimations", "Animations:"},
+      {"lblColors", "Colors:"}}},
+    {" Conversion mode ", {{"lblConvertMode", "Convert mode:"}}},
+    {" Preferences ", {}},  // the summary labels
+    {" Output data ",
+     {{"lblOutputDataSize", "Output data size:"},
+      {"lblColorTableSize", "Color table size:"},
+      {"lblCompressionRatio", "Compression ratio:"}}},
+};
+
+// A summary label: a hand cursor, blue and underlined under the pointer, and a click that
+// opens the preferences window at the label's tab.
+class SummaryLabel : public QLabel {
+ public:
+  SummaryLabel(const QString& text, QWidget* parent, std::function<void(QObject*)> click)
+      : QLabel(text, parent), click_(std::move(click)) {
+    setCursor(Qt::PointingHandCursor);
+  }
+
+ protected:
+  void enterEvent(QEnterEvent*) override { SetHot(true); }
+  void leaveEvent(QEvent*) override { SetHot(false); }
+  void mouseReleaseEvent(QMouseEvent*) override { click_(this); }
+
+ private:
+  void SetHot(bool hot) {
+    QFont f = font();
+    f.setUnderline(hot);
+    setFont(f);
+    QPalette colors = palette();
+    colors.setColor(QPalette::WindowText, hot ? Qt::blue : Qt::black);
+    setPalette(colors);
+  }
+
+  std::function<void(QObject*)> click_;
+};
+
+}  // namespace
+
+void TFMain::CreateImageView() {
+  ImgView = new TImgView32(this);
+  ImgView->setObjectName("ImgView");
+  setCentralWidget(ImgView);
+  connect(ImgView, &TImgView32::GDIOverlay, this,
+          [this] { Label("lblImageZoom")->setText(FromCp1252(ZoomText(ZoomFactor))); });
+}
+
+void TFMain::CreateStatisticsPanel() {
+  pnlStatistics = new QDockWidget("Statistics", this);
+  pnlStatistics->setObjectName("pnlStatistics");
+  pnlStatistics->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+  auto* body = new QWidget(pnlStatistics);
+  body->setAutoFillBackground(true);
+  QPalette colors = body->palette();
+  colors.setColor(QPalette::Window, kInfoBackground);
+  colors.setColor(QPalette::WindowText, Qt::black);
+  body->setPalette(colors);
+  QFont small = body->font();
+  small.setPointSize(8);
+  body->setFont(small);
+  auto* column = new QVBoxLayout(body);
+  for (const GroupSpec& group : kStatisticsGroups) {
+    auto* frame = new QGroupBox(group.caption, body);
+    auto* rows = new QVBoxLayout(frame);
+    for (const LabelSpec& spec : group.labels) {
+      auto* label = new QLabel(spec.caption, frame);
+      label->setObjectName(spec.name);
+      label->setEnabled(false);
+      label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+      label->setWordWrap(true);
+      rows->addWidget(label);
+    }
+    if (group.labels.empty()) {
+      for (std::size_t i = 0; i < SummaryLabels::kControls.size(); ++i) {
+        auto* label = new SummaryLabel(FromCp1252(summaryLabels_.texts[i]), frame,
+                                       [this](QObject* sender) { lblColorModeClick(sender); });
+        label->setObjectName(SummaryLabels::kControls[i]);
+        label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        label->setWordWrap(true);
+        rows->addWidget(label);
+      }
+    }
+    column->addWidget(frame);
+  }
+  column->addStretch();
+  // The panel keeps its size whatever the labels say; what does not fit scrolls.
+  auto* scroller = new QScrollArea(pnlStatistics);
+  scroller->setFrameShape(QFrame::NoFrame);
+  scroller->setWidgetResizable(true);
+  scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  scroller->setWidget(body);
+  pnlStatistics->setWidget(scroller);
+  pnlStatistics->installEventFilter(this);
+  addDockWidget(Qt::RightDockWidgetArea, pnlStatistics);
+  resizeDocks({pnlStatistics}, {kStatisticsWidth}, Qt::Horizontal);
+  connect(pnlStatistics, &QDockWidget::topLevelChanged, this, [this](bool floating) {
+    if (floating) {
+      pnlStatistics->resize(kStatisticsWidth, kStatisticsHeight);
+    } else {
+      resizeDocks({pnlStatistics}, {kStatisticsWidth}, Qt::Horizontal);
+    }
+  });
+}
+
+void TFMain::CreateOutputPanel() {
+  pnlOutputPanel = new QDockWidget("Output Window", this);
+  pnlOutputPanel->setObjectName("pnlOutputPanel");
+  pnlOutputPanel->setAllowedAreas(Qt::BottomDockWidgetArea | Qt::LeftDockWidgetArea |
+                                  Qt::RightDockWidgetArea);
+  mmoDataOutput = new TMemo(pnlOutputPanel);
+  mmoDataOutput->setObjectName("mmoDataOutput");
+  pnlOutputPanel->setWidget(mmoDataOutput);
+  pnlOutputPanel->installEventFilter(this);
+  addDockWidget(Qt::BottomDockWidgetArea, pnlOutputPanel);
+  resizeDocks({pnlOutputPanel}, {150}, Qt::Vertical);
+  connect(mmoDataOutput, &TMemo::textChanged, this, &TFMain::mmoDataOutputChange);
+}
+
+void TFMain::CreateStatusBar() {
+  auto* bar = new QStatusBar(this);
+  bar->setObjectName("stbStatusBar");
+  const std::tuple<const char*, const char*, int> parts[] = {
+      {"lblImageName", "Name:", 400},
+      {"lblImageDimensions", "Dimensions:", 140},
+      {"lblImageZoom", "Zoom:", 0},
+  };
+  for (const auto& [name, caption, width] : parts) {
+    auto* label = new QLabel(caption, bar);
+    label->setObjectName(name);
+    if (width > 0)
+      label->setFixedWidth(width);
+    bar->addWidget(label, width > 0 ? 0 : 1);
+  }
+  setStatusBar(bar);
+}
+
+void TFMain::ShowSummaryLabels() {
+  UpdateSummaryLabels(Preferences, summaryLabels_);
+  for (std::size_t i = 0; i < SummaryLabels::kControls.size(); ++i) {
+    Label(SummaryLabels::kControls[i])->setText(FromCp1252(summaryLabels_.texts[i]));
+  }
+}
+
+QLabel* TFMain::Label(const char* name) const {
+  return findChild<QLabel*>(name);
+}
+
+}  // namespace pixmora

@@ -1,0 +1,213 @@
+// The main window as the view of the image document and as the windows the settings file
+// reads and writes.
+#include <QAction>
+#include <QActionGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDockWidget>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStatusBar>
+
+#include "image/TImgView32.h"
+#include "image/UMonochrome.h"
+#include "image/UResize.h"
+#include "image/Zoom.h"
+#include "platform/qt/Cp1252.h"
+#include "ui/TMemo.h"
+#include "ui/UMain.h"
+#include "ui/UPalette.h"
+
+namespace pixmora {
+
+std::optional<std::string> TFMain::AskSaveImageName() {
+  if (!services_.dialogs.Execute(dlgSaveImage))
+    return std::nullopt;
+  return dlgSaveImage.fileName;
+}
+
+std::optional<std::string> TFMain::AskOpenImageName() {
+  dlgOpenColor.fileName = Document.CurrentFileName;
+  if (!services_.dialogs.Execute(dlgOpenColor))
+    return std::nullopt;
+  return dlgOpenColor.fileName;
+}
+
+void TFMain::EnableImageCommands() {
+  for (const char* name :
+       {"mnuReload", "mnuConvert", "mnuMonochrome", "mnuZoomIn", "mnuZoomOut", "mnuOriginalSize",
+        "mnuImageMode1", "mnuImageMode2", "mnuRotateRight", "mnuRotateLeft", "mnuFlipVertical",
+        "mnuFlipHorizontal", "mnuResampleImage2", "mnuResizeImage", "mnuCropEnabled"}) {
+    Command(name)->setEnabled(true);
+  }
+  if (Command("mnuCropEnabled")->isChecked()) {
+    Command("mnuCropImage")->setEnabled(true);
+    ImgView->SetCropSelectionVisible(true);
+  }
+  for (const char* name : {"mnuSaveImage", "mnuSaveImageAs"})
+    Command(name)->setEnabled(true);
+}
+
+void TFMain::AddRecentFile(const std::string& fileName) {
+  mruList.Add(fileName);
+}
+
+void TFMain::ClearOutput() {
+  mmoDataOutput->Clear();
+}
+
+void TFMain::SetThresholdPosition(int position) {
+  frmMonochrome->scbThreshold->setValue(position);
+}
+
+// The file-change watch comes with the external file events; until then nothing is watched.
+void TFMain::WatchFile(const std::string&) {}
+
+void TFMain::ResetColorSwatches() {
+  frmPalette->ResetSwatches();
+}
+
+void TFMain::ShowFileInformation(const ImageDocument& document) {
+  Label("lblColors")->setEnabled(true);
+  Label("lblColors")->setText(FromCp1252(document.Texts.lblColors));
+  Label("lblAnimations")->setEnabled(true);
+  Label("lblAnimations")->setText(FromCp1252(document.Texts.lblAnimations));
+}
+
+void TFMain::EnablePaletteMode(bool enabled) {
+  Command("mnuPaletteMode1")->setEnabled(enabled);
+}
+
+void TFMain::EnableFrameCommands(bool enabled) {
+  Command("mnuNext")->setEnabled(enabled);
+  Command("mnuPrevious")->setEnabled(enabled);
+}
+
+void TFMain::ShowWorkingImage(const ImageDocument& document) {
+  ImgView->SetBitmap(document.WorkingImage);
+}
+
+void TFMain::ShowImageMode(const ImageDocument& document) {
+  Label("lblConvertMode")->setEnabled(true);
+  Label("lblConvertMode")->setText(FromCp1252(document.Texts.lblConvertMode));
+  const char* item = document.ImageMode == ImageMode::Palette      ? "mnuPaletteMode1"
+                     : document.ImageMode == ImageMode::Monochrome ? "mnuMonochromeMode1"
+                                                                   : "mnuColorMode1";
+  Command(item)->setChecked(true);
+  mnuImageMode2->setCurrentText(FromCp1252(document.Texts.mnuImageMode2));
+}
+
+void TFMain::ResetCropSelection(int width, int height) {
+  ImgView->SetCropSelection(QRect(0, 0, width, height));
+  ImgView->SetCropSelectionVisible(Command("mnuCropEnabled")->isChecked());
+}
+
+void TFMain::RecreatePixelGrid(int, int) {
+  ImgView->ResetPixelGrid(ZoomFactor, ZoomFactor > kPixelGridThreshold);
+}
+
+void TFMain::ShowImageTexts(const ImageDocument& document) {
+  QLabel* name = Label("lblImageName");
+  name->setText(name->fontMetrics().elidedText(FromNativePath(document.Texts.lblImageName),
+                                               Qt::ElideMiddle, name->width()));
+  name->setToolTip(FromNativePath(document.Texts.lblImageName));
+  Label("lblImageDimensions")->setText(FromCp1252(document.Texts.lblImageDimensions));
+  const std::pair<const char*, const std::string*> texts[] = {
+      {"lblName", &document.Texts.lblName},
+      {"lblSize", &document.Texts.lblSize},
+      {"lblDimensions", &document.Texts.lblDimensions}};
+  for (const auto& [label, text] : texts) {
+    Label(label)->setEnabled(true);
+    Label(label)->setText(FromCp1252(*text));
+  }
+}
+
+void TFMain::ReportError(const std::string& message) {
+  services_.errors.Report(message);
+}
+
+bool TFMain::CropEnabled() const {
+  return Command("mnuCropEnabled")->isChecked();
+}
+void TFMain::SetCropEnabled(bool checked) {
+  Command("mnuCropEnabled")->setChecked(checked);
+}
+
+ResizeOptions TFMain::Resize() const {
+  return {frmResize->chkAspectRatio->isChecked(), frmResize->chkOptimizeImage->isChecked()};
+}
+
+void TFMain::SetResize(const ResizeOptions& options) {
+  frmResize->chkAspectRatio->setChecked(options.keepAspectRatio);
+  frmResize->chkOptimizeImage->setChecked(options.optimizeImage);
+}
+
+StatisticsPanelState TFMain::StatisticsPanel() const {
+  StatisticsPanelState state;
+  state.visible = !pnlStatistics->isHidden();
+  state.floating = pnlStatistics->isFloating();
+  state.dockedLeft = dockWidgetArea(pnlStatistics) == Qt::LeftDockWidgetArea;
+  const QPoint at = state.floating ? pnlStatistics->pos() : statisticsFloatPos_;
+  state.floatX = at.x();
+  state.floatY = at.y();
+  return state;
+}
+
+void TFMain::SetStatisticsPanel(const StatisticsPanelState& state) {
+  statisticsFloatPos_ = QPoint(state.floatX, state.floatY);
+  if (state.floating) {
+    pnlStatistics->setFloating(true);
+    pnlStatistics->move(statisticsFloatPos_);
+    pnlStatistics->resize(StatisticsPanelState::kFloatingWidth,
+                          StatisticsPanelState::kFloatingHeight);
+  } else {
+    pnlStatistics->setFloating(false);
+    addDockWidget(state.dockedLeft ? Qt::LeftDockWidgetArea : Qt::RightDockWidgetArea,
+                  pnlStatistics);
+    resizeDocks({pnlStatistics}, {StatisticsPanelState::kFloatingWidth}, Qt::Horizontal);
+  }
+  pnlStatistics->setVisible(state.visible);
+  Command("mnuStatistics")->setChecked(state.visible);
+}
+
+MainWindowLayout TFMain::Layout() const {
+  MainWindowLayout layout;
+  layout.bounds = {x(), y(), width(), height()};
+  layout.outputPanelHeight = pnlOutputPanel->height();
+  layout.statusBarHeight = statusBar()->height();
+  const QRect screen = QGuiApplication::primaryScreen()->geometry();
+  layout.screenWidth = screen.width();
+  layout.screenHeight = screen.height();
+  return layout;
+}
+
+WindowPlacement TFMain::Placement() const {
+  WindowPlacement placement;
+  const bool normal = !isMinimized() && !isMaximized();
+  const QRect bounds = normal ? QRect(pos(), size()) : normalGeometry();
+  placement.bounds = {bounds.x(), bounds.y(), bounds.width(), bounds.height()};
+  placement.state = isMinimized()   ? WindowShowState::Minimized
+                    : isMaximized() ? WindowShowState::Maximized
+                                    : WindowShowState::Normal;
+  return placement;
+}
+
+void TFMain::ApplyPlacement(const WindowPlacement& placement) {
+  const WindowBounds& b = placement.bounds;
+  move(b.left, b.top);
+  resize(b.width, b.height);
+  switch (placement.state) {
+    case WindowShowState::Minimized:
+      showMinimized();
+      break;
+    case WindowShowState::Maximized:
+      showMaximized();
+      break;
+    case WindowShowState::Normal:
+      break;
+  }
+}
+
+}  // namespace pixmora
