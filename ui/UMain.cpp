@@ -260,6 +260,14 @@ void TFMain::mmoDataOutputChange() {
   for (const char* name : {"mnuExport", "mnuExportAs", "mnuCopy", "mnuClearOutput"}) {
     Command(name)->setEnabled(statistics.outputCommandsEnabled);
   }
+  ShowOutputStatistics(statistics);
+}
+
+void TFMain::ResetOutputStatistics() {
+  ShowOutputStatistics(OutputStatistics());
+}
+
+void TFMain::ShowOutputStatistics(const OutputStatistics& statistics) {
   const std::pair<const char*, const StatisticsLabel*> labels[] = {
       {"lblOutputDataSize", &statistics.lblOutputDataSize},
       {"lblColorTableSize", &statistics.lblColorTableSize},

@@ -15,6 +15,7 @@
 #include "settings/Preferences.h"
 #include "settings/SettingsFile.h"
 #include "settings/SummaryLabels.h"
+#include "ui/OutputStatistics.h"
 #include "ui/RecentFiles.h"
 
 class QAction;
@@ -130,6 +131,7 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   void ResetCropSelection(int width, int height) override;
   void RecreatePixelGrid(int width, int height) override;
   void ShowImageTexts(const ImageDocument& document) override;
+  void ResetOutputStatistics() override;
   void ReportError(const std::string& message) override;
 
   // SettingsWindows
@@ -171,6 +173,7 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   void ShowSummaryLabels();
   void ApplyStayOnTop();
   void AfterZoom();
+  void ShowOutputStatistics(const OutputStatistics& statistics);
   bool RouteWheel(QWheelEvent* wheel);
   LiveSettings Live();
 
