@@ -87,6 +87,11 @@ void StartThreshold(ImageDocument& document, std::uint32_t position) {
   document.ThresholdUndoCopy = document.WorkingImage;
 }
 
+void CancelThreshold(ImageDocument& document) {
+  document.WorkingImage = document.ThresholdUndoCopy;
+  document.View().ShowWorkingImage(document);
+}
+
 bool SwitchImageMode(ImageDocument& document, ImageMode mode, std::uint32_t thresholdPosition) {
   if (mode == ImageMode::Palette && !document.HasPalette)
     return false;

@@ -36,6 +36,8 @@ void ApplyThreshold(ImageDocument& document, std::uint32_t position);
 // What showing the threshold window does: Monochrome mode, the threshold at position, and the
 // thresholded image kept for Cancel in ThresholdUndoCopy.
 void StartThreshold(ImageDocument& document, std::uint32_t position);
+// Cancel in the threshold window: back to the image thresholded when the window opened.
+void CancelThreshold(ImageDocument& document);
 
 // The image mode switch: Color and Palette reload the image (the decoded file, or a copy after
 // a color reduction); Monochrome thresholds the working image at thresholdPosition. Palette

@@ -89,8 +89,11 @@ TEST_F(DocumentEditsTest, ThresholdStartsFromItsSourceUntilAnEditMarksItStale) {
   EXPECT_EQ(document_.WorkingImage.Pixel(20, 0), 0x00FFFFFFu);
 
   // A second threshold works on the colors again, not on the black-and-white image.
+  const TBitmap32 atOpening = document_.WorkingImage;
   ApplyThreshold(document_, 0);
   EXPECT_EQ(document_.WorkingImage.Pixel(1, 0), 0x00FFFFFFu);
+  CancelThreshold(document_);
+  EXPECT_EQ(document_.WorkingImage, atOpening);
 
   // After a geometric edit the source is the image shown, black and white by now.
   const TBitmap32 blackAndWhite = document_.WorkingImage;
