@@ -13,7 +13,8 @@ std::uint32_t Mix(std::uint32_t color, std::uint32_t background, std::uint32_t a
 void BlendOver(std::uint32_t background, std::vector<std::uint32_t>& pixels) {
   for (std::uint32_t& p : pixels) {
     const std::uint32_t a = p >> 24;
-    if (a == 0xFF) continue;
+    if (a == 0xFF)
+      continue;
     std::uint32_t out = 0xFF000000u;
     for (int shift = 0; shift <= 16; shift += 8) {
       out |= Mix((p >> shift) & 0xFFu, (background >> shift) & 0xFFu, a) << shift;

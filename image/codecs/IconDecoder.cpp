@@ -36,7 +36,7 @@ std::optional<Candidate> Probe(std::span<const std::uint8_t> data) {
   if (data.size() >= kIhdrEnd && png_sig_cmp(data.data(), 0, 8) == 0) {
     const int depth = data[24];
     const int colorType = data[25];
-    const int channels = colorType == PNG_COLOR_TYPE_RGB        ? 3
+    const int channels = colorType == PNG_COLOR_TYPE_RGB         ? 3
                          : colorType == PNG_COLOR_TYPE_RGB_ALPHA ? 4
                          : colorType == PNG_COLOR_TYPE_GA        ? 2
                                                                  : 1;
@@ -45,7 +45,8 @@ std::optional<Candidate> Probe(std::span<const std::uint8_t> data) {
                      depth * channels};
   }
   DibHeader header;
-  if (!ParseDibHeader(data, 0, header).empty()) return std::nullopt;
+  if (!ParseDibHeader(data, 0, header).empty())
+    return std::nullopt;
   return Candidate{data, false, static_cast<std::uint64_t>(header.width * (header.height / 2)),
                    header.bitsPerPixel};
 }
@@ -66,7 +67,8 @@ bool AnyAlpha(const std::vector<std::uint32_t>& pixels) {
 std::string ApplyMask(std::span<const std::uint8_t> data, std::size_t maskOffset,
                       const DibHeader& header, DecodedPicture& picture) {
   const std::uint64_t stride = DibStride(header.width, 1);
-  if (maskOffset > data.size() || stride * std::uint64_t(header.height) > data.size() - maskOffset) {
+  if (maskOffset > data.size() ||
+      stride * std::uint64_t(header.height) > data.size() - maskOffset) {
     return "the icon mask is truncated";
   }
   for (std::int64_t row = 0; row < header.height; ++row) {
@@ -96,7 +98,8 @@ DecodeResult DecodeBitmapImage(std::span<const std::uint8_t> data) {
   const std::size_t pixelOffset =
       header.colorTableOffset + header.colorTableEntries * header.colorEntrySize;
   DecodeResult result = DecodeDibPixels(data, header, pixelOffset);
-  if (!result.ok) return result;
+  if (!result.ok)
+    return result;
   DecodedPicture& picture = result.picture;
   if (header.bitsPerPixel == 32 && AnyAlpha(picture.pixels)) {
     BlendOver(kWhite, picture.pixels);
@@ -117,13 +120,15 @@ DecodeResult DecodeBitmapImage(std::span<const std::uint8_t> data) {
 }  // namespace
 
 DecodeResult DecodeIcon(std::span<const std::uint8_t> file) {
-  if (file.empty()) return DecodeResult::Failure("the file is empty");
+  if (file.empty())
+    return DecodeResult::Failure("the file is empty");
   if (file.size() < kDirectorySize || ReadU16(file, 0) != 0 ||
       (ReadU16(file, 2) != 1 && ReadU16(file, 2) != 2)) {
     return DecodeResult::Failure("not an icon file");
   }
   const std::size_t count = ReadU16(file, 4);
-  if (count == 0) return DecodeResult::Failure("the icon holds no image");
+  if (count == 0)
+    return DecodeResult::Failure("the icon holds no image");
   if (file.size() < kDirectorySize + count * kEntrySize) {
     return DecodeResult::Failure("the icon directory is truncated");
   }
@@ -131,15 +136,17 @@ DecodeResult DecodeIcon(std::span<const std::uint8_t> file) {
   for (std::size_t i = 0; i < count; ++i) {
     const std::size_t entry = kDirectorySize + i * kEntrySize;
     const std::size_t bytes = ReadU32(file, entry + 8), offset = ReadU32(file, entry + 12);
-    if (offset > file.size() || bytes > file.size() - offset) continue;
+    if (offset > file.size() || bytes > file.size() - offset)
+      continue;
     const std::optional<Candidate> candidate = Probe(file.subspan(offset, bytes));
-    if (candidate && (!best || candidate->pixels > best->pixels ||
-                      (candidate->pixels == best->pixels &&
-                       candidate->bitsPerPixel > best->bitsPerPixel))) {
+    if (candidate &&
+        (!best || candidate->pixels > best->pixels ||
+         (candidate->pixels == best->pixels && candidate->bitsPerPixel > best->bitsPerPixel))) {
       best = candidate;
     }
   }
-  if (!best) return DecodeResult::Failure("the icon holds no readable image");
+  if (!best)
+    return DecodeResult::Failure("the icon holds no readable image");
   return best->png ? DecodePngImage(best->data) : DecodeBitmapImage(best->data);
 }
 

@@ -9,11 +9,11 @@
 namespace pixmora {
 namespace {
 
+using testing::BmpSpec;
+using testing::Bytes;
 using ::testing::Each;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
-using testing::BmpSpec;
-using testing::Bytes;
 
 constexpr std::uint32_t kWhite = 0xFFFFFFFF, kRed = 0xFFFF0000;
 
@@ -28,7 +28,8 @@ testing::IconEntry FlatEntry(int size, std::uint8_t blue, std::uint8_t green, st
   BmpSpec spec{.width = size, .height = size, .bitsPerPixel = 24};
   for (int y = 0; y < size; ++y) {
     testing::Bytes row;
-    for (int x = 0; x < size; ++x) row.insert(row.end(), {blue, green, red});
+    for (int x = 0; x < size; ++x)
+      row.insert(row.end(), {blue, green, red});
     spec.rows.push_back(row);
   }
   return testing::MakeIconBmpEntry(spec, {});
@@ -41,7 +42,8 @@ TEST(IconDecoder, TransparentCornersOfA32x32IconAreWhite) {
   EXPECT_FALSE(picture.hasPalette);
   EXPECT_FALSE(picture.keepsAlpha);
   for (int y : {0, 3, 28, 31}) {
-    for (int x : {0, 3, 28, 31}) EXPECT_EQ(picture.pixels[y * 32 + x], kWhite) << x << "," << y;
+    for (int x : {0, 3, 28, 31})
+      EXPECT_EQ(picture.pixels[y * 32 + x], kWhite) << x << "," << y;
   }
   EXPECT_EQ(picture.pixels[0 * 32 + 4], kRed);
   EXPECT_EQ(picture.pixels[4 * 32 + 0], kRed);
@@ -51,8 +53,11 @@ TEST(IconDecoder, TransparentCornersOfA32x32IconAreWhite) {
 TEST(IconDecoder, IndexedImagesDrawThroughTheMaskAndReportNoPalette) {
   // 4 x 2, 4 bits: the mask lets white through at (1, 0); under (3, 1) the XOR image holds
   // blue, which inverts the white to yellow.
-  BmpSpec spec{.width = 4, .height = 2, .bitsPerPixel = 4,
-               .palette = {0x000000, 0xFF0000, 0x00FF00, 0x0000FF}, .colorsUsed = 4,
+  BmpSpec spec{.width = 4,
+               .height = 2,
+               .bitsPerPixel = 4,
+               .palette = {0x000000, 0xFF0000, 0x00FF00, 0x0000FF},
+               .colorsUsed = 4,
                .rows = {testing::PackRow({1, 0, 2, 1}, 4), testing::PackRow({2, 2, 1, 3}, 4)}};
   const std::vector<bool> mask = {false, true, false, false, false, false, false, true};
   const DecodedPicture picture = Decode(testing::MakeIcon({testing::MakeIconBmpEntry(spec, mask)}));
@@ -64,7 +69,9 @@ TEST(IconDecoder, IndexedImagesDrawThroughTheMaskAndReportNoPalette) {
 
 TEST(IconDecoder, AlphaImagesBlendOverWhite) {
   // 32-bit pixels B, G, R, A: opaque red, half red, fully transparent black.
-  BmpSpec spec{.width = 3, .height = 1, .bitsPerPixel = 32,
+  BmpSpec spec{.width = 3,
+               .height = 1,
+               .bitsPerPixel = 32,
                .rows = {{0, 0, 255, 255, 0, 0, 255, 128, 0, 0, 0, 0}}};
   const Bytes bmpIcon = testing::MakeIcon({testing::MakeIconBmpEntry(spec, {})});
   EXPECT_THAT(Decode(bmpIcon).pixels, ElementsAre(kRed, 0xFFFF7F7F, kWhite));
@@ -77,8 +84,8 @@ TEST(IconDecoder, AlphaImagesBlendOverWhite) {
 }
 
 TEST(IconDecoder, TakesTheLargestImageAndOnTiesTheMostColors) {
-  BmpSpec fourBit{.width = 32, .height = 32, .bitsPerPixel = 4, .palette = {0x00FF00},
-                  .colorsUsed = 1};
+  BmpSpec fourBit{
+      .width = 32, .height = 32, .bitsPerPixel = 4, .palette = {0x00FF00}, .colorsUsed = 1};
   fourBit.rows.assign(32, Bytes(16, 0));
   const testing::IconEntry green32 = testing::MakeIconBmpEntry(fourBit, {});
   const testing::IconEntry blue32 = FlatEntry(32, 255, 0, 0);

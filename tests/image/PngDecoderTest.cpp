@@ -156,8 +156,7 @@ TEST(PngDecoder, RefusesOtherFilesAndOversizeHeaders) {
 TEST(PngDecoder, EveryTruncationFailsCleanly) {
   const Bytes file = testing::MakeRgbPng(4, 3, std::vector<std::uint32_t>(12, 0x80336699), true);
   constexpr std::size_t kEndChunk = 12;  // IEND is not needed once the rows are read
-  testing::ExpectCutsFail([](auto file) { return DecodePng(file); }, file,
-                          file.size() - kEndChunk);
+  testing::ExpectCutsFail([](auto file) { return DecodePng(file); }, file, file.size() - kEndChunk);
 }
 
 }  // namespace
