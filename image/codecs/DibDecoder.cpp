@@ -9,6 +9,10 @@ namespace pixmora {
 
 namespace {
 
+// A run covers at most 255 pixels for 2 bytes and a delta skips at most 255 rows; coded data
+// this short for its picture would leave nearly all of it unwritten, which no encoder does.
+constexpr std::uint64_t kMaxRlePixelsPerByte = 16384;
+
 bool IsIndexed(int bitsPerPixel) {
   return bitsPerPixel <= 8;
 }
@@ -353,7 +357,13 @@ DecodeResult DecodeDibPixels(std::span<const std::uint8_t> data, const DibHeader
   DecodeResult result{true, {}, {}};
   DecodedPicture& picture = result.picture;
   std::string error;
+  const std::uint64_t pixelCount = static_cast<std::uint64_t>(header.width * header.height);
   if (header.compression == kBiRle8 || header.compression == kBiRle4) {
+    if (pixelCount / kMaxRlePixelsPerByte > data.size() - pixelOffset) {
+      return DecodeResult::Failure("the RLE data is too short for a picture of " +
+                                   std::to_string(header.width) + " x " +
+                                   std::to_string(header.height) + " pixels");
+    }
     error = RleDecoder(header, palette, picture.pixels).Decode(data.subspan(pixelOffset));
   } else {
     error = DecodeUncompressed(data, header, pixelOffset, palette, picture.pixels);

@@ -211,8 +211,9 @@ class GifWalk {
   GifHandle gif_;
 };
 
-// The first image on the logical screen, drawn opaquely at its offset.
-DecodeResult Compose(GifScan& scan) {
+// The first image on the logical screen, drawn opaquely at its offset. A screen far beyond
+// what the file's data could ever fill is refused like an oversize image.
+DecodeResult Compose(GifScan& scan, std::size_t fileSize) {
   Frame& f = scan.frame;
   const std::int64_t width =
       std::max<std::int64_t>(scan.screenWidth, std::int64_t{f.left} + f.width);
@@ -220,6 +221,11 @@ DecodeResult Compose(GifScan& scan) {
       std::max<std::int64_t>(scan.screenHeight, std::int64_t{f.top} + f.height);
   if (std::string error = CheckImageSize(width, height); !error.empty()) {
     return DecodeResult::Failure(error);
+  }
+  if (static_cast<std::uint64_t>(width * height) / kMaxPixelsPerByte > fileSize) {
+    return DecodeResult::Failure("the file is too small for a logical screen of " +
+                                 std::to_string(width) + " x " + std::to_string(height) +
+                                 " pixels");
   }
   DecodeResult result{true, {}, {}};
   DecodedPicture& picture = result.picture;
@@ -265,7 +271,7 @@ DecodeResult DecodeGif(std::span<const std::uint8_t> file, int frameIndex) {
     result.picture.height = scan.frame.height;
     result.picture.pixels = std::move(scan.frame.pixels);
   } else {
-    result = Compose(scan);
+    result = Compose(scan, file.size());
     if (!result.ok)
       return result;
   }

@@ -203,6 +203,15 @@ TEST(BmpDecoder, RefusesOversizeHeadersBeforeReadingPixels) {
   EXPECT_THAT(DecodeBmp(testing::MakeBmp(huge)).error, HasSubstr("too large"));
   BmpSpec unbacked{.width = 4000, .height = 4000, .bitsPerPixel = 32};
   EXPECT_THAT(DecodeBmp(testing::MakeBmp(unbacked)).error, HasSubstr("truncated"));
+  // An end-of-bitmap code alone is valid RLE, but not for 16000 x 16000 pixels.
+  BmpSpec blankRle{.width = 16000,
+                   .height = 16000,
+                   .bitsPerPixel = 8,
+                   .compression = 1,
+                   .palette = {0},
+                   .colorsUsed = 1,
+                   .rle = {0, 1}};
+  EXPECT_THAT(DecodeBmp(testing::MakeBmp(blankRle)).error, HasSubstr("too short"));
   BmpSpec empty{.width = 0, .height = 5, .bitsPerPixel = 24};
   EXPECT_THAT(DecodeBmp(testing::MakeBmp(empty)).error, HasSubstr("invalid image size"));
 }

@@ -133,6 +133,9 @@ TEST(GifDecoder, RefusesOtherFilesOversizeImagesAndTruncations) {
   EXPECT_THAT(DecodeGif(withImageSize(65535, 65535), 0).error, HasSubstr("too large"));
   EXPECT_THAT(DecodeGif(withImageSize(16000, 16000), 0).error, HasSubstr("too small"));
   EXPECT_FALSE(DecodeGif(withImageSize(40, 40), 0).ok);
+  GifSpec hugeScreen = spec;
+  hugeScreen.screenWidth = hugeScreen.screenHeight = 16000;
+  EXPECT_THAT(DecodeGif(testing::MakeGif(hugeScreen), 0).error, HasSubstr("logical screen"));
 
   // Every cut fails, except one that loses only the trailer.
   testing::ExpectCutsFail([](auto cut) { return DecodeGif(cut, 0); }, file, file.size() - 1);

@@ -60,6 +60,15 @@ TEST(JpegDecoder, ColorGrayAndProgressivePicturesHaveNoPalette) {
   EXPECT_FALSE(result.picture.hasPalette);
 }
 
+TEST(JpegDecoder, CmykPicturesAreTakenAsAdobeWritesThem) {
+  // Adobe stores the light left rather than the ink: full C and Y, no M, K at half.
+  JpegSpec spec{.width = 8, .height = 8, .pixels = std::vector<std::uint32_t>(64, 0xFF00FF80u),
+                .cmyk = true};
+  const DecodeResult result = DecodeJpeg(testing::MakeJpeg(spec));
+  ASSERT_TRUE(result.ok) << result.error;
+  ExpectNear(result.picture.pixels[0], 0x800080);
+}
+
 TEST(JpegDecoder, RefusesOtherFilesAndOversizeHeaders) {
   EXPECT_THAT(DecodeJpeg({}).error, HasSubstr("empty"));
   EXPECT_THAT(DecodeJpeg(testing::MakeBmp24(1, 1, {0})).error, HasSubstr("not a JPEG file"));

@@ -333,8 +333,8 @@ Bytes MakeJpeg(const JpegSpec& spec) {
   jpeg_mem_dest(&cinfo, &buffer, &size);
   cinfo.image_width = static_cast<JDIMENSION>(spec.width);
   cinfo.image_height = static_cast<JDIMENSION>(spec.height);
-  cinfo.input_components = spec.grayscale ? 1 : 3;
-  cinfo.in_color_space = spec.grayscale ? JCS_GRAYSCALE : JCS_RGB;
+  cinfo.input_components = spec.grayscale ? 1 : spec.cmyk ? 4 : 3;
+  cinfo.in_color_space = spec.grayscale ? JCS_GRAYSCALE : spec.cmyk ? JCS_CMYK : JCS_RGB;
   jpeg_set_defaults(&cinfo);
   jpeg_set_quality(&cinfo, spec.quality, TRUE);
   if (spec.progressive)
@@ -348,6 +348,8 @@ Bytes MakeJpeg(const JpegSpec& spec) {
           spec.pixels[static_cast<std::size_t>(cinfo.next_scanline) * spec.width + x];
       if (spec.grayscale) {
         row.push_back(Green(c));
+      } else if (spec.cmyk) {
+        row.insert(row.end(), {static_cast<std::uint8_t>(c >> 24), Red(c), Green(c), Blue(c)});
       } else {
         row.insert(row.end(), {Red(c), Green(c), Blue(c)});
       }

@@ -93,6 +93,7 @@ struct JpegSpec {
   int height = 0;
   std::vector<std::uint32_t> pixels;  // 0x00RRGGBB; gray pictures take the green component
   bool grayscale = false;
+  bool cmyk = false;  // pixels are then 0xCCMMYYKK, stored as they are
   bool progressive = false;
   int quality = 95;
 };
