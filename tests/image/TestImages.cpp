@@ -273,6 +273,11 @@ Bytes MakeGif(const GifSpec& spec) {
       Check(EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, 4, gce));
     }
     ColorMapObject* local = MakeColorMap(frame.palette);
+    if (local == nullptr && gif->Image.ColorMap != nullptr) {
+      // giflib drops the previous image's table without freeing it when an image has none.
+      GifFreeMapObject(gif->Image.ColorMap);
+      gif->Image.ColorMap = nullptr;
+    }
     const int status = EGifPutImageDesc(gif, frame.left, frame.top, frame.width, frame.height,
                                         frame.interlaced, local);
     GifFreeMapObject(local);
