@@ -231,6 +231,10 @@ void TFMain::mnuSaveImageAsClick() {
 
 void TFMain::mnuConvertClick() {
   mmoDataOutput->Clear();
+  // The reduction is repeated so the Palette conversion reads the image and palette it made.
+  if (Document.ImageResampled && Document.ImageMode == ImageMode::Palette) {
+    mnuResampleImage2Click();
+  }
   ConversionInput input;
   input.WorkingImage = &Document.WorkingImage;
   input.ImageWidth = Document.ImageWidth;

@@ -98,6 +98,14 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   void mnuSaveImageClick();
   void mnuSaveImageAsClick();
   void mnuConvertClick();
+  void mnuRotateRightClick();
+  void mnuRotateLeftClick();
+  void mnuFlipHorizontalClick();
+  void mnuFlipVerticalClick();
+  void mnuCropEnabledClick();
+  void mnuCropImageClick();
+  void mnuMonochromeClick();
+  void mnuResampleImage2Click();
   void mnuCopyClick();
   void mnuClearOutputClick();
   void mnuZoomInClick();
@@ -173,6 +181,7 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   void ShowSummaryLabels();
   void ApplyStayOnTop();
   void AfterZoom();
+  void SwitchMode(ImageMode mode);
   void ShowOutputStatistics(const OutputStatistics& statistics);
   bool RouteWheel(QWheelEvent* wheel);
   LiveSettings Live();

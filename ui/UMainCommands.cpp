@@ -338,11 +338,25 @@ void TFMain::ConnectCommands() {
       {"mnuColorTable", &TFMain::mnuColorTableClick},
       {"mnuPreferences", &TFMain::mnuPreferencesClick},
       {"mnuAbout", &TFMain::mnuAboutClick},
+      {"mnuRotateRight", &TFMain::mnuRotateRightClick},
+      {"mnuRotateLeft", &TFMain::mnuRotateLeftClick},
+      {"mnuFlipHorizontal", &TFMain::mnuFlipHorizontalClick},
+      {"mnuFlipVertical", &TFMain::mnuFlipVerticalClick},
+      {"mnuCropEnabled", &TFMain::mnuCropEnabledClick},
+      {"mnuCropImage", &TFMain::mnuCropImageClick},
+      {"mnuMonochrome", &TFMain::mnuMonochromeClick},
+      {"mnuResampleImage2", &TFMain::mnuResampleImage2Click},
   };
   for (const auto& [name, handler] : handlers) {
     connect(Command(name), &QAction::triggered, this, handler);
   }
   connect(Command("mnuExit"), &QAction::triggered, this, &QWidget::close);
+  const std::pair<const char*, ImageMode> modes[] = {{"mnuColorMode1", ImageMode::Color},
+                                                     {"mnuMonochromeMode1", ImageMode::Monochrome},
+                                                     {"mnuPaletteMode1", ImageMode::Palette}};
+  for (const auto& [name, mode] : modes) {
+    connect(Command(name), &QAction::triggered, this, [this, mode = mode] { SwitchMode(mode); });
+  }
   // Panel toggles: the check item flips itself; the panel follows and so does its popup view.
   const std::pair<const char*, QWidget*> panels[] = {{"mnuMainToolbar", tlbMainToolbar},
                                                      {"mnuOutputWindow", pnlOutputPanel},

@@ -87,6 +87,9 @@ void TFMain::EnableFrameCommands(bool enabled) {
 
 void TFMain::ShowWorkingImage(const ImageDocument& document) {
   ImgView->SetBitmap(document.WorkingImage);
+  // An edit that changes the size has refreshed the dimension texts with it.
+  Label("lblImageDimensions")->setText(FromCp1252(document.Texts.lblImageDimensions));
+  Label("lblDimensions")->setText(FromCp1252(document.Texts.lblDimensions));
 }
 
 void TFMain::ShowImageMode(const ImageDocument& document) {
