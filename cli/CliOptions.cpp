@@ -72,7 +72,7 @@ bool NumberList(std::string_view text, char separator, int low, int high, int* o
 using Handler =
     std::function<std::string(CliOptions&, const std::string& option, const std::string& value)>;
 
-struct OptionSpec {
+struct OptionRule {
   const char* name;
   const char* shortName;  // nullptr when there is none
   bool takesValue;
@@ -176,8 +176,8 @@ Handler Edit(EditKind kind) {
   };
 }
 
-const std::vector<OptionSpec>& Specs() {
-  static const std::vector<OptionSpec> specs{
+const std::vector<OptionRule>& OptionRules() {
+  static const std::vector<OptionRule> rules{
       {"--output", "-o", true, Path(&CliOptions::output)},
       {"--table-output", nullptr, true, Path(&CliOptions::tableOutput)},
       {"--save-image", nullptr, true, Path(&CliOptions::saveImage)},
@@ -274,13 +274,13 @@ const std::vector<OptionSpec>& Specs() {
          return std::string();
        }},
   };
-  return specs;
+  return rules;
 }
 
-const OptionSpec* Find(std::string_view name) {
-  for (const auto& spec : Specs()) {
-    if (name == spec.name || (spec.shortName && name == spec.shortName))
-      return &spec;
+const OptionRule* Find(std::string_view name) {
+  for (const auto& rule : OptionRules()) {
+    if (name == rule.name || (rule.shortName && name == rule.shortName))
+      return &rule;
   }
   return nullptr;
 }
@@ -309,26 +309,26 @@ ParseResult ParseCommandLine(std::span<const std::string> arguments) {
       name = argument.substr(0, equals);
       inlineValue = argument.substr(equals + 1);
     }
-    const OptionSpec* spec = Find(name);
-    if (!spec) {
+    const OptionRule* rule = Find(name);
+    if (!rule) {
       result.error = "unknown option '" + name + "' (see --help)";
       return result;
     }
     std::string value;
-    if (spec->takesValue) {
+    if (rule->takesValue) {
       if (inlineValue) {
         value = *inlineValue;
       } else if (i + 1 < arguments.size()) {
         value = arguments[++i];
       } else {
-        result.error = std::string(spec->name) + ": expects a value (see --help)";
+        result.error = std::string(rule->name) + ": expects a value (see --help)";
         return result;
       }
     } else if (inlineValue) {
-      result.error = std::string(spec->name) + ": takes no value";
+      result.error = std::string(rule->name) + ": takes no value";
       return result;
     }
-    result.error = spec->handle(o, spec->name, value);
+    result.error = rule->handle(o, rule->name, value);
     if (!result.error.empty())
       return result;
   }

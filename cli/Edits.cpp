@@ -54,6 +54,23 @@ std::string ApplyEdit(const EditStep& step, ImageDocument& document, ResampleFil
   return step.option + ": unknown edit";
 }
 
+std::string RepeatReductionAfterLaterEdits(std::span<const EditStep> edits,
+                                           ImageDocument& document) {
+  const EditStep* lastReduce = nullptr;
+  bool colorsAdded = false;
+  for (const EditStep& edit : edits) {
+    if (edit.kind == EditKind::Reduce) {
+      lastReduce = &edit;
+      colorsAdded = false;
+    } else if (edit.kind == EditKind::Resize || edit.kind == EditKind::Threshold) {
+      colorsAdded = true;
+    }
+  }
+  if (!lastReduce || !colorsAdded)
+    return {};
+  return ApplyEdit(*lastReduce, document, ResampleFilter::Linear);
+}
+
 void ApplyDefaultThreshold(ImageDocument& document) {
   ThresholdWorkingImage(document, kDefaultThresholdPosition);
 }

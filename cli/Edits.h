@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 
 #include "cli/CliOptions.h"
@@ -10,6 +11,12 @@ namespace pixmora::cli {
 // Runs one edit of the command line on the document's working image. Returns an empty text,
 // or the usage error that refuses it.
 std::string ApplyEdit(const EditStep& step, ImageDocument& document, ResampleFilter filter);
+
+// A Palette conversion after --reduce reduces the image again when a later --resize or
+// --threshold brought in colors the reduced palette lacks, as the desktop's Convert repeats the
+// reduction; otherwise a linear resize would end in "Can't find a pixel palette entry".
+std::string RepeatReductionAfterLaterEdits(std::span<const EditStep> edits,
+                                           ImageDocument& document);
 
 // Monochrome mode reached without --threshold: the image is thresholded after all edits at the
 // position the desktop's mode switch uses.

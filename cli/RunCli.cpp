@@ -26,7 +26,7 @@ namespace pixmora::cli {
 namespace {
 
 int Fail(std::FILE* err, int code, const std::string& message) {
-  std::fprintf(err, "pixmora-cli: %s\n", message.c_str());
+  std::fprintf(err, "%s\n", message.c_str());
   return code;
 }
 
@@ -191,6 +191,10 @@ int RunCli(std::span<const std::string> arguments, std::FILE* out, std::FILE* er
   if (mode == ImageMode::Palette && !document.HasPalette) {
     return Fail(err, kUsageError,
                 "--mode palette: " + o.image + " has no palette (reduce its colors with --reduce)");
+  }
+  if (mode == ImageMode::Palette) {
+    if (std::string error = RepeatReductionAfterLaterEdits(o.edits, document); !error.empty())
+      return Fail(err, kUsageError, error);
   }
   if (mode == ImageMode::Monochrome && !HasThreshold(o))
     ApplyDefaultThreshold(document);
