@@ -144,7 +144,7 @@ bool ConversionEngine::FinishRun(const ConversionInput& input, Progress& progres
   const bool compression = preferences.Is(Option::Compression);
 
   if (word)
-    workingData_ = CombineWords(workingData_, lsbFirst);
+    CombineWords(workingData_, lsbFirst);
   compressionRatio_ = 0;
   if (compression) {
     if (!CompressRuns(workingData_, word ? 65535 : 255, compressionRatio_, progress)) {
@@ -153,11 +153,14 @@ bool ConversionEngine::FinishRun(const ConversionInput& input, Progress& progres
   } else {
     colorModeWord_ |= ColorModeBits::kCompressionOff;
   }
-  // The working values are not needed again: they become the output without a copy.
-  outputData_ = std::move(workingData_);
-  workingData_.clear();
-  if (palette)
-    colorTableData_ = tableWord ? CombineWords(tableBytes_, lsbFirst) : tableBytes_;
+  // The working values become the output without a copy; the next run reuses the buffer of
+  // the old output.
+  outputData_.swap(workingData_);
+  if (palette) {
+    colorTableData_ = tableBytes_;
+    if (tableWord)
+      CombineWords(colorTableData_, lsbFirst);
+  }
   if (word && lsbFirst) {
     colorModeWord_ = SwapBytes(colorModeWord_);
     width = SwapBytes(width);
@@ -182,26 +185,39 @@ bool ConversionEngine::FinishRun(const ConversionInput& input, Progress& progres
   colorTableHeader_ = palette ? pixmora::ColorTableHeader(outputFormat_, tableWord, baseName,
                                                           colorTableData_.size())
                               : std::string();
+  pixmora::OutputFormat tableFormat = outputFormat_;
+  if (tableFormat.Kind == OutputKind::BasicData) {
+    tableFormat.HexSuffix = std::string(tableWord ? "%" : "");
+  }
+  const int tableDigits = tableWord ? 4 : 2;
 
-  // The header goes in first, so the data lines follow it without being copied again.
+  // The banner and, in Palette mode, the color table text sit in front of the output lines in
+  // their buffer, so the whole output text is there without a copy; room for them is kept
+  // first, then the header, then the data lines.
+  const std::size_t leadSize =
+      outputBanner_.size() +
+      (palette ? colorTableHeader_.size() +
+                     FormattedTextSize(colorTableData_, tableDigits, tableFormat) + kGap.size()
+               : 0);
   progress.SetCaption("Formatting output...");
-  outputLines_.SetText(outputHeader_);
+  outputLines_.Clear();
+  outputLines_.ReserveLead(leadSize);
+  outputLines_.AddText(outputHeader_);
   if (!AppendFormattedLines(outputData_, outputLines_, word ? 4 : 2, outputFormat_, progress)) {
     return false;
   }
   colorTableLines_.Clear();
-  if (palette) {
-    pixmora::OutputFormat tableFormat = outputFormat_;
-    if (tableFormat.Kind == OutputKind::BasicData) {
-      tableFormat.HexSuffix = std::string(tableWord ? "%" : "");
-    }
-    progress.SetCaption("Formatting color table output...");
-    colorTableLines_.SetText(colorTableHeader_);
-    if (!AppendFormattedLines(colorTableData_, colorTableLines_, tableWord ? 4 : 2, tableFormat,
-                              progress)) {
-      return false;
-    }
+  if (!palette) {
+    outputLines_.SetLead(outputBanner_);
+    return true;
   }
+  progress.SetCaption("Formatting color table output...");
+  colorTableLines_.AddText(colorTableHeader_);
+  if (!AppendFormattedLines(colorTableData_, colorTableLines_, tableDigits, tableFormat,
+                            progress)) {
+    return false;
+  }
+  outputLines_.SetLead(outputBanner_ + colorTableLines_.Text() + std::string(kGap));
   return true;
 }
 
@@ -213,12 +229,12 @@ TextPieces ConversionEngine::OutputTextPieces() const {
   return {outputBanner_, colorTableLines_.TextView(), kGap, outputLines_.TextView()};
 }
 
+std::string_view ConversionEngine::OutputTextView() const {
+  return completed_ ? outputLines_.TextWithLead() : std::string_view();
+}
+
 std::string ConversionEngine::OutputText() const {
-  const TextPieces pieces = OutputTextPieces();
-  std::string text;
-  text.reserve(pieces.Size());
-  text.append(pieces.banner).append(pieces.colorTable).append(pieces.gap).append(pieces.lines);
-  return text;
+  return std::string(OutputTextView());
 }
 
 }  // namespace pixmora

@@ -76,6 +76,8 @@ class ConversionEngine {
   // lines, then the text of OutputLines; empty unless the last run completed. A window sets it
   // in two steps, first without the banner (the pieces from colorTable on), then whole.
   std::string OutputText() const;
+  // The same text without a copy, valid until the next run.
+  std::string_view OutputTextView() const;
   // The same text in pieces that point into the results, for writers that need no copy.
   TextPieces OutputTextPieces() const;
 

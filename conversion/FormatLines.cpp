@@ -1,6 +1,7 @@
 #include "conversion/FormatLines.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <string>
 
@@ -42,53 +43,82 @@ char* WriteWideValue(char* out, std::uint32_t value, const Cell& cell) {
   return out + (cell.length - tailAt);
 }
 
+// What the hot loop needs of a cell, held in locals so that the byte stores cannot alias it.
+struct CellWriter {
+  // For short cells: the whole cell with the pair of digits of every byte value in place (the
+  // high pair of a 4-digit value; its low pair is patched in).
+  const std::array<char, kShortCell>* cells;
+  const char* pattern;  // long cells: copied whole, digits written over it
+  std::size_t digitsAt;
+  std::size_t length;
+};
+
+template <int Digits, bool Short>
+char* WriteValues(char* out, const std::int32_t* values, std::size_t count, CellWriter writer,
+                  const Cell& cell) {
+  constexpr std::uint32_t kLimit = Digits == 2 ? 0xFFu : 0xFFFFu;
+  for (std::size_t i = 0; i < count; ++i) {
+    const auto value = static_cast<std::uint32_t>(values[i]);
+    if (value > kLimit) [[unlikely]] {
+      out = WriteWideValue(out, value, cell);
+      continue;
+    }
+    if constexpr (Short) {
+      std::memcpy(out, writer.cells[Digits == 2 ? value : value >> 8].data(), kShortCell);
+      if constexpr (Digits == 4)
+        std::memcpy(out + writer.digitsAt + 2, &kHexPairs[value & 0xFF], 2);
+    } else {
+      std::memcpy(out, writer.pattern, writer.length);
+      WriteHex(out + writer.digitsAt, value, Digits);
+    }
+    out += writer.length;
+  }
+  return out;
+}
+
 template <int Digits, bool Short>
 bool WriteLines(std::span<const std::int32_t> values, LineList& lines, const OutputFormat& format,
                 const Cell& cell, Progress& progress) {
-  constexpr std::uint32_t kLimit = Digits == 2 ? 0xFFu : 0xFFFFu;
   const std::size_t perLine = static_cast<std::size_t>(format.ValuesPerLine);
   const std::size_t count = values.size();
   const std::size_t lineCount = (count + perLine - 1) / perLine;
   const std::string& rowPrefix = format.RowPrefix;
   const std::size_t worstLine =
       rowPrefix.size() + perLine * (cell.length + kMaxDigits) + 2 + kShortCell;
-  // Locals, so that the byte stores of the text cannot alias them.
-  const std::size_t length = cell.length;
-  const std::size_t digitsAt = cell.digitsAt;
-  char pattern[kShortCell];
-  std::memcpy(pattern, cell.text.data(), kShortCell);
-  const char* longPattern = cell.text.data();
 
-  auto write = [&](char* out, std::uint32_t value) {
-    if (value > kLimit) [[unlikely]] {
-      return WriteWideValue(out, value, cell);
-    }
-    if constexpr (Short) {
-      std::memcpy(out, pattern, kShortCell);
-    } else {
-      std::memcpy(out, longPattern, length);
-    }
-    WriteHex(out + digitsAt, value, Digits);
-    return out + length;
-  };
+  std::array<std::array<char, kShortCell>, 256> cells;
+  for (std::size_t v = 0; v < cells.size(); ++v) {
+    std::memcpy(cells[v].data(), cell.text.data(), kShortCell);
+    if (Short)
+      std::memcpy(cells[v].data() + cell.digitsAt, &kHexPairs[v], 2);
+  }
+  const CellWriter writer{cells.data(), cell.text.data(), cell.digitsAt, cell.length};
+  // A short row prefix goes as one fixed-size store too (the cells overwrite its padding).
+  const bool prefixIsShort = rowPrefix.size() <= kShortCell;
+  std::array<char, kShortCell> prefix{};
+  if (prefixIsShort)
+    std::memcpy(prefix.data(), rowPrefix.data(), rowPrefix.size());
 
   for (std::size_t line = 0; line < lineCount; ++line) {
     const std::size_t begin = line * perLine;
     const std::size_t end = std::min(count, begin + perLine);
     lines.Reserve(worstLine, 1);
     char* out = lines.Cursor();
-    std::memcpy(out, rowPrefix.data(), rowPrefix.size());
+    if (prefixIsShort) {
+      std::memcpy(out, prefix.data(), kShortCell);
+    } else {
+      std::memcpy(out, rowPrefix.data(), rowPrefix.size());
+    }
     out += rowPrefix.size();
     const std::int32_t* value = values.data() + begin;
     const std::size_t n = end - begin;
     if (progress.Skip(static_cast<std::int64_t>(n))) {
-      for (std::size_t i = 0; i < n; ++i)
-        out = write(out, static_cast<std::uint32_t>(value[i]));
+      out = WriteValues<Digits, Short>(out, value, n, writer, cell);
     } else {
       for (std::size_t i = 0; i < n; ++i) {
         if (progress.Unit(static_cast<std::int64_t>(line)))
           return false;
-        out = write(out, static_cast<std::uint32_t>(value[i]));
+        out = WriteValues<Digits, Short>(out, value + i, 1, writer, cell);
       }
     }
     if (end == count)
@@ -101,6 +131,21 @@ bool WriteLines(std::span<const std::int32_t> values, LineList& lines, const Out
 }
 
 }  // namespace
+
+std::size_t FormattedTextSize(std::span<const std::int32_t> values, int digits,
+                              const OutputFormat& format) {
+  const std::size_t perLine = static_cast<std::size_t>(std::max(format.ValuesPerLine, 1));
+  const std::size_t lineCount = (values.size() + perLine - 1) / perLine;
+  std::size_t size = lineCount * (format.RowPrefix.size() + 2) + format.CloseBrace.size() + 2;
+  for (const std::int32_t value : values) {
+    size += format.HexPrefix.size() +
+            static_cast<std::size_t>(HexLength(static_cast<std::uint32_t>(value), digits)) +
+            format.HexSuffix.size() + format.Separator.size();
+  }
+  if (!values.empty())
+    size -= format.Separator.size();
+  return size;
+}
 
 bool FormatLines(std::span<const std::int32_t> values, LineList& lines, int digits,
                  const OutputFormat& format, Progress& progress) {

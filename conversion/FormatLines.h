@@ -15,6 +15,10 @@ namespace pixmora {
 bool FormatLines(std::span<const std::int32_t> values, LineList& lines, int digits,
                  const OutputFormat& format, Progress& progress);
 
+// The length of the text FormatLines writes, closing line included.
+std::size_t FormattedTextSize(std::span<const std::int32_t> values, int digits,
+                              const OutputFormat& format);
+
 // The same, adding the lines after those the list already holds (a header put there first
 // takes no copy of the data lines later).
 bool AppendFormattedLines(std::span<const std::int32_t> values, LineList& lines, int digits,

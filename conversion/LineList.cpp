@@ -16,12 +16,14 @@ LineList& LineList::operator=(const LineList& other) {
   Reserve(other.size_, other.starts_.size());
   if (other.size_ != 0)
     std::memcpy(data_.get(), other.data_.get(), other.size_);
+  lead_ = other.lead_;
   size_ = other.size_;
   starts_ = other.starts_;
   return *this;
 }
 
 void LineList::Clear() {
+  lead_ = 0;
   size_ = 0;
   starts_.clear();
 }
@@ -52,6 +54,10 @@ std::vector<std::string> LineList::Lines() const {
 
 void LineList::SetText(std::string_view text) {
   Clear();
+  AddText(text);
+}
+
+void LineList::AddText(std::string_view text) {
   Reserve(text.size() + 2, 0);
   while (!text.empty()) {
     const std::size_t end = text.find("\r\n");
@@ -62,6 +68,31 @@ void LineList::SetText(std::string_view text) {
     Add(text.substr(0, end));
     text.remove_prefix(end + 2);
   }
+}
+
+void LineList::ReserveLead(std::size_t size) {
+  if (!starts_.empty() || lead_ != 0)
+    return;
+  Reserve(size, 0);
+  lead_ = size_ = size;
+}
+
+void LineList::SetLead(std::string_view lead) {
+  if (lead.size() != lead_) {
+    // Not the reserved size: move the lines to make it fit.
+    const std::string_view text = TextView();
+    std::unique_ptr<char[]> data(new char[lead.size() + text.size() + 1]);
+    if (!text.empty())
+      std::memcpy(data.get() + lead.size(), text.data(), text.size());
+    for (std::size_t& start : starts_)
+      start = start - lead_ + lead.size();
+    size_ = lead.size() + text.size();
+    capacity_ = size_ + 1;
+    lead_ = lead.size();
+    data_ = std::move(data);
+  }
+  if (!lead.empty())
+    std::memcpy(data_.get(), lead.data(), lead.size());
 }
 
 void LineList::Grow(std::size_t moreBytes, std::size_t moreLines) {

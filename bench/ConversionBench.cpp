@@ -1,0 +1,195 @@
+// The whole conversion run on photo-like pictures, with a sink that ignores the pump and with
+// one that reads the clock at every call, as the desktop's progress window does.
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <map>
+#include <utility>
+
+#include "conversion/ConversionEngine.h"
+#include "conversion/FormatLines.h"
+#include "conversion/WorkingData.h"
+
+namespace pixmora {
+namespace {
+
+class ClockCheckingSink : public NullProgressSink {
+ public:
+  void PumpMessages(std::int64_t) override {
+    const auto now = std::chrono::steady_clock::now();
+    if (now >= due_) {
+      due_ = now + std::chrono::milliseconds(15);
+      ++dispatches;
+    }
+  }
+  std::int64_t dispatches = 0;
+
+ private:
+  std::chrono::steady_clock::time_point due_{};
+};
+
+class NoMessages : public MessageBoxService {
+ public:
+  MessageResult Show(const std::string&, const std::string&, MessageIcon, MessageButtons) override {
+    return MessageResult::OK;
+  }
+};
+
+// Smooth gradients with a little noise, the same on every run.
+TBitmap32 MakePhoto(int width, int height) {
+  TBitmap32 image(width, height);
+  std::uint32_t state = 0x9E3779B9u;
+  for (int y = 0; y < height; ++y) {
+    std::uint32_t* row = image.Row(y);
+    for (int x = 0; x < width; ++x) {
+      state ^= state << 13;
+      state ^= state >> 17;
+      state ^= state << 5;
+      const int noise = static_cast<int>(state & 15) - 8;
+      auto channel = [&](int value) {
+        return static_cast<std::uint8_t>(std::clamp(value + noise, 0, 255));
+      };
+      row[x] = MakePixel(channel(x * 255 / width), channel(y * 255 / height),
+                         channel((x + y) * 255 / (width + height)));
+    }
+  }
+  return image;
+}
+
+// The 256 colors of a 3-3-2 cube, as 0x00BBGGRR.
+std::vector<std::uint32_t> CubeTable() {
+  std::vector<std::uint32_t> table(256);
+  for (std::uint32_t k = 0; k < 256; ++k) {
+    const std::uint32_t r = (k >> 5) * 255 / 7, g = ((k >> 2) & 7) * 255 / 7, b = (k & 3) * 85;
+    table[k] = r | (g << 8) | (b << 16);
+  }
+  return table;
+}
+
+// The photo with every pixel moved to its cube color.
+TBitmap32 ToCube(const TBitmap32& photo, const std::vector<std::uint32_t>& table) {
+  TBitmap32 image = photo;
+  for (std::uint32_t& pixel : image.Pixels()) {
+    const std::uint32_t k =
+        (RedOf(pixel) & 0xE0) | ((GreenOf(pixel) >> 3) & 0x1C) | (BlueOf(pixel) >> 6);
+    const std::uint32_t entry = table[k];
+    pixel = MakePixel(entry & 0xFF, (entry >> 8) & 0xFF, entry >> 16);
+  }
+  return image;
+}
+
+const TBitmap32& Photo(int width, int height) {
+  static std::map<std::pair<int, int>, TBitmap32> photos;
+  auto [it, added] = photos.try_emplace({width, height});
+  if (added)
+    it->second = MakePhoto(width, height);
+  return it->second;
+}
+
+const std::vector<std::uint32_t>& Table() {
+  static const std::vector<std::uint32_t> table = CubeTable();
+  return table;
+}
+
+const TBitmap32& CubePhoto(int width, int height) {
+  static std::map<std::pair<int, int>, TBitmap32> photos;
+  auto [it, added] = photos.try_emplace({width, height});
+  if (added)
+    it->second = ToCube(Photo(width, height), Table());
+  return it->second;
+}
+
+enum Case { kColorByte, kColorWordCompressed, kPalette, kMonochromeVertical };
+
+ConversionInput MakeInput(Case which, int width, int height) {
+  ConversionInput input;
+  input.ImageWidth = static_cast<std::uint16_t>(width);
+  input.ImageHeight = static_cast<std::uint16_t>(height);
+  input.WorkingImage = &Photo(width, height);
+  input.CurrentFileName = "photo.png";
+  input.Preferences.Set(Option::IncludeInfo, true);
+  switch (which) {
+    case kColorByte:
+      break;
+    case kColorWordCompressed:
+      input.Preferences.Set(Option::Compression, true);
+      input.Preferences.Set(Option::Word, true);
+      input.Preferences.Set(Option::LSBFirst, true);
+      break;
+    case kPalette:
+      input.ImageMode = ImageMode::Palette;
+      input.WorkingImage = &CubePhoto(width, height);
+      input.ColorTable = Table();
+      input.PaletteColorCount = 256;
+      input.Preferences.Set(Option::Palette1Pixel, true);
+      break;
+    case kMonochromeVertical:
+      input.ImageMode = ImageMode::Monochrome;
+      input.Preferences.Set(Option::MonochromeVertical, true);
+      break;
+  }
+  return input;
+}
+
+template <class Sink>
+void BM_Run(benchmark::State& state) {
+  const int width = static_cast<int>(state.range(1));
+  const int height = static_cast<int>(state.range(2));
+  const ConversionInput input = MakeInput(static_cast<Case>(state.range(0)), width, height);
+  ConversionEngine engine;
+  Sink sink;
+  NoMessages messages;
+  std::size_t textSize = 0;
+  for (auto _ : state) {
+    if (!engine.Run(input, sink, messages))
+      state.SkipWithError("the run did not complete");
+    const std::string_view text = engine.OutputTextView();
+    textSize = text.size();
+    benchmark::DoNotOptimize(text.data());
+  }
+  const double pixels = static_cast<double>(width) * height;
+  state.counters["pixels/s"] =
+      benchmark::Counter(pixels, benchmark::Counter::kIsIterationInvariantRate);
+  state.counters["text MB/s"] = benchmark::Counter(static_cast<double>(textSize) / 1e6,
+                                                   benchmark::Counter::kIsIterationInvariantRate);
+  state.counters["text MB"] = static_cast<double>(textSize) / 1e6;
+}
+
+// The data lines alone: the 16.6 million byte values of a 4K picture in 65536 colors (the text
+// goes to memory), and 65536 values whose text stays in the cache (the formatter's own speed).
+void BM_FormatLines(benchmark::State& state) {
+  WorkingData values(static_cast<std::size_t>(state.range(0)));
+  std::uint32_t seed = 12345;
+  for (auto& value : values) {
+    value = static_cast<std::int32_t>((seed = seed * 1103515245u + 12345u) >> 24);
+  }
+  NullProgressSink sink;
+  Progress progress(sink);
+  LineList lines;
+  for (auto _ : state) {
+    FormatLines(values, lines, 2, OutputFormat{}, progress);
+    benchmark::DoNotOptimize(lines.TextView().data());
+  }
+  state.counters["text MB/s"] =
+      benchmark::Counter(static_cast<double>(lines.TextView().size()) / 1e6,
+                         benchmark::Counter::kIsIterationInvariantRate);
+}
+
+void Sizes(benchmark::internal::Benchmark* b) {
+  for (int which : {kColorByte, kColorWordCompressed, kPalette, kMonochromeVertical}) {
+    b->Args({which, 1920, 1080});
+    b->Args({which, 3840, 2160});
+  }
+  b->ArgNames({"case", "w", "h"});
+  b->Unit(benchmark::kMillisecond);
+  b->UseRealTime();
+}
+
+BENCHMARK(BM_Run<NullProgressSink>)->Apply(Sizes);
+BENCHMARK(BM_Run<ClockCheckingSink>)->Apply(Sizes);
+BENCHMARK(BM_FormatLines)->Arg(2 * 3840 * 2160)->Arg(65536)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace pixmora
+
+BENCHMARK_MAIN();
