@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build/default}
-image=${2:-}
+image=$(realpath "${2:-examples/landscape.png}")
 mkdir -p docs
 PIXMORA_SCREENSHOT="$PWD/docs/main-window.png" PIXMORA_SCREENSHOT_IMAGE="$image" \
   QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \

@@ -98,6 +98,12 @@ void TFMain::FormCreate() {
                        {{"Bmp Files (*.bmp)", "*.bmp"}},
                        true,
                        false};
+  const std::vector<FileFilter> headers{{"C Header Files (*.h)", "*.h"},
+                                        {"Binary Files (*.bin)", "*.bin"}};
+  dlgExportImage1.spec = {
+      FileDialogKind::Save, "Save image output data pixels as...", ".h", headers, true, false};
+  dlgExportImage2.spec = {
+      FileDialogKind::Save, "Save color table data pixels as...", ".h", headers, true, false};
   QApplication::setStyle(new HintStyle);
   QToolTip::setFont(QFont("Verdana"));
   qApp->installEventFilter(this);

@@ -70,6 +70,8 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   float ZoomFactor = 1.0f;
   FileDialogState dlgOpenColor;
   FileDialogState dlgSaveImage;
+  FileDialogState dlgExportImage1;  // image data
+  FileDialogState dlgExportImage2;  // color table
 
   TMemo* mmoDataOutput = nullptr;
   TImgView32* ImgView = nullptr;
@@ -107,6 +109,8 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   void mnuMonochromeClick();
   void mnuResampleImage2Click();
   void mnuCopyClick();
+  void mnuExportClick();
+  void mnuExportAsClick();
   void mnuClearOutputClick();
   void mnuZoomInClick();
   void mnuZoomOutClick();
@@ -181,6 +185,10 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   void ShowSummaryLabels();
   void ApplyStayOnTop();
   void AfterZoom();
+  void PrepareExportFilters();
+  // Writes the export files; the color table file's name is asked when askTableName is set or
+  // none was chosen yet.
+  void ExportTo(const std::string& fileName, bool askTableName);
   void SwitchMode(ImageMode mode);
   void ShowOutputStatistics(const OutputStatistics& statistics);
   bool RouteWheel(QWheelEvent* wheel);

@@ -328,6 +328,8 @@ void TFMain::ConnectCommands() {
       {"mnuSaveImage", &TFMain::mnuSaveImageClick},
       {"mnuSaveImageAs", &TFMain::mnuSaveImageAsClick},
       {"mnuCopy", &TFMain::mnuCopyClick},
+      {"mnuExport", &TFMain::mnuExportClick},
+      {"mnuExportAs", &TFMain::mnuExportAsClick},
       {"mnuClearOutput", &TFMain::mnuClearOutputClick},
       {"mnuConvert", &TFMain::mnuConvertClick},
       {"mnuZoomIn", &TFMain::mnuZoomInClick},

@@ -1,4 +1,3 @@
-#include <QApplication>
 #include <QDir>
 
 #include "platform/qt/Cp1252.h"
@@ -7,14 +6,17 @@
 #include "platform/qt/QtFileDialog.h"
 #include "platform/qt/QtMessageBox.h"
 #include "settings/SettingsFile.h"
+#include "ui/UApplication.h"
 #include "ui/UMain.h"
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
+  pixmora::TApplication app(argc, argv);
   pixmora::QtMessageBox messages;
   pixmora::QtFileDialog dialogs;
   pixmora::QtClipboard clipboard;
   pixmora::QtErrorReport errors;
+  app.SetErrorReport(&errors);
+  // The settings file lives beside the program, whatever the program is called.
   const QString folder = QCoreApplication::applicationDirPath();
   const pixmora::MainServices services{
       messages, dialogs, clipboard, errors,

@@ -5,6 +5,7 @@
 #include <QToolButton>
 
 #include "conversion/UConvert.h"
+#include "platform/AtomicFile.h"
 #include "tests/ui/MainWindowFixture.h"
 #include "ui/TMemo.h"
 
@@ -104,6 +105,31 @@ TEST_F(OutputTest, CopyPutsTheWholeTextOnTheClipboard) {
   ASSERT_EQ(clipboard.texts.size(), 1u);
   EXPECT_EQ(clipboard.texts[0], window->mmoDataOutput->Text());
   EXPECT_EQ(window->mmoDataOutput->SelLength(), 0u);
+}
+
+TEST_F(OutputTest, ExportAsksOnceAndExportAsAlwaysAsks) {
+  window->Command("mnuConvert")->trigger();
+  const std::string text = (folder / "out.h").string();
+  const std::string binary = (folder / "out.bin").string();
+  const std::size_t before = dialogs.shown.size();
+  dialogs.answers = {text};
+  window->Command("mnuExport")->trigger();
+  window->Command("mnuExport")->trigger();
+  ASSERT_EQ(dialogs.shown.size(), before + 1);
+  EXPECT_EQ(dialogs.shown.back().spec.title, "Save image output data pixels as...");
+  EXPECT_EQ(dialogs.shown.back().spec.defaultExtension, ".h");
+  EXPECT_EQ(dialogs.shown.back().spec.filters[0].description, "C Header Files (*.h)");
+  const std::string banner = window->Engine.OutputBanner();
+  std::string written;
+  ASSERT_EQ(ReadWholeFile(text, written), "");
+  EXPECT_EQ(written.substr(0, banner.size()), banner);
+
+  dialogs.answers = {binary};
+  window->Command("mnuExportAs")->trigger();
+  ASSERT_EQ(ReadWholeFile(binary, written), "");
+  // Six bytes of image information (100 x 100 and the color mode word), then two per pixel.
+  EXPECT_EQ(written.size(), 6u + 20000u);
+  EXPECT_EQ(written.substr(0, 4), std::string("\x00\x64\x00\x64", 4));
 }
 
 }  // namespace

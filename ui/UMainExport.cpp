@@ -1,0 +1,64 @@
+// The export commands: the dialogs and their remembered names; the files are written by
+// WriteExportFiles.
+#include <QAction>
+
+#include "ui/ExportFiles.h"
+#include "ui/TMemo.h"
+#include "ui/UMain.h"
+
+namespace pixmora {
+
+namespace {
+
+const FileFilter kBinaryFiles{"Binary Files (*.bin)", "*.bin"};
+
+}  // namespace
+
+void TFMain::PrepareExportFilters() {
+  const Option format = Preferences.Effective(OptionGroup::OutputFormat);
+  FileFilter text{"Include Files (*.inc)", "*.inc"};
+  dlgExportImage1.spec.defaultExtension = ".inc";
+  if (format == Option::BasicData) {
+    text = {"Basic Files (*.bas)", "*.bas"};
+    dlgExportImage1.spec.defaultExtension = ".bas";
+  } else if (format == Option::CArray) {
+    text = {"C Header Files (*.h)", "*.h"};
+    dlgExportImage1.spec.defaultExtension = ".h";
+  }
+  dlgExportImage1.spec.filters = {text, kBinaryFiles};
+  dlgExportImage2.spec.filters = dlgExportImage1.spec.filters;
+}
+
+void TFMain::ExportTo(const std::string& fileName, bool askTableName) {
+  const ExportSource source{Engine, Document.ImageWidth, Document.ImageHeight, Preferences,
+                            Command("mnuPaletteMode1")->isChecked()};
+  const std::string error = WriteExportFiles(fileName, source, [&]() -> std::optional<std::string> {
+    if ((askTableName || dlgExportImage2.fileName.empty()) &&
+        !services_.dialogs.Execute(dlgExportImage2)) {
+      return std::nullopt;
+    }
+    return dlgExportImage2.fileName;
+  });
+  if (!error.empty())
+    ReportError(error);
+}
+
+void TFMain::mnuExportClick() {
+  if (dlgExportImage1.fileName.empty()) {
+    PrepareExportFilters();
+    if (!services_.dialogs.Execute(dlgExportImage1))
+      return;
+  }
+  ExportTo(dlgExportImage1.fileName, false);
+}
+
+void TFMain::mnuExportAsClick() {
+  if (mmoDataOutput->IsEmpty())
+    return;
+  PrepareExportFilters();
+  if (!services_.dialogs.Execute(dlgExportImage1))
+    return;
+  ExportTo(dlgExportImage1.fileName, true);
+}
+
+}  // namespace pixmora
