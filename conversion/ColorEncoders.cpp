@@ -1,5 +1,6 @@
 #include "conversion/ColorEncoders.h"
 
+#include <string_view>
 #include <vector>
 
 namespace pixmora {
@@ -28,25 +29,31 @@ bool PackNibbles(const std::vector<std::uint8_t>& nibbles, WorkingData& data, Pr
       [](std::int64_t k) { return k + 1; });
 }
 
+// Encodes every pixel into `BytesPerPixel` byte values, in pixel order.
+template <std::size_t BytesPerPixel, class Encode>
+bool EncodeEachPixel(const TBitmap32& image, std::uint16_t width, std::uint16_t height,
+                     std::string_view caption, WorkingData& data, Progress& progress,
+                     Encode encode) {
+  const std::int64_t count = PixelCount(width, height);
+  const std::uint32_t* pixels = image.Pixels().data();
+  data.assign(BytesPerPixel * static_cast<std::size_t>(count), 0);
+  std::int32_t* out = data.data();
+  progress.StartPhase(caption, count - 1);
+  const bool completed = progress.ForEachUnit(
+      count, [&](std::int64_t i) { encode(pixels[i], out + BytesPerPixel * i); }, kSamePosition);
+  progress.ResetBar();
+  return completed;
+}
+
 }  // namespace
 
 bool Encode332(const TBitmap32& image, std::uint16_t width, std::uint16_t height, WorkingData& data,
                Progress& progress) {
-  const std::int64_t count = PixelCount(width, height);
-  const std::uint32_t* pixels = image.Pixels().data();
-  data.assign(static_cast<std::size_t>(count), 0);
-  std::int32_t* out = data.data();
-  progress.StartPhase("Convert image to 256 colors...", count - 1);
-  const bool completed = progress.ForEachUnit(
-      count,
-      [&](std::int64_t i) {
-        const std::uint32_t p = pixels[i];
-        out[i] = static_cast<std::int32_t>((RedOf(p) & 0xE0) | ((GreenOf(p) >> 3) & 0x1C) |
-                                           (BlueOf(p) >> 6));
-      },
-      kSamePosition);
-  progress.ResetBar();
-  return completed;
+  return EncodeEachPixel<1>(image, width, height, "Convert image to 256 colors...", data, progress,
+                            [](std::uint32_t p, std::int32_t* out) {
+                              out[0] =
+                                  (RedOf(p) & 0xE0) | ((GreenOf(p) >> 3) & 0x1C) | (BlueOf(p) >> 6);
+                            });
 }
 
 bool Encode444(const TBitmap32& image, std::uint16_t width, std::uint16_t height, WorkingData& data,
@@ -72,22 +79,12 @@ bool Encode444(const TBitmap32& image, std::uint16_t width, std::uint16_t height
 
 bool Encode565(const TBitmap32& image, std::uint16_t width, std::uint16_t height, WorkingData& data,
                Progress& progress) {
-  const std::int64_t count = PixelCount(width, height);
-  const std::uint32_t* pixels = image.Pixels().data();
   // The 16-bit values go straight in as their two bytes, high byte first.
-  data.assign(2 * static_cast<std::size_t>(count), 0);
-  std::int32_t* out = data.data();
-  progress.StartPhase("Convert image to 65536 colors...", count - 1);
-  const bool completed = progress.ForEachUnit(
-      count,
-      [&](std::int64_t i) {
-        const std::uint32_t p = pixels[i];
-        out[2 * i] = (RedOf(p) & 0xF8) | (GreenOf(p) >> 5);
-        out[2 * i + 1] = ((GreenOf(p) << 3) & 0xE0) | (BlueOf(p) >> 3);
-      },
-      kSamePosition);
-  progress.ResetBar();
-  return completed;
+  return EncodeEachPixel<2>(image, width, height, "Convert image to 65536 colors...", data,
+                            progress, [](std::uint32_t p, std::int32_t* out) {
+                              out[0] = (RedOf(p) & 0xF8) | (GreenOf(p) >> 5);
+                              out[1] = ((GreenOf(p) << 3) & 0xE0) | (BlueOf(p) >> 3);
+                            });
 }
 
 }  // namespace pixmora

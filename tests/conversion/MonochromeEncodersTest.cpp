@@ -23,20 +23,21 @@ TBitmap32 Picture(int width, int height, std::string_view pixels) {
   return image;
 }
 
-Bytes Vertical(const TBitmap32& image) {
+using Encoder = bool (*)(const TBitmap32&, std::uint16_t, std::uint16_t, WorkingData&, Progress&);
+
+Bytes Encode(Encoder encoder, const TBitmap32& image) {
   NullProgressSink sink;
   Progress progress(sink);
   WorkingData data;
-  EXPECT_TRUE(EncodeMonochromeVertical(image, image.Width(), image.Height(), data, progress));
+  EXPECT_TRUE(encoder(image, image.Width(), image.Height(), data, progress));
   return data;
 }
 
+Bytes Vertical(const TBitmap32& image) {
+  return Encode(EncodeMonochromeVertical, image);
+}
 Bytes Horizontal(const TBitmap32& image) {
-  NullProgressSink sink;
-  Progress progress(sink);
-  WorkingData data;
-  EXPECT_TRUE(EncodeMonochromeHorizontal(image, image.Width(), image.Height(), data, progress));
-  return data;
+  return Encode(EncodeMonochromeHorizontal, image);
 }
 
 TEST(EncodeMonochromeVertical, PacksPagesOfEightRows) {
