@@ -10,11 +10,13 @@ int CompressionRatio(std::size_t inputLength, std::size_t outputLength) {
   return static_cast<int>(100 - output * 100 / input);
 }
 
-bool CompressRuns(WorkingData& data, std::int32_t maxCount, int& ratio, Progress& progress) {
-  const std::size_t n = data.size();
-  const std::int32_t* x = data.data();
+bool CompressRuns(const WorkingData& input, WorkingData& output, std::int32_t maxCount, int& ratio,
+                  Progress& progress) {
+  const std::size_t n = input.size();
+  const std::int32_t* x = input.data();
   // Pairs grow the stream most: three items for two values.
-  WorkingData out(n + n / 2 + 1);
+  output.resize(n + n / 2 + 1);
+  std::int32_t* out = output.data();
   std::size_t emitted = 0;
   progress.StartPhase("Compressing data...", static_cast<std::int64_t>(n));
   std::size_t i = 0;
@@ -37,9 +39,8 @@ bool CompressRuns(WorkingData& data, std::int32_t maxCount, int& ratio, Progress
     if (progress.Unit(static_cast<std::int64_t>(i)))
       return false;
   }
-  out.resize(emitted);
+  output.resize(emitted);
   ratio = CompressionRatio(n, emitted);
-  data = std::move(out);
   return true;
 }
 

@@ -147,9 +147,10 @@ bool ConversionEngine::FinishRun(const ConversionInput& input, Progress& progres
     CombineWords(workingData_, lsbFirst);
   compressionRatio_ = 0;
   if (compression) {
-    if (!CompressRuns(workingData_, word ? 65535 : 255, compressionRatio_, progress)) {
+    if (!CompressRuns(workingData_, compressed_, word ? 65535 : 255, compressionRatio_, progress)) {
       return false;
     }
+    workingData_.swap(compressed_);
   } else {
     colorModeWord_ |= ColorModeBits::kCompressionOff;
   }

@@ -92,6 +92,7 @@ class ConversionEngine {
   bool completed_ = false;
   bool hasColorTable_ = false;
   std::vector<std::int32_t> workingData_;
+  std::vector<std::int32_t> compressed_;
   std::vector<std::int32_t> tableBytes_;
   std::vector<std::int32_t> outputData_;
   std::vector<std::int32_t> colorTableData_;
