@@ -80,17 +80,14 @@ void BM_ShowResult(benchmark::State& state) {
   Fixture fixture(3840, 2160);
   TFMain& window = *fixture.window;
   window.Command("mnuConvert")->trigger();
-  const TextPieces pieces = window.Engine.OutputTextPieces();
+  const std::string_view text = window.Engine.OutputTextView();
+  const std::size_t banner = window.Engine.OutputBanner().size();
   for (auto _ : state) {
     state.PauseTiming();
     window.mmoDataOutput->Clear();
-    std::string withoutBanner;
-    withoutBanner.append(pieces.colorTable).append(pieces.gap).append(pieces.lines);
-    std::string whole;
-    whole.append(pieces.banner).append(withoutBanner);
     state.ResumeTiming();
-    window.mmoDataOutput->SetText(std::move(withoutBanner));
-    window.mmoDataOutput->SetText(std::move(whole));
+    window.mmoDataOutput->ShowText(text.substr(banner));
+    window.mmoDataOutput->ShowText(text);
     window.mmoDataOutput->viewport()->repaint();
   }
   state.counters["MB"] = static_cast<double>(window.mmoDataOutput->Text().size()) / 1e6;

@@ -75,13 +75,15 @@ void TFConvert::FormActivate() {
   running_ = true;
   ranThisShowing_ = true;
   pump_.Reset();
+  // The run rewrites the text the output window may still show.
+  if (output_ && !output_->IsEmpty())
+    output_->Clear();
   if (engine_.Run(input_, *this, messages_) && output_) {
-    const TextPieces pieces = engine_.OutputTextPieces();
-    std::string text = output_->TakeBuffer();
-    text.reserve(pieces.Size());  // room for the banner that follows
-    text.append(pieces.colorTable).append(pieces.gap).append(pieces.lines);
-    output_->SetText(std::move(text));
-    output_->PrependText(pieces.banner);
+    // The output window shows the engine's text in place; the engine keeps it until the next
+    // run, and every run starts with the output window emptied.
+    const std::string_view text = engine_.OutputTextView();
+    output_->ShowText(text.substr(engine_.OutputBanner().size()));
+    output_->ShowText(text);
   }
   running_ = false;
   Timer1->start();

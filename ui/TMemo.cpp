@@ -42,35 +42,30 @@ TMemo::TMemo(QWidget* parent) : QAbstractScrollArea(parent) {
 }
 
 void TMemo::SetText(std::string text) {
-  text_ = std::move(text);
-  allSelected_ = false;
+  owned_ = std::move(text);
+  text_ = owned_;
   IndexLines();
-  verticalScrollBar()->setValue(0);
-  horizontalScrollBar()->setValue(0);
-  viewport()->update();
-  emit textChanged();
+  ShowIndexed();
 }
 
 void TMemo::Clear() {
-  text_.clear();
-  SetText(std::move(text_));
+  SetText({});
 }
 
-std::string TMemo::TakeBuffer() {
-  if (!text_.empty())
-    return {};
-  std::string buffer = std::move(text_);
-  text_.clear();
-  return buffer;
-}
-
-void TMemo::PrependText(std::string_view prefix) {
-  const std::size_t shift = prefix.size();
+void TMemo::ShowText(std::string_view text) {
+  const std::size_t shift = text.size() - std::min(text.size(), text_.size());
+  const bool headAdded = !text_.empty() && text.size() >= text_.size() &&
+                         text.data() + shift == text_.data() && text_.data() != owned_.data();
+  owned_ = std::string();
+  text_ = text;
+  if (!headAdded) {
+    IndexLines();
+    ShowIndexed();
+    return;
+  }
+  // The lines after the old first line break keep their lengths and move by the head's size;
+  // only the head and the line it joins are scanned.
   const std::size_t oldLines = lineStarts_.size();
-  text_.insert(0, prefix);
-  allSelected_ = false;
-  // The lines after the old first line break keep their lengths and move by the prefix's
-  // size; only the prefix and the line it joins are scanned.
   std::vector<std::size_t> head{0};
   const std::size_t scanEnd = oldLines > 1 ? shift + lineStarts_[1] : text_.size();
   longestLine_ = std::max(longestLine_, ScanLines(scanEnd, head));
@@ -80,6 +75,15 @@ void TMemo::PrependText(std::string_view prefix) {
   lineStarts_.insert(lineStarts_.begin(), head.begin(), head.end());
   longestLine_ = std::max(longestLine_, Line(lineStarts_.size() - 1).size());
   UpdateScrollBars();
+  allSelected_ = false;
+  viewport()->update();
+  emit textChanged();
+}
+
+void TMemo::ShowIndexed() {
+  allSelected_ = false;
+  verticalScrollBar()->setValue(0);
+  horizontalScrollBar()->setValue(0);
   viewport()->update();
   emit textChanged();
 }

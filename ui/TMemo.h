@@ -3,6 +3,7 @@
 #include <QAbstractScrollArea>
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class QMenu;
@@ -21,15 +22,12 @@ class TMemo : public QAbstractScrollArea {
 
   // Every change of the text, emptying included, emits textChanged once.
   void SetText(std::string text);
-  // Empties the text but keeps its buffer for the next SetText (see TakeBuffer).
+  // Shows a text owned elsewhere, without a copy: the owner keeps it alive and unchanged until
+  // the memo's text changes next. When the text shown so far is the tail of the new one in the
+  // same buffer (a head put in front of it), only the head is indexed anew.
+  void ShowText(std::string_view text);
   void Clear();
-  // While the text is empty: the buffer of the last text, so that the next one is built
-  // without fresh memory. Empty otherwise.
-  std::string TakeBuffer();
-  // The text becomes prefix followed by the text it holds. The text's spare capacity takes the
-  // prefix, so a big text is moved in place rather than copied.
-  void PrependText(std::string_view prefix);
-  const std::string& Text() const { return text_; }
+  std::string_view Text() const { return text_; }
   bool IsEmpty() const { return text_.empty(); }
 
   std::size_t LineCount() const { return lineStarts_.size(); }
@@ -42,7 +40,7 @@ class TMemo : public QAbstractScrollArea {
   void SelectAll();
   void ClearSelection();
   std::size_t SelLength() const { return allSelected_ ? text_.size() : 0; }
-  std::string SelectedText() const { return allSelected_ ? text_ : std::string(); }
+  std::string SelectedText() const { return allSelected_ ? std::string(text_) : std::string(); }
 
   // The menu shown on a right click (the output window's popup); not owned.
   void SetPopupMenu(QMenu* menu) { popup_ = menu; }
@@ -67,7 +65,10 @@ class TMemo : public QAbstractScrollArea {
   int LineHeight() const;
   int CharWidth() const;
 
-  std::string text_;
+  void ShowIndexed();
+
+  std::string owned_;      // the text given to SetText; ShowText leaves it empty
+  std::string_view text_;  // the text shown: owned_ or a text owned elsewhere
   std::vector<std::size_t> lineStarts_;
   std::size_t longestLine_ = 0;
   bool allSelected_ = false;

@@ -34,22 +34,24 @@ TEST(TMemoTest, IndexesCrLfLinesAndTheLongestOne) {
   EXPECT_EQ(memo.LongestLine(), 0u);
 }
 
-// The index after a prepend must equal the index of the whole text set at once.
-void ExpectSameLines(const std::string& prefix, const std::string& text) {
-  TMemo prepended;
-  prepended.SetText(text);
-  prepended.PrependText(prefix);
+// Showing a head put in front of the text shown must index as the whole text shown at once.
+void ExpectSameLines(const std::string& head, const std::string& text) {
+  const std::string buffer = head + text;
+  TMemo grown;
+  grown.ShowText(std::string_view(buffer).substr(head.size()));
+  grown.ShowText(buffer);
   TMemo whole;
-  whole.SetText(prefix + text);
-  EXPECT_EQ(prepended.Text(), whole.Text());
-  ASSERT_EQ(prepended.LineCount(), whole.LineCount()) << prefix << "|" << text;
+  whole.SetText(buffer);
+  EXPECT_EQ(grown.Text(), whole.Text());
+  EXPECT_EQ(grown.Text().data(), buffer.data());  // shown in place, not copied
+  ASSERT_EQ(grown.LineCount(), whole.LineCount()) << head << "|" << text;
   for (std::size_t i = 0; i < whole.LineCount(); ++i) {
-    EXPECT_EQ(prepended.Line(i), whole.Line(i)) << i;
+    EXPECT_EQ(grown.Line(i), whole.Line(i)) << i;
   }
-  EXPECT_EQ(prepended.LongestLine(), whole.LongestLine()) << prefix << "|" << text;
+  EXPECT_EQ(grown.LongestLine(), whole.LongestLine()) << head << "|" << text;
 }
 
-TEST(TMemoTest, PrependingKeepsTheLinesOfTheTextItHolds) {
+TEST(TMemoTest, AHeadInFrontKeepsTheLinesOfTheTextShown) {
   ExpectSameLines("/* banner */\r\n\r\n", "a\r\nbb\r\nccc\r\n");
   ExpectSameLines("no break ", "a\r\nbb\r\nccc");
   ExpectSameLines("two\r\nlines", "single");
@@ -58,15 +60,17 @@ TEST(TMemoTest, PrependingKeepsTheLinesOfTheTextItHolds) {
   ExpectSameLines("joined to the first ", "longest line of all\r\nb");
 }
 
-TEST(TMemoTest, AnEmptiedTextLendsItsBufferToTheNext) {
+TEST(TMemoTest, AnotherTextShownIsIndexedAnew) {
+  const std::string first = "one\r\ntwo";
+  const std::string second = "a much longer single line";
   TMemo memo;
-  memo.SetText(std::string(1000, 'x'));
-  EXPECT_TRUE(memo.TakeBuffer().empty());  // not while text is shown
-  memo.Clear();
-  const std::string buffer = memo.TakeBuffer();
-  EXPECT_TRUE(buffer.empty());
-  EXPECT_GE(buffer.capacity(), 1000u);
-  EXPECT_TRUE(memo.IsEmpty());
+  memo.ShowText(first);
+  memo.ShowText(second);
+  EXPECT_EQ(memo.LineCount(), 1u);
+  EXPECT_EQ(memo.LongestLine(), second.size());
+  memo.SetText("owned\r\n");
+  EXPECT_EQ(memo.Text(), "owned\r\n");
+  EXPECT_EQ(memo.LineCount(), 2u);
 }
 
 TEST(TMemoTest, EveryChangeSignalsOnceAndDropsTheSelection) {
@@ -76,7 +80,8 @@ TEST(TMemoTest, EveryChangeSignalsOnceAndDropsTheSelection) {
   memo.SelectAll();
   EXPECT_EQ(memo.SelLength(), 5u);
   EXPECT_EQ(memo.SelectedText(), "abc\r\n");
-  memo.PrependText(">");
+  const std::string buffer = ">abc\r\n";
+  memo.ShowText(buffer);
   EXPECT_EQ(memo.Text(), ">abc\r\n");
   memo.Clear();
   EXPECT_EQ(changed.count(), 3);

@@ -21,7 +21,7 @@ class OutputTest : public MainWindowTest {
     Start();
     Open(WriteImage("sample.bmp", 100, 100));
     QObject::connect(window->mmoDataOutput, &TMemo::textChanged,
-                     [this] { texts.push_back(window->mmoDataOutput->Text()); });
+                     [this] { texts.emplace_back(window->mmoDataOutput->Text()); });
   }
 
   bool AnyOutputCommandEnabled() {
