@@ -14,7 +14,7 @@ struct FileFilter {
 enum class FileDialogKind { Open, Save };
 
 // What a common open or save dialog shows. Texts are Windows-1252, paths native bytes.
-struct FileDialogSpec {
+struct FileDialogOptions {
   FileDialogKind kind = FileDialogKind::Open;
   std::string title;             // empty: the platform's default title
   std::string defaultExtension;  // ".bmp": appended when the chosen name has none
@@ -25,7 +25,7 @@ struct FileDialogSpec {
 
 // A dialog whose chosen file name persists between uses, as the program's dialogs do.
 struct FileDialogState {
-  FileDialogSpec spec;
+  FileDialogOptions dialog;
   std::string fileName;
 };
 
@@ -33,12 +33,12 @@ class FileDialogService {
  public:
   virtual ~FileDialogService() = default;
   // Shows the dialog starting at startName; the chosen path, or nothing when cancelled.
-  virtual std::optional<std::string> Run(const FileDialogSpec& spec,
+  virtual std::optional<std::string> Run(const FileDialogOptions& dialog,
                                          const std::string& startName) = 0;
 
   // Runs the dialog of state and keeps the chosen name in it.
   bool Execute(FileDialogState& state) {
-    auto chosen = Run(state.spec, state.fileName);
+    auto chosen = Run(state.dialog, state.fileName);
     if (!chosen)
       return false;
     state.fileName = *chosen;

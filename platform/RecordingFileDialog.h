@@ -13,13 +13,13 @@ namespace pixmora {
 class RecordingFileDialog : public FileDialogService {
  public:
   struct Shown {
-    FileDialogSpec spec;
+    FileDialogOptions dialog;
     std::string startName;
   };
 
-  std::optional<std::string> Run(const FileDialogSpec& spec,
+  std::optional<std::string> Run(const FileDialogOptions& dialog,
                                  const std::string& startName) override {
-    shown.push_back({spec, startName});
+    shown.push_back({dialog, startName});
     if (answers.empty())
       return std::nullopt;
     auto answer = answers.front();

@@ -91,8 +91,8 @@ void TFMain::FormCreate() {
   CreatePopups();
   ConnectCommands();
   ImgView->SetCropSelectionVisible(false);
-  dlgOpenColor.spec = {FileDialogKind::Open, "", "", OpenFilters(), false, true};
-  dlgSaveImage.spec = {FileDialogKind::Save,
+  dlgOpenColor.dialog = {FileDialogKind::Open, "", "", OpenFilters(), false, true};
+  dlgSaveImage.dialog = {FileDialogKind::Save,
                        "Save image as...",
                        ".bmp",
                        {{"Bmp Files (*.bmp)", "*.bmp"}},
@@ -100,9 +100,9 @@ void TFMain::FormCreate() {
                        false};
   const std::vector<FileFilter> headers{{"C Header Files (*.h)", "*.h"},
                                         {"Binary Files (*.bin)", "*.bin"}};
-  dlgExportImage1.spec = {
+  dlgExportImage1.dialog = {
       FileDialogKind::Save, "Save image output data pixels as...", ".h", headers, true, false};
-  dlgExportImage2.spec = {
+  dlgExportImage2.dialog = {
       FileDialogKind::Save, "Save color table data pixels as...", ".h", headers, true, false};
   QApplication::setStyle(new HintStyle);
   QToolTip::setFont(QFont("Verdana"));

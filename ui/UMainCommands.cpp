@@ -18,7 +18,7 @@ namespace pixmora {
 
 namespace {
 
-struct CommandSpec {
+struct CommandEntry {
   const char* name;
   const char* caption;
   const char* shortcut;  // nullptr: none
@@ -26,7 +26,7 @@ struct CommandSpec {
 };
 
 // Every command of the menus, in menu order.
-constexpr CommandSpec kCommands[] = {
+constexpr CommandEntry kCommands[] = {
     {"mnuOpen", "Open...", "Ctrl+O", true},
     {"mnuSaveImage", "Save Image...", nullptr, false},
     {"mnuSaveImageAs", "Save Image As...", nullptr, false},
@@ -173,12 +173,12 @@ constexpr int kHintDuration = 60000;
 }  // namespace
 
 void TFMain::CreateCommands() {
-  for (const CommandSpec& spec : kCommands) {
-    auto* action = new QAction(spec.caption, this);
-    action->setObjectName(spec.name);
-    action->setEnabled(spec.enabled);
-    if (spec.shortcut)
-      action->setShortcut(QKeySequence(spec.shortcut));
+  for (const CommandEntry& entry : kCommands) {
+    auto* action = new QAction(entry.caption, this);
+    action->setObjectName(entry.name);
+    action->setEnabled(entry.enabled);
+    if (entry.shortcut)
+      action->setShortcut(QKeySequence(entry.shortcut));
     // The shortcuts work wherever the focus is in the window, as the menu bar's would.
     addAction(action);
   }
@@ -206,26 +206,26 @@ void TFMain::CreateCommands() {
 
 void TFMain::CreateMenus() {
   std::map<std::string, QMenu*> submenus;
-  for (const SubmenuSpec& spec : kSubmenus) {
-    auto* menu = new QMenu(spec.caption, this);
-    menu->setObjectName(spec.name);
-    menu->menuAction()->setObjectName(spec.name);
-    menu->menuAction()->setEnabled(spec.enabled);
-    for (const char* item : spec.items) {
+  for (const SubmenuSpec& entry : kSubmenus) {
+    auto* menu = new QMenu(entry.caption, this);
+    menu->setObjectName(entry.name);
+    menu->menuAction()->setObjectName(entry.name);
+    menu->menuAction()->setEnabled(entry.enabled);
+    for (const char* item : entry.items) {
       if (std::string_view(item) == "-") {
         menu->addSeparator();
       } else {
         menu->addAction(Command(item));
       }
     }
-    submenus[spec.name] = menu;
+    submenus[entry.name] = menu;
   }
   auto* bar = new QMenuBar(this);
   bar->setObjectName("mnuMainMenu");
-  for (const MenuSpec& spec : kMenus) {
-    QMenu* menu = bar->addMenu(spec.caption);
-    menu->setObjectName(spec.name);
-    for (const char* item : spec.items) {
+  for (const MenuSpec& entry : kMenus) {
+    QMenu* menu = bar->addMenu(entry.caption);
+    menu->setObjectName(entry.name);
+    for (const char* item : entry.items) {
       const std::string_view name(item);
       if (name == "-") {
         menu->addSeparator();
@@ -253,18 +253,18 @@ void TFMain::CreateToolbar() {
   tlbMainToolbar->setObjectName("tlbMainToolbar");
   tlbMainToolbar->setAllowedAreas(Qt::TopToolBarArea | Qt::LeftToolBarArea | Qt::RightToolBarArea);
   tlbMainToolbar->setToolButtonStyle(Qt::ToolButtonTextOnly);
-  for (const ButtonSpec& spec : kButtons) {
-    const std::string_view name(spec.name);
+  for (const ButtonSpec& entry : kButtons) {
+    const std::string_view name(entry.name);
     if (name == "-") {
       tlbMainToolbar->addSeparator();
     } else if (name == "mnuImageMode2") {
       mnuImageMode2 = new QComboBox(tlbMainToolbar);
-      mnuImageMode2->setObjectName(spec.name);
+      mnuImageMode2->setObjectName(entry.name);
       mnuImageMode2->setFixedWidth(100);
       for (QAction* mode : imageModes_->actions())
         mnuImageMode2->addItem(mode->text());
       QAction* holder = tlbMainToolbar->addWidget(mnuImageMode2);
-      holder->setObjectName(spec.name);
+      holder->setObjectName(entry.name);
       holder->setEnabled(false);
       connect(mnuImageMode2, &QComboBox::activated, this, [this](int index) {
         QAction* mode = imageModes_->actions().value(index);
@@ -275,12 +275,12 @@ void TFMain::CreateToolbar() {
         }
       });
     } else {
-      QAction* action = Command(spec.command);
-      action->setIconText(spec.caption);
-      action->setToolTip(spec.hint);
+      QAction* action = Command(entry.command);
+      action->setIconText(entry.caption);
+      action->setToolTip(entry.hint);
       tlbMainToolbar->addAction(action);
       auto* button = qobject_cast<QToolButton*>(tlbMainToolbar->widgetForAction(action));
-      button->setObjectName(spec.name);
+      button->setObjectName(entry.name);
       button->setToolTipDuration(kHintDuration);
       if (name == "mnuResampleImage2") {
         auto* colors = new QMenu(button);

@@ -17,16 +17,16 @@ const FileFilter kBinaryFiles{"Binary Files (*.bin)", "*.bin"};
 void TFMain::PrepareExportFilters() {
   const Option format = Preferences.Effective(OptionGroup::OutputFormat);
   FileFilter text{"Include Files (*.inc)", "*.inc"};
-  dlgExportImage1.spec.defaultExtension = ".inc";
+  dlgExportImage1.dialog.defaultExtension = ".inc";
   if (format == Option::BasicData) {
     text = {"Basic Files (*.bas)", "*.bas"};
-    dlgExportImage1.spec.defaultExtension = ".bas";
+    dlgExportImage1.dialog.defaultExtension = ".bas";
   } else if (format == Option::CArray) {
     text = {"C Header Files (*.h)", "*.h"};
-    dlgExportImage1.spec.defaultExtension = ".h";
+    dlgExportImage1.dialog.defaultExtension = ".h";
   }
-  dlgExportImage1.spec.filters = {text, kBinaryFiles};
-  dlgExportImage2.spec.filters = dlgExportImage1.spec.filters;
+  dlgExportImage1.dialog.filters = {text, kBinaryFiles};
+  dlgExportImage2.dialog.filters = dlgExportImage1.dialog.filters;
 }
 
 void TFMain::ExportTo(const std::string& fileName, bool askTableName) {

@@ -22,14 +22,14 @@ const QColor kInfoBackground(0xFF, 0xFF, 0xE1);
 constexpr int kStatisticsWidth = StatisticsPanelState::kFloatingWidth;
 constexpr int kStatisticsHeight = StatisticsPanelState::kFloatingHeight;
 
-struct LabelSpec {
+struct LabelEntry {
   const char* name;
   const char* caption;
 };
 
 struct GroupSpec {
   const char* caption;
-  std::vector<LabelSpec> labels;
+  std::vector<LabelEntry> labels;
 };
 
 const GroupSpec kStatisticsGroups[] = {
@@ -101,9 +101,9 @@ void TFMain::CreateStatisticsPanel() {
   for (const GroupSpec& group : kStatisticsGroups) {
     auto* frame = new QGroupBox(group.caption, body);
     auto* rows = new QVBoxLayout(frame);
-    for (const LabelSpec& spec : group.labels) {
-      auto* label = new QLabel(spec.caption, frame);
-      label->setObjectName(spec.name);
+    for (const LabelEntry& entry : group.labels) {
+      auto* label = new QLabel(entry.caption, frame);
+      label->setObjectName(entry.name);
       label->setEnabled(false);
       label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
       label->setWordWrap(true);

@@ -45,28 +45,28 @@ void AddPicturePreview(QFileDialog& dialog) {
 
 }  // namespace
 
-std::optional<std::string> QtFileDialog::Run(const FileDialogSpec& spec,
+std::optional<std::string> QtFileDialog::Run(const FileDialogOptions& options,
                                              const std::string& startName) {
   QWidget* owner = QApplication::activeWindow() ? QApplication::activeWindow() : parent_;
-  QFileDialog dialog(owner, FromCp1252(spec.title));
+  QFileDialog dialog(owner, FromCp1252(options.title));
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setOption(QFileDialog::HideNameFilterDetails);
-  const bool save = spec.kind == FileDialogKind::Save;
+  const bool save = options.kind == FileDialogKind::Save;
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-  if (save && !spec.overwritePrompt)
+  if (save && !options.overwritePrompt)
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-  QString suffix = FromCp1252(spec.defaultExtension);
+  QString suffix = FromCp1252(options.defaultExtension);
   if (suffix.startsWith('.'))
     suffix.remove(0, 1);
   dialog.setDefaultSuffix(suffix);
   QStringList filters;
-  for (const auto& filter : spec.filters)
+  for (const auto& filter : options.filters)
     filters << QtFilter(filter);
   dialog.setNameFilters(filters);
   if (!startName.empty())
     dialog.selectFile(FromNativePath(startName));
-  if (spec.picturePreview)
+  if (options.picturePreview)
     AddPicturePreview(dialog);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
     return std::nullopt;

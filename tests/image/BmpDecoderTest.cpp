@@ -76,13 +76,13 @@ TEST(BmpDecoder, IndexedBitmapsReportTheirWholeColorTable) {
 
 TEST(BmpDecoder, PartialColorTablesCountOnlyTheirEntries) {
   // Three used colors; index 3 lies beyond the table and draws entry 0.
-  BmpSpec spec{.width = 4,
+  BmpSpec layout{.width = 4,
                .height = 1,
                .bitsPerPixel = 8,
                .palette = {0xFF0000, 0x00FF00, 0x0000FF},
                .colorsUsed = 3,
                .rows = {{0, 1, 2, 3}}};
-  const DecodedPicture picture = Decode(testing::MakeBmp(spec));
+  const DecodedPicture picture = Decode(testing::MakeBmp(layout));
   EXPECT_THAT(picture.palette, ElementsAre(0x0000FFu, 0x00FF00u, 0xFF0000u));
   EXPECT_THAT(picture.pixels, ElementsAre(0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 0xFFFF0000));
 
@@ -172,19 +172,19 @@ TEST(BmpDecoder, RefusesWhatIsNotAWholeBitmap) {
   const Bytes png = testing::MakeRgbPng(2, 2, std::vector<std::uint32_t>(4, 0), false);
   EXPECT_THAT(DecodeBmp(png).error, HasSubstr("not a BMP file"));
 
-  BmpSpec spec{
+  BmpSpec layout{
       .width = 2, .height = 2, .bitsPerPixel = 8, .palette = kFourColors, .rows = {{0, 1}, {2, 3}}};
-  spec.compression = 4;
-  EXPECT_THAT(DecodeBmp(testing::MakeBmp(spec)).error, HasSubstr("compression"));
-  spec.compression = 2;  // RLE4 on an 8-bit bitmap
-  EXPECT_FALSE(DecodeBmp(testing::MakeBmp(spec)).ok);
-  spec.compression = 0;
-  spec.bitsPerPixel = 7;
-  EXPECT_THAT(DecodeBmp(testing::MakeBmp(spec)).error, HasSubstr("bit depth"));
-  spec.bitsPerPixel = 8;
-  spec.palette.clear();
-  spec.colorsUsed = 0;
-  EXPECT_THAT(DecodeBmp(testing::MakeBmp(spec)).error, HasSubstr("color table"));
+  layout.compression = 4;
+  EXPECT_THAT(DecodeBmp(testing::MakeBmp(layout)).error, HasSubstr("compression"));
+  layout.compression = 2;  // RLE4 on an 8-bit bitmap
+  EXPECT_FALSE(DecodeBmp(testing::MakeBmp(layout)).ok);
+  layout.compression = 0;
+  layout.bitsPerPixel = 7;
+  EXPECT_THAT(DecodeBmp(testing::MakeBmp(layout)).error, HasSubstr("bit depth"));
+  layout.bitsPerPixel = 8;
+  layout.palette.clear();
+  layout.colorsUsed = 0;
+  EXPECT_THAT(DecodeBmp(testing::MakeBmp(layout)).error, HasSubstr("color table"));
 
   BmpSpec rle{.width = 4,
               .height = 2,
@@ -217,12 +217,12 @@ TEST(BmpDecoder, RefusesOversizeHeadersBeforeReadingPixels) {
 }
 
 TEST(BmpDecoder, EveryTruncationFailsCleanly) {
-  BmpSpec spec{.width = 3,
+  BmpSpec layout{.width = 3,
                .height = 3,
                .bitsPerPixel = 4,
                .palette = kFourColors,
                .rows = {{0x01, 0x20}, {0x31, 0x00}, {0x22, 0x20}}};
-  const Bytes file = testing::MakeBmp(spec);
+  const Bytes file = testing::MakeBmp(layout);
   // Only the padding of the last stored row may be missing.
   const std::size_t lastRowPadding = 2;
   testing::ExpectCutsFail(DecodeBmp, file, file.size() - lastRowPadding);

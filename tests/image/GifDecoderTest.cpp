@@ -35,11 +35,11 @@ GifFrameSpec Frame(int left, int top, int width, int height, std::vector<std::ui
 constexpr std::size_t kImageDescriptor = 6 + 7 + 4 * 3;
 
 TEST(GifDecoder, SingleImageFillingTheScreenIsThePicture) {
-  const GifSpec spec{.screenWidth = 2,
+  const GifSpec layout{.screenWidth = 2,
                      .screenHeight = 2,
                      .palette = kColors,
                      .frames = {Frame(0, 0, 2, 2, {0, 1, 2, 3})}};
-  const DecodedPicture picture = Decode(testing::MakeGif(spec));
+  const DecodedPicture picture = Decode(testing::MakeGif(layout));
   EXPECT_EQ(picture.width, 2);
   EXPECT_EQ(picture.height, 2);
   EXPECT_THAT(picture.pixels, ElementsAre(kBlack, kRed, kGreen, kBlue));
@@ -50,12 +50,12 @@ TEST(GifDecoder, SingleImageFillingTheScreenIsThePicture) {
 }
 
 TEST(GifDecoder, SingleSmallImageIsDrawnOnTheScreenOverTheBackgroundColor) {
-  GifSpec spec{.screenWidth = 4,
+  GifSpec layout{.screenWidth = 4,
                .screenHeight = 3,
                .palette = kColors,
                .backgroundIndex = 3,
                .frames = {Frame(1, 1, 2, 1, {1, 2})}};
-  const DecodedPicture picture = Decode(testing::MakeGif(spec));
+  const DecodedPicture picture = Decode(testing::MakeGif(layout));
   EXPECT_EQ(picture.width, 4);
   EXPECT_EQ(picture.height, 3);
   EXPECT_THAT(picture.pixels, ElementsAre(kBlue, kBlue, kBlue, kBlue,  //
@@ -63,10 +63,10 @@ TEST(GifDecoder, SingleSmallImageIsDrawnOnTheScreenOverTheBackgroundColor) {
                                           kBlue, kBlue, kBlue, kBlue));
 
   // Without a global table the palette is the image's own and the uncovered area is black.
-  spec.palette.clear();
-  spec.frames[0].palette = {0xFFFFFF, 0x808080};
-  spec.frames[0].indices = {1, 0};
-  const DecodedPicture local = Decode(testing::MakeGif(spec));
+  layout.palette.clear();
+  layout.frames[0].palette = {0xFFFFFF, 0x808080};
+  layout.frames[0].indices = {1, 0};
+  const DecodedPicture local = Decode(testing::MakeGif(layout));
   EXPECT_THAT(local.palette, ElementsAre(0xFFFFFFu, 0x808080u));
   EXPECT_EQ(local.pixels[0], kBlack);
   EXPECT_EQ(local.pixels[5], 0xFF808080u);
@@ -74,14 +74,14 @@ TEST(GifDecoder, SingleSmallImageIsDrawnOnTheScreenOverTheBackgroundColor) {
 }
 
 TEST(GifDecoder, AnimatedGifGivesOneImageAtItsOwnSize) {
-  GifSpec spec{.screenWidth = 4,
+  GifSpec layout{.screenWidth = 4,
                .screenHeight = 4,
                .palette = kColors,
                .frames = {Frame(0, 0, 4, 4, std::vector<std::uint8_t>(16, 1)),
                           Frame(1, 2, 2, 1, {2, 3}), Frame(3, 0, 1, 3, {3, 3, 3})}};
-  spec.frames[1].palette = {0xFFFFFF, 0x000000};  // a local table does not change the palette
-  spec.frames[1].indices = {0, 1};
-  const Bytes file = testing::MakeGif(spec);
+  layout.frames[1].palette = {0xFFFFFF, 0x000000};  // a local table does not change the palette
+  layout.frames[1].indices = {0, 1};
+  const Bytes file = testing::MakeGif(layout);
   const DecodedPicture first = Decode(file, 0);
   EXPECT_EQ(first.frameCount, 3);
   EXPECT_EQ(first.width, 4);
@@ -102,13 +102,13 @@ TEST(GifDecoder, AnimatedGifGivesOneImageAtItsOwnSize) {
 }
 
 TEST(GifDecoder, TransparentIndexKeepsItsColorAndInterlacedRowsTheirPlace) {
-  GifSpec spec{.screenWidth = 1,
+  GifSpec layout{.screenWidth = 1,
                .screenHeight = 10,
                .palette = kColors,
                .frames = {Frame(0, 0, 1, 10, {0, 1, 2, 3, 0, 1, 2, 3, 0, 1})}};
-  spec.frames[0].transparentIndex = 1;
-  spec.frames[0].interlaced = true;
-  EXPECT_THAT(Decode(testing::MakeGif(spec)).pixels,
+  layout.frames[0].transparentIndex = 1;
+  layout.frames[0].interlaced = true;
+  EXPECT_THAT(Decode(testing::MakeGif(layout)).pixels,
               ElementsAre(kBlack, kRed, kGreen, kBlue, kBlack, kRed, kGreen, kBlue, kBlack, kRed));
 }
 
@@ -116,11 +116,11 @@ TEST(GifDecoder, RefusesOtherFilesOversizeImagesAndTruncations) {
   EXPECT_THAT(DecodeGif({}, 0).error, HasSubstr("empty"));
   EXPECT_THAT(DecodeGif(testing::MakeBmp24(1, 1, {0}), 0).error, HasSubstr("not a GIF file"));
 
-  const GifSpec spec{.screenWidth = 3,
+  const GifSpec layout{.screenWidth = 3,
                      .screenHeight = 2,
                      .palette = kColors,
                      .frames = {Frame(0, 0, 3, 2, {0, 1, 2, 3, 2, 1})}};
-  const Bytes file = testing::MakeGif(spec);
+  const Bytes file = testing::MakeGif(layout);
   ASSERT_EQ(file[kImageDescriptor], 0x2C);
   auto withImageSize = [&](std::uint16_t width, std::uint16_t height) {
     Bytes patched = file;
@@ -133,7 +133,7 @@ TEST(GifDecoder, RefusesOtherFilesOversizeImagesAndTruncations) {
   EXPECT_THAT(DecodeGif(withImageSize(65535, 65535), 0).error, HasSubstr("too large"));
   EXPECT_THAT(DecodeGif(withImageSize(16000, 16000), 0).error, HasSubstr("too small"));
   EXPECT_FALSE(DecodeGif(withImageSize(40, 40), 0).ok);
-  GifSpec hugeScreen = spec;
+  GifSpec hugeScreen = layout;
   hugeScreen.screenWidth = hugeScreen.screenHeight = 16000;
   EXPECT_THAT(DecodeGif(testing::MakeGif(hugeScreen), 0).error, HasSubstr("logical screen"));
 

@@ -25,14 +25,14 @@ DecodedPicture Decode(const Bytes& file) {
 
 // A square 24-bit entry of one color, all opaque.
 testing::IconEntry FlatEntry(int size, std::uint8_t blue, std::uint8_t green, std::uint8_t red) {
-  BmpSpec spec{.width = size, .height = size, .bitsPerPixel = 24};
+  BmpSpec layout{.width = size, .height = size, .bitsPerPixel = 24};
   for (int y = 0; y < size; ++y) {
     testing::Bytes row;
     for (int x = 0; x < size; ++x)
       row.insert(row.end(), {blue, green, red});
-    spec.rows.push_back(row);
+    layout.rows.push_back(row);
   }
-  return testing::MakeIconBmpEntry(spec, {});
+  return testing::MakeIconBmpEntry(layout, {});
 }
 
 TEST(IconDecoder, TransparentCornersOfA32x32IconAreWhite) {
@@ -53,14 +53,14 @@ TEST(IconDecoder, TransparentCornersOfA32x32IconAreWhite) {
 TEST(IconDecoder, IndexedImagesDrawThroughTheMaskAndReportNoPalette) {
   // 4 x 2, 4 bits: the mask lets white through at (1, 0); under (3, 1) the XOR image holds
   // blue, which inverts the white to yellow.
-  BmpSpec spec{.width = 4,
+  BmpSpec layout{.width = 4,
                .height = 2,
                .bitsPerPixel = 4,
                .palette = {0x000000, 0xFF0000, 0x00FF00, 0x0000FF},
                .colorsUsed = 4,
                .rows = {testing::PackRow({1, 0, 2, 1}, 4), testing::PackRow({2, 2, 1, 3}, 4)}};
   const std::vector<bool> mask = {false, true, false, false, false, false, false, true};
-  const DecodedPicture picture = Decode(testing::MakeIcon({testing::MakeIconBmpEntry(spec, mask)}));
+  const DecodedPicture picture = Decode(testing::MakeIcon({testing::MakeIconBmpEntry(layout, mask)}));
   EXPECT_FALSE(picture.hasPalette);
   EXPECT_TRUE(picture.palette.empty());
   EXPECT_THAT(picture.pixels, ElementsAre(kRed, kWhite, 0xFF00FF00, kRed,  //
@@ -69,11 +69,11 @@ TEST(IconDecoder, IndexedImagesDrawThroughTheMaskAndReportNoPalette) {
 
 TEST(IconDecoder, AlphaImagesBlendOverWhite) {
   // 32-bit pixels B, G, R, A: opaque red, half red, fully transparent black.
-  BmpSpec spec{.width = 3,
+  BmpSpec layout{.width = 3,
                .height = 1,
                .bitsPerPixel = 32,
                .rows = {{0, 0, 255, 255, 0, 0, 255, 128, 0, 0, 0, 0}}};
-  const Bytes bmpIcon = testing::MakeIcon({testing::MakeIconBmpEntry(spec, {})});
+  const Bytes bmpIcon = testing::MakeIcon({testing::MakeIconBmpEntry(layout, {})});
   EXPECT_THAT(Decode(bmpIcon).pixels, ElementsAre(kRed, 0xFFFF7F7F, kWhite));
 
   const Bytes png = testing::MakeRgbPng(3, 1, {0xFFFF0000, 0x80FF0000, 0x00000000}, true);

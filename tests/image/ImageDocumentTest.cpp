@@ -399,12 +399,12 @@ TEST_F(GifFramesTest, SecondGifStartsAtItsFirstFrame) {
 
 TEST_F(GifFramesTest, FramesSmallerThanTheScreenShowTheirOwnSize) {
   const std::vector<std::uint32_t> palette = {0x000000, 0xFFFFFF};
-  GifSpec spec{.screenWidth = 10, .screenHeight = 8, .palette = palette};
-  spec.frames.push_back(
+  GifSpec layout{.screenWidth = 10, .screenHeight = 8, .palette = palette};
+  layout.frames.push_back(
       {.left = 1, .top = 2, .width = 4, .height = 3, .indices = std::vector<std::uint8_t>(12, 1)});
-  spec.frames.push_back(
+  layout.frames.push_back(
       {.left = 0, .top = 0, .width = 2, .height = 5, .indices = std::vector<std::uint8_t>(10, 0)});
-  Open(Write("small.gif", MakeGif(spec)));
+  Open(Write("small.gif", MakeGif(layout)));
   EXPECT_EQ(document_.ImageWidth, 4);
   EXPECT_EQ(document_.ImageHeight, 3);
   EXPECT_EQ(document_.Texts.lblDimensions, "Dimensions: 4 x 3");

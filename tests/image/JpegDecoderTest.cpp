@@ -17,14 +17,14 @@ using testing::JpegSpec;
 
 // A 16 x 16 picture of four flat quarters: JPEG keeps flat areas within a step or two.
 JpegSpec Quarters() {
-  JpegSpec spec{.width = 16, .height = 16};
+  JpegSpec layout{.width = 16, .height = 16};
   for (int y = 0; y < 16; ++y) {
     for (int x = 0; x < 16; ++x) {
-      spec.pixels.push_back(y < 8 ? (x < 8 ? 0xC03020u : 0x20C040u)
+      layout.pixels.push_back(y < 8 ? (x < 8 ? 0xC03020u : 0x20C040u)
                                   : (x < 8 ? 0x2040C0u : 0xF0F0F0u));
     }
   }
-  return spec;
+  return layout;
 }
 
 void ExpectNear(std::uint32_t actual, std::uint32_t expected) {
@@ -39,9 +39,9 @@ void ExpectNear(std::uint32_t actual, std::uint32_t expected) {
 TEST(JpegDecoder, ColorGrayAndProgressivePicturesHaveNoPalette) {
   for (bool progressive : {false, true}) {
     SCOPED_TRACE(progressive);
-    JpegSpec spec = Quarters();
-    spec.progressive = progressive;
-    const DecodeResult result = DecodeJpeg(testing::MakeJpeg(spec));
+    JpegSpec layout = Quarters();
+    layout.progressive = progressive;
+    const DecodeResult result = DecodeJpeg(testing::MakeJpeg(layout));
     ASSERT_TRUE(result.ok) << result.error;
     EXPECT_EQ(result.picture.width, 16);
     EXPECT_EQ(result.picture.height, 16);
@@ -62,9 +62,9 @@ TEST(JpegDecoder, ColorGrayAndProgressivePicturesHaveNoPalette) {
 
 TEST(JpegDecoder, CmykPicturesAreTakenAsAdobeWritesThem) {
   // Adobe stores the light left rather than the ink: full C and Y, no M, K at half.
-  JpegSpec spec{.width = 8, .height = 8, .pixels = std::vector<std::uint32_t>(64, 0xFF00FF80u),
+  JpegSpec layout{.width = 8, .height = 8, .pixels = std::vector<std::uint32_t>(64, 0xFF00FF80u),
                 .cmyk = true};
-  const DecodeResult result = DecodeJpeg(testing::MakeJpeg(spec));
+  const DecodeResult result = DecodeJpeg(testing::MakeJpeg(layout));
   ASSERT_TRUE(result.ok) << result.error;
   ExpectNear(result.picture.pixels[0], 0x800080);
 }

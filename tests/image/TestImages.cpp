@@ -56,49 +56,49 @@ Bytes PackRow(const std::vector<std::uint8_t>& values, int bitsPerSample) {
 
 // ---- BMP ----------------------------------------------------------------------------------
 
-Bytes MakeDib(const BmpSpec& spec, int storedHeight) {
+Bytes MakeDib(const BmpSpec& layout, int storedHeight) {
   Bytes out;
-  if (spec.headerSize == 12) {
+  if (layout.headerSize == 12) {
     PutU32(out, 12);
-    PutU16(out, static_cast<std::uint32_t>(spec.width));
+    PutU16(out, static_cast<std::uint32_t>(layout.width));
     PutU16(out, static_cast<std::uint32_t>(storedHeight));
     PutU16(out, 1);
-    PutU16(out, static_cast<std::uint32_t>(spec.bitsPerPixel));
+    PutU16(out, static_cast<std::uint32_t>(layout.bitsPerPixel));
   } else {
-    PutU32(out, static_cast<std::uint32_t>(spec.headerSize));
-    PutU32(out, static_cast<std::uint32_t>(spec.width));
-    PutU32(out, static_cast<std::uint32_t>(spec.topDown ? -storedHeight : storedHeight));
+    PutU32(out, static_cast<std::uint32_t>(layout.headerSize));
+    PutU32(out, static_cast<std::uint32_t>(layout.width));
+    PutU32(out, static_cast<std::uint32_t>(layout.topDown ? -storedHeight : storedHeight));
     PutU16(out, 1);
-    PutU16(out, static_cast<std::uint32_t>(spec.bitsPerPixel));
-    PutU32(out, spec.compression);
+    PutU16(out, static_cast<std::uint32_t>(layout.bitsPerPixel));
+    PutU32(out, layout.compression);
     PutU32(out, 0);     // image size: may be 0 for uncompressed rows
     PutU32(out, 2835);  // 72 dpi
     PutU32(out, 2835);
-    PutU32(out, spec.colorsUsed);
+    PutU32(out, layout.colorsUsed);
     PutU32(out, 0);
-    if (spec.headerSize >= 108) {  // the masks, the color space and zeros for the rest
+    if (layout.headerSize >= 108) {  // the masks, the color space and zeros for the rest
       for (int i = 0; i < 4; ++i)
-        PutU32(out, spec.masks[i]);
+        PutU32(out, layout.masks[i]);
       PutU32(out, 0x73524742u);  // "sRGB"
-      out.resize(static_cast<std::size_t>(spec.headerSize), 0);
-    } else if (spec.compression == 3) {
+      out.resize(static_cast<std::size_t>(layout.headerSize), 0);
+    } else if (layout.compression == 3) {
       for (int i = 0; i < 3; ++i)
-        PutU32(out, spec.masks[i]);
+        PutU32(out, layout.masks[i]);
     }
   }
-  for (std::uint32_t c : spec.palette) {
+  for (std::uint32_t c : layout.palette) {
     out.push_back(Blue(c));
     out.push_back(Green(c));
     out.push_back(Red(c));
-    if (spec.headerSize != 12)
+    if (layout.headerSize != 12)
       out.push_back(0);
   }
-  if (spec.compression == 1 || spec.compression == 2) {
-    out.insert(out.end(), spec.rle.begin(), spec.rle.end());
+  if (layout.compression == 1 || layout.compression == 2) {
+    out.insert(out.end(), layout.rle.begin(), layout.rle.end());
     return out;
   }
-  for (std::size_t i = 0; i < spec.rows.size(); ++i) {
-    const Bytes& row = spec.rows[spec.topDown ? i : spec.rows.size() - 1 - i];
+  for (std::size_t i = 0; i < layout.rows.size(); ++i) {
+    const Bytes& row = layout.rows[layout.topDown ? i : layout.rows.size() - 1 - i];
     const std::size_t start = out.size();
     out.insert(out.end(), row.begin(), row.end());
     PadTo4(out, start);
@@ -106,12 +106,12 @@ Bytes MakeDib(const BmpSpec& spec, int storedHeight) {
   return out;
 }
 
-Bytes MakeBmp(const BmpSpec& spec) {
-  const Bytes dib = MakeDib(spec, spec.height);
-  std::size_t headerBytes = static_cast<std::size_t>(spec.headerSize);
-  if (spec.compression == 3 && spec.headerSize == 40)
+Bytes MakeBmp(const BmpSpec& layout) {
+  const Bytes dib = MakeDib(layout, layout.height);
+  std::size_t headerBytes = static_cast<std::size_t>(layout.headerSize);
+  if (layout.compression == 3 && layout.headerSize == 40)
     headerBytes += 12;
-  const std::size_t paletteBytes = spec.palette.size() * (spec.headerSize == 12 ? 3 : 4);
+  const std::size_t paletteBytes = layout.palette.size() * (layout.headerSize == 12 ? 3 : 4);
   Bytes out = {'B', 'M'};
   PutU32(out, static_cast<std::uint32_t>(14 + dib.size()));
   PutU32(out, 0);
@@ -121,27 +121,27 @@ Bytes MakeBmp(const BmpSpec& spec) {
 }
 
 Bytes MakeBmp24(int width, int height, const std::vector<std::uint32_t>& pixels) {
-  BmpSpec spec{.width = width, .height = height, .bitsPerPixel = 24};
+  BmpSpec layout{.width = width, .height = height, .bitsPerPixel = 24};
   for (int y = 0; y < height; ++y) {
     Bytes row;
     for (int x = 0; x < width; ++x) {
       const std::uint32_t c = pixels[static_cast<std::size_t>(y * width + x)];
       row.insert(row.end(), {Blue(c), Green(c), Red(c)});
     }
-    spec.rows.push_back(row);
+    layout.rows.push_back(row);
   }
-  return MakeBmp(spec);
+  return MakeBmp(layout);
 }
 
 Bytes MakeIndexedBmp(int bitsPerPixel, int width, int height,
                      const std::vector<std::uint32_t>& palette,
                      const std::vector<std::uint8_t>& indices) {
-  BmpSpec spec{.width = width, .height = height, .bitsPerPixel = bitsPerPixel, .palette = palette};
+  BmpSpec layout{.width = width, .height = height, .bitsPerPixel = bitsPerPixel, .palette = palette};
   for (int y = 0; y < height; ++y) {
     const auto first = indices.begin() + y * width;
-    spec.rows.push_back(PackRow({first, first + width}, bitsPerPixel));
+    layout.rows.push_back(PackRow({first, first + width}, bitsPerPixel));
   }
-  return MakeBmp(spec);
+  return MakeBmp(layout);
 }
 
 // ---- PNG ----------------------------------------------------------------------------------
@@ -159,7 +159,7 @@ void PngFail(png_structp png, png_const_charp) {
 
 }  // namespace
 
-Bytes MakePng(const PngSpec& spec) {
+Bytes MakePng(const PngSpec& layout) {
   Bytes out;
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, PngFail, nullptr);
   png_infop info = png_create_info_struct(png);
@@ -168,23 +168,23 @@ Bytes MakePng(const PngSpec& spec) {
     throw std::runtime_error("libpng could not write the test picture");
   }
   png_set_write_fn(png, &out, AppendPngData, nullptr);
-  png_set_IHDR(png, info, static_cast<png_uint_32>(spec.width),
-               static_cast<png_uint_32>(spec.height), spec.bitDepth, spec.colorType,
-               spec.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
+  png_set_IHDR(png, info, static_cast<png_uint_32>(layout.width),
+               static_cast<png_uint_32>(layout.height), layout.bitDepth, layout.colorType,
+               layout.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
                PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
   std::vector<png_color> plte;
-  for (std::uint32_t c : spec.palette)
+  for (std::uint32_t c : layout.palette)
     plte.push_back({Red(c), Green(c), Blue(c)});
   if (!plte.empty())
     png_set_PLTE(png, info, plte.data(), static_cast<int>(plte.size()));
-  Bytes alpha = spec.paletteAlpha;
+  Bytes alpha = layout.paletteAlpha;
   if (!alpha.empty())
     png_set_tRNS(png, info, alpha.data(), static_cast<int>(alpha.size()), nullptr);
-  if (spec.gamma > 0)
-    png_set_gAMA(png, info, spec.gamma);
+  if (layout.gamma > 0)
+    png_set_gAMA(png, info, layout.gamma);
   png_write_info(png, info);
   std::vector<png_bytep> rows;
-  Rows copy = spec.rows;
+  Rows copy = layout.rows;
   for (Bytes& row : copy)
     rows.push_back(row.data());
   png_write_image(png, rows.data());
@@ -194,7 +194,7 @@ Bytes MakePng(const PngSpec& spec) {
 }
 
 Bytes MakeRgbPng(int width, int height, const std::vector<std::uint32_t>& pixels, bool withAlpha) {
-  PngSpec spec{.width = width, .height = height, .colorType = withAlpha ? 6 : 2};
+  PngSpec layout{.width = width, .height = height, .colorType = withAlpha ? 6 : 2};
   for (int y = 0; y < height; ++y) {
     Bytes row;
     for (int x = 0; x < width; ++x) {
@@ -203,9 +203,9 @@ Bytes MakeRgbPng(int width, int height, const std::vector<std::uint32_t>& pixels
       if (withAlpha)
         row.push_back(static_cast<std::uint8_t>(c >> 24));
     }
-    spec.rows.push_back(row);
+    layout.rows.push_back(row);
   }
-  return MakePng(spec);
+  return MakePng(layout);
 }
 
 // ---- GIF ----------------------------------------------------------------------------------
@@ -255,19 +255,19 @@ void Check(int status) {
 
 }  // namespace
 
-Bytes MakeGif(const GifSpec& spec) {
+Bytes MakeGif(const GifSpec& layout) {
   Bytes out;
   int error = 0;
   GifFileType* gif = EGifOpen(&out, AppendGifData, &error);
   if (gif == nullptr)
     throw std::runtime_error("giflib could not start a test picture");
   EGifSetGifVersion(gif, true);
-  ColorMapObject* global = MakeColorMap(spec.palette);
+  ColorMapObject* global = MakeColorMap(layout.palette);
   const int bits = global != nullptr ? global->BitsPerPixel : 8;
-  Check(EGifPutScreenDesc(gif, spec.screenWidth, spec.screenHeight, bits, spec.backgroundIndex,
+  Check(EGifPutScreenDesc(gif, layout.screenWidth, layout.screenHeight, bits, layout.backgroundIndex,
                           global));
   GifFreeMapObject(global);
-  for (const GifFrameSpec& frame : spec.frames) {
+  for (const GifFrameSpec& frame : layout.frames) {
     if (frame.transparentIndex >= 0) {
       const GifByteType gce[4] = {0x01, 0, 0, static_cast<GifByteType>(frame.transparentIndex)};
       Check(EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, 4, gce));
@@ -294,17 +294,17 @@ Bytes MakeGif(const GifSpec& spec) {
 }
 
 Bytes MakeAnimatedGif(int count, int width, int height) {
-  GifSpec spec{.screenWidth = width,
+  GifSpec layout{.screenWidth = width,
                .screenHeight = height,
                .palette = {0x000000, 0xFF0000, 0x00FF00, 0x0000FF}};
   for (int i = 0; i < count; ++i) {
-    spec.frames.push_back(
+    layout.frames.push_back(
         {.width = width,
          .height = height,
          .indices = std::vector<std::uint8_t>(static_cast<std::size_t>(width * height),
                                               static_cast<std::uint8_t>(i % 4))});
   }
-  return MakeGif(spec);
+  return MakeGif(layout);
 }
 
 // ---- JPEG ---------------------------------------------------------------------------------
@@ -322,7 +322,7 @@ void JpegFail(j_common_ptr cinfo) {
 
 }  // namespace
 
-Bytes MakeJpeg(const JpegSpec& spec) {
+Bytes MakeJpeg(const JpegSpec& layout) {
   jpeg_compress_struct cinfo{};
   JpegWriteError error{};
   cinfo.err = jpeg_std_error(&error.base);
@@ -336,24 +336,24 @@ Bytes MakeJpeg(const JpegSpec& spec) {
   }
   jpeg_create_compress(&cinfo);
   jpeg_mem_dest(&cinfo, &buffer, &size);
-  cinfo.image_width = static_cast<JDIMENSION>(spec.width);
-  cinfo.image_height = static_cast<JDIMENSION>(spec.height);
-  cinfo.input_components = spec.grayscale ? 1 : spec.cmyk ? 4 : 3;
-  cinfo.in_color_space = spec.grayscale ? JCS_GRAYSCALE : spec.cmyk ? JCS_CMYK : JCS_RGB;
+  cinfo.image_width = static_cast<JDIMENSION>(layout.width);
+  cinfo.image_height = static_cast<JDIMENSION>(layout.height);
+  cinfo.input_components = layout.grayscale ? 1 : layout.cmyk ? 4 : 3;
+  cinfo.in_color_space = layout.grayscale ? JCS_GRAYSCALE : layout.cmyk ? JCS_CMYK : JCS_RGB;
   jpeg_set_defaults(&cinfo);
-  jpeg_set_quality(&cinfo, spec.quality, TRUE);
-  if (spec.progressive)
+  jpeg_set_quality(&cinfo, layout.quality, TRUE);
+  if (layout.progressive)
     jpeg_simple_progression(&cinfo);
   jpeg_start_compress(&cinfo, TRUE);
   Bytes row;
   while (cinfo.next_scanline < cinfo.image_height) {
     row.clear();
-    for (int x = 0; x < spec.width; ++x) {
+    for (int x = 0; x < layout.width; ++x) {
       const std::uint32_t c =
-          spec.pixels[static_cast<std::size_t>(cinfo.next_scanline) * spec.width + x];
-      if (spec.grayscale) {
+          layout.pixels[static_cast<std::size_t>(cinfo.next_scanline) * layout.width + x];
+      if (layout.grayscale) {
         row.push_back(Green(c));
-      } else if (spec.cmyk) {
+      } else if (layout.cmyk) {
         row.insert(row.end(), {static_cast<std::uint8_t>(c >> 24), Red(c), Green(c), Blue(c)});
       } else {
         row.insert(row.end(), {Red(c), Green(c), Blue(c)});
@@ -371,16 +371,16 @@ Bytes MakeJpeg(const JpegSpec& spec) {
 
 // ---- Icons --------------------------------------------------------------------------------
 
-IconEntry MakeIconBmpEntry(const BmpSpec& spec, const std::vector<bool>& transparent) {
-  IconEntry entry{.data = MakeDib(spec, 2 * spec.height),
-                  .width = spec.width,
-                  .height = spec.height,
-                  .colorCount = spec.bitsPerPixel <= 8 ? 1 << spec.bitsPerPixel : 0,
-                  .bitCount = spec.bitsPerPixel};
-  for (int y = spec.height - 1; y >= 0; --y) {  // the mask is stored bottom-up too
-    std::vector<std::uint8_t> bits(static_cast<std::size_t>(spec.width), 0);
-    for (int x = 0; x < spec.width; ++x) {
-      const std::size_t i = static_cast<std::size_t>(y * spec.width + x);
+IconEntry MakeIconBmpEntry(const BmpSpec& layout, const std::vector<bool>& transparent) {
+  IconEntry entry{.data = MakeDib(layout, 2 * layout.height),
+                  .width = layout.width,
+                  .height = layout.height,
+                  .colorCount = layout.bitsPerPixel <= 8 ? 1 << layout.bitsPerPixel : 0,
+                  .bitCount = layout.bitsPerPixel};
+  for (int y = layout.height - 1; y >= 0; --y) {  // the mask is stored bottom-up too
+    std::vector<std::uint8_t> bits(static_cast<std::size_t>(layout.width), 0);
+    for (int x = 0; x < layout.width; ++x) {
+      const std::size_t i = static_cast<std::size_t>(y * layout.width + x);
       bits[static_cast<std::size_t>(x)] = !transparent.empty() && transparent[i] ? 1 : 0;
     }
     const std::size_t start = entry.data.size();
@@ -419,7 +419,7 @@ Bytes MakeIcon(const std::vector<IconEntry>& entries) {
 
 Bytes MakeIconWithTransparentCorners() {
   constexpr int kSize = 32;
-  BmpSpec spec{.width = kSize, .height = kSize, .bitsPerPixel = 24};
+  BmpSpec layout{.width = kSize, .height = kSize, .bitsPerPixel = 24};
   std::vector<bool> transparent;
   for (int y = 0; y < kSize; ++y) {
     Bytes row;
@@ -429,9 +429,9 @@ Bytes MakeIconWithTransparentCorners() {
       // Transparent pixels are black in the XOR image, as icon editors write them.
       row.insert(row.end(), {0x00, 0x00, static_cast<std::uint8_t>(corner ? 0x00 : 0xFF)});
     }
-    spec.rows.push_back(row);
+    layout.rows.push_back(row);
   }
-  return MakeIcon({MakeIconBmpEntry(spec, transparent)});
+  return MakeIcon({MakeIconBmpEntry(layout, transparent)});
 }
 
 }  // namespace pixmora::testing

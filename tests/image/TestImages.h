@@ -32,9 +32,9 @@ struct BmpSpec {
   Bytes rle;                             // the coded stream for RLE4 / RLE8
 };
 
-Bytes MakeBmp(const BmpSpec& spec);
+Bytes MakeBmp(const BmpSpec& layout);
 // The device-independent bitmap alone (no file header), with `storedHeight` in its header.
-Bytes MakeDib(const BmpSpec& spec, int storedHeight);
+Bytes MakeDib(const BmpSpec& layout, int storedHeight);
 
 // A bottom-up 24-bit BMP of the pixels, top row first.
 Bytes MakeBmp24(int width, int height, const std::vector<std::uint32_t>& pixels);
@@ -57,7 +57,7 @@ struct PngSpec {
   bool interlaced = false;
 };
 
-Bytes MakePng(const PngSpec& spec);
+Bytes MakePng(const PngSpec& layout);
 // An 8-bit RGB (opaque) or RGBA PNG of 0xAARRGGBB pixels.
 Bytes MakeRgbPng(int width, int height, const std::vector<std::uint32_t>& pixels, bool withAlpha);
 
@@ -82,7 +82,7 @@ struct GifSpec {
   std::vector<GifFrameSpec> frames;
 };
 
-Bytes MakeGif(const GifSpec& spec);
+Bytes MakeGif(const GifSpec& layout);
 // `count` frames of the given size filling the screen, frame i all index i of a 4-color table.
 Bytes MakeAnimatedGif(int count, int width, int height);
 
@@ -98,7 +98,7 @@ struct JpegSpec {
   int quality = 95;
 };
 
-Bytes MakeJpeg(const JpegSpec& spec);
+Bytes MakeJpeg(const JpegSpec& layout);
 
 // ---- Icons --------------------------------------------------------------------------------
 
@@ -110,9 +110,9 @@ struct IconEntry {
   int bitCount = 0;
 };
 
-// A BMP entry: `spec` describes the XOR image; `transparent` marks mask bits (top row first,
+// A BMP entry: `layout` describes the XOR image; `transparent` marks mask bits (top row first,
 // width * height, empty for an all-opaque mask).
-IconEntry MakeIconBmpEntry(const BmpSpec& spec, const std::vector<bool>& transparent);
+IconEntry MakeIconBmpEntry(const BmpSpec& layout, const std::vector<bool>& transparent);
 IconEntry MakeIconPngEntry(int width, int height, Bytes png);
 Bytes MakeIcon(const std::vector<IconEntry>& entries);
 

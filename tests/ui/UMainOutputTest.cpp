@@ -116,9 +116,9 @@ TEST_F(OutputTest, ExportAsksOnceAndExportAsAlwaysAsks) {
   window->Command("mnuExport")->trigger();
   window->Command("mnuExport")->trigger();
   ASSERT_EQ(dialogs.shown.size(), before + 1);
-  EXPECT_EQ(dialogs.shown.back().spec.title, "Save image output data pixels as...");
-  EXPECT_EQ(dialogs.shown.back().spec.defaultExtension, ".h");
-  EXPECT_EQ(dialogs.shown.back().spec.filters[0].description, "C Header Files (*.h)");
+  EXPECT_EQ(dialogs.shown.back().dialog.title, "Save image output data pixels as...");
+  EXPECT_EQ(dialogs.shown.back().dialog.defaultExtension, ".h");
+  EXPECT_EQ(dialogs.shown.back().dialog.filters[0].description, "C Header Files (*.h)");
   const std::string banner = window->Engine.OutputBanner();
   std::string written;
   ASSERT_EQ(ReadWholeFile(text, written), "");

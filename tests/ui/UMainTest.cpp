@@ -110,9 +110,9 @@ TEST_F(MainWindowTest, LoadingAnImageEnablesTheImageCommandsAndWritesTheTexts) {
   EXPECT_EQ(w.mruList.Entries(), std::vector<std::string>{path});
   EXPECT_EQ(w.ImgView->BitmapSize(), QSize(30, 20));
   ASSERT_EQ(dialogs.shown.size(), 1u);
-  EXPECT_EQ(dialogs.shown[0].spec.filters.size(), 7u);
-  EXPECT_EQ(dialogs.shown[0].spec.filters[0].patterns, "*.bmp;*.jpg;*.jpeg;*.gif;*.ico;*.png");
-  EXPECT_TRUE(dialogs.shown[0].spec.picturePreview);
+  EXPECT_EQ(dialogs.shown[0].dialog.filters.size(), 7u);
+  EXPECT_EQ(dialogs.shown[0].dialog.filters[0].patterns, "*.bmp;*.jpg;*.jpeg;*.gif;*.ico;*.png");
+  EXPECT_TRUE(dialogs.shown[0].dialog.picturePreview);
 
   w.Command("mnuCropEnabled")->setChecked(true);
   Open(path);
@@ -228,7 +228,7 @@ TEST_F(MainWindowTest, CloseQueryYesSavesOrClosesWithoutSavingWhenTheDialogIsCan
   dialogs.answers = {saved};
   EXPECT_TRUE(window->close());
   EXPECT_FALSE(window->Document.ImageChanged);
-  EXPECT_EQ(dialogs.shown.back().spec.title, "Save image as...");
+  EXPECT_EQ(dialogs.shown.back().dialog.title, "Save image as...");
   EXPECT_EQ(ReadFile(saved).substr(0, 2), "BM");
 }
 

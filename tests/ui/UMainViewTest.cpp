@@ -86,8 +86,8 @@ TEST_F(ViewTest, SaveImageAsksOnlyTheFirstTime) {
   window->Command("mnuSaveImage")->trigger();
   window->Command("mnuSaveImage")->trigger();
   EXPECT_EQ(dialogs.shown.size(), before + 1);
-  EXPECT_EQ(dialogs.shown.back().spec.defaultExtension, ".bmp");
-  EXPECT_TRUE(dialogs.shown.back().spec.overwritePrompt);
+  EXPECT_EQ(dialogs.shown.back().dialog.defaultExtension, ".bmp");
+  EXPECT_TRUE(dialogs.shown.back().dialog.overwritePrompt);
   EXPECT_TRUE(std::filesystem::exists(target));
   EXPECT_EQ(window->Document.CurrentFileName, target);
 
