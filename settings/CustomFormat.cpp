@@ -19,12 +19,15 @@ constexpr std::array<CustomTextFieldInfo, 9> kTextFields{{
 }  // namespace
 
 bool CustomFormat::SetBytesPerLine(int value) {
-  if (value < kMinBytesPerLine || value > kMaxBytesPerLine) return false;
+  if (value < kMinBytesPerLine || value > kMaxBytesPerLine)
+    return false;
   bytesPerLine_ = value;
   return true;
 }
 
-const std::array<CustomTextFieldInfo, 9>& CustomTextFields() { return kTextFields; }
+const std::array<CustomTextFieldInfo, 9>& CustomTextFields() {
+  return kTextFields;
+}
 
 std::array<std::string, 4> UpdateExample(const CustomFormat& f) {
   std::string data = f.RowDirective + " " + f.HexNotation + "0A" + f.EndNotation;
@@ -32,8 +35,8 @@ std::array<std::string, 4> UpdateExample(const CustomFormat& f) {
     data += f.CommaSymbol + " " + f.HexNotation + "FC" + f.EndNotation + f.CommaSymbol + " (" +
             std::to_string(f.BytesPerLine()) + " times)";
   }
-  return {f.CommentStart + "This is a comment" + f.CommentEnd, f.Caption + " " + f.OpenBrace,
-          data, f.CloseBrace};
+  return {f.CommentStart + "This is a comment" + f.CommentEnd, f.Caption + " " + f.OpenBrace, data,
+          f.CloseBrace};
 }
 
 }  // namespace pixmora

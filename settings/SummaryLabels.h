@@ -10,8 +10,8 @@ namespace pixmora {
 // The seven preference summary labels of the statistics panel, in panel order.
 struct SummaryLabels {
   static constexpr std::array<const char*, 7> kControls{
-      "lblColorMode",         "lblMonochromeMode",   "lblColorTableRepresentation",
-      "lblPixelsPerByte",     "lblOutputDataFormat", "lblOutputDataRepresentation",
+      "lblColorMode",     "lblMonochromeMode",   "lblColorTableRepresentation",
+      "lblPixelsPerByte", "lblOutputDataFormat", "lblOutputDataRepresentation",
       "lblCompression"};
 
   std::array<std::string, 7> texts{"Color mode:",

@@ -93,11 +93,11 @@ void TFMain::FormCreate() {
   ImgView->SetCropSelectionVisible(false);
   dlgOpenColor.dialog = {FileDialogKind::Open, "", "", OpenFilters(), false, true};
   dlgSaveImage.dialog = {FileDialogKind::Save,
-                       "Save image as...",
-                       ".bmp",
-                       {{"Bmp Files (*.bmp)", "*.bmp"}},
-                       true,
-                       false};
+                         "Save image as...",
+                         ".bmp",
+                         {{"Bmp Files (*.bmp)", "*.bmp"}},
+                         true,
+                         false};
   const std::vector<FileFilter> headers{{"C Header Files (*.h)", "*.h"},
                                         {"Binary Files (*.bin)", "*.bin"}};
   dlgExportImage1.dialog = {

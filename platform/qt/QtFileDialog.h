@@ -11,7 +11,8 @@ namespace pixmora {
 class QtFileDialog : public FileDialogService {
  public:
   explicit QtFileDialog(QWidget* parent = nullptr) : parent_(parent) {}
-  std::optional<std::string> Run(const FileDialogOptions& dialog, const std::string& startName) override;
+  std::optional<std::string> Run(const FileDialogOptions& dialog,
+                                 const std::string& startName) override;
 
  private:
   QWidget* parent_;

@@ -77,11 +77,11 @@ TEST(BmpDecoder, IndexedBitmapsReportTheirWholeColorTable) {
 TEST(BmpDecoder, PartialColorTablesCountOnlyTheirEntries) {
   // Three used colors; index 3 lies beyond the table and draws entry 0.
   BmpSpec layout{.width = 4,
-               .height = 1,
-               .bitsPerPixel = 8,
-               .palette = {0xFF0000, 0x00FF00, 0x0000FF},
-               .colorsUsed = 3,
-               .rows = {{0, 1, 2, 3}}};
+                 .height = 1,
+                 .bitsPerPixel = 8,
+                 .palette = {0xFF0000, 0x00FF00, 0x0000FF},
+                 .colorsUsed = 3,
+                 .rows = {{0, 1, 2, 3}}};
   const DecodedPicture picture = Decode(testing::MakeBmp(layout));
   EXPECT_THAT(picture.palette, ElementsAre(0x0000FFu, 0x00FF00u, 0xFF0000u));
   EXPECT_THAT(picture.pixels, ElementsAre(0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 0xFFFF0000));
@@ -218,10 +218,10 @@ TEST(BmpDecoder, RefusesOversizeHeadersBeforeReadingPixels) {
 
 TEST(BmpDecoder, EveryTruncationFailsCleanly) {
   BmpSpec layout{.width = 3,
-               .height = 3,
-               .bitsPerPixel = 4,
-               .palette = kFourColors,
-               .rows = {{0x01, 0x20}, {0x31, 0x00}, {0x22, 0x20}}};
+                 .height = 3,
+                 .bitsPerPixel = 4,
+                 .palette = kFourColors,
+                 .rows = {{0x01, 0x20}, {0x31, 0x00}, {0x22, 0x20}}};
   const Bytes file = testing::MakeBmp(layout);
   // Only the padding of the last stored row may be missing.
   const std::size_t lastRowPadding = 2;

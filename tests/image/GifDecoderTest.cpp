@@ -36,9 +36,9 @@ constexpr std::size_t kImageDescriptor = 6 + 7 + 4 * 3;
 
 TEST(GifDecoder, SingleImageFillingTheScreenIsThePicture) {
   const GifSpec layout{.screenWidth = 2,
-                     .screenHeight = 2,
-                     .palette = kColors,
-                     .frames = {Frame(0, 0, 2, 2, {0, 1, 2, 3})}};
+                       .screenHeight = 2,
+                       .palette = kColors,
+                       .frames = {Frame(0, 0, 2, 2, {0, 1, 2, 3})}};
   const DecodedPicture picture = Decode(testing::MakeGif(layout));
   EXPECT_EQ(picture.width, 2);
   EXPECT_EQ(picture.height, 2);
@@ -51,10 +51,10 @@ TEST(GifDecoder, SingleImageFillingTheScreenIsThePicture) {
 
 TEST(GifDecoder, SingleSmallImageIsDrawnOnTheScreenOverTheBackgroundColor) {
   GifSpec layout{.screenWidth = 4,
-               .screenHeight = 3,
-               .palette = kColors,
-               .backgroundIndex = 3,
-               .frames = {Frame(1, 1, 2, 1, {1, 2})}};
+                 .screenHeight = 3,
+                 .palette = kColors,
+                 .backgroundIndex = 3,
+                 .frames = {Frame(1, 1, 2, 1, {1, 2})}};
   const DecodedPicture picture = Decode(testing::MakeGif(layout));
   EXPECT_EQ(picture.width, 4);
   EXPECT_EQ(picture.height, 3);
@@ -75,10 +75,10 @@ TEST(GifDecoder, SingleSmallImageIsDrawnOnTheScreenOverTheBackgroundColor) {
 
 TEST(GifDecoder, AnimatedGifGivesOneImageAtItsOwnSize) {
   GifSpec layout{.screenWidth = 4,
-               .screenHeight = 4,
-               .palette = kColors,
-               .frames = {Frame(0, 0, 4, 4, std::vector<std::uint8_t>(16, 1)),
-                          Frame(1, 2, 2, 1, {2, 3}), Frame(3, 0, 1, 3, {3, 3, 3})}};
+                 .screenHeight = 4,
+                 .palette = kColors,
+                 .frames = {Frame(0, 0, 4, 4, std::vector<std::uint8_t>(16, 1)),
+                            Frame(1, 2, 2, 1, {2, 3}), Frame(3, 0, 1, 3, {3, 3, 3})}};
   layout.frames[1].palette = {0xFFFFFF, 0x000000};  // a local table does not change the palette
   layout.frames[1].indices = {0, 1};
   const Bytes file = testing::MakeGif(layout);
@@ -103,9 +103,9 @@ TEST(GifDecoder, AnimatedGifGivesOneImageAtItsOwnSize) {
 
 TEST(GifDecoder, TransparentIndexKeepsItsColorAndInterlacedRowsTheirPlace) {
   GifSpec layout{.screenWidth = 1,
-               .screenHeight = 10,
-               .palette = kColors,
-               .frames = {Frame(0, 0, 1, 10, {0, 1, 2, 3, 0, 1, 2, 3, 0, 1})}};
+                 .screenHeight = 10,
+                 .palette = kColors,
+                 .frames = {Frame(0, 0, 1, 10, {0, 1, 2, 3, 0, 1, 2, 3, 0, 1})}};
   layout.frames[0].transparentIndex = 1;
   layout.frames[0].interlaced = true;
   EXPECT_THAT(Decode(testing::MakeGif(layout)).pixels,
@@ -117,9 +117,9 @@ TEST(GifDecoder, RefusesOtherFilesOversizeImagesAndTruncations) {
   EXPECT_THAT(DecodeGif(testing::MakeBmp24(1, 1, {0}), 0).error, HasSubstr("not a GIF file"));
 
   const GifSpec layout{.screenWidth = 3,
-                     .screenHeight = 2,
-                     .palette = kColors,
-                     .frames = {Frame(0, 0, 3, 2, {0, 1, 2, 3, 2, 1})}};
+                       .screenHeight = 2,
+                       .palette = kColors,
+                       .frames = {Frame(0, 0, 3, 2, {0, 1, 2, 3, 2, 1})}};
   const Bytes file = testing::MakeGif(layout);
   ASSERT_EQ(file[kImageDescriptor], 0x2C);
   auto withImageSize = [&](std::uint16_t width, std::uint16_t height) {

@@ -54,13 +54,14 @@ TEST(IconDecoder, IndexedImagesDrawThroughTheMaskAndReportNoPalette) {
   // 4 x 2, 4 bits: the mask lets white through at (1, 0); under (3, 1) the XOR image holds
   // blue, which inverts the white to yellow.
   BmpSpec layout{.width = 4,
-               .height = 2,
-               .bitsPerPixel = 4,
-               .palette = {0x000000, 0xFF0000, 0x00FF00, 0x0000FF},
-               .colorsUsed = 4,
-               .rows = {testing::PackRow({1, 0, 2, 1}, 4), testing::PackRow({2, 2, 1, 3}, 4)}};
+                 .height = 2,
+                 .bitsPerPixel = 4,
+                 .palette = {0x000000, 0xFF0000, 0x00FF00, 0x0000FF},
+                 .colorsUsed = 4,
+                 .rows = {testing::PackRow({1, 0, 2, 1}, 4), testing::PackRow({2, 2, 1, 3}, 4)}};
   const std::vector<bool> mask = {false, true, false, false, false, false, false, true};
-  const DecodedPicture picture = Decode(testing::MakeIcon({testing::MakeIconBmpEntry(layout, mask)}));
+  const DecodedPicture picture =
+      Decode(testing::MakeIcon({testing::MakeIconBmpEntry(layout, mask)}));
   EXPECT_FALSE(picture.hasPalette);
   EXPECT_TRUE(picture.palette.empty());
   EXPECT_THAT(picture.pixels, ElementsAre(kRed, kWhite, 0xFF00FF00, kRed,  //
@@ -70,9 +71,9 @@ TEST(IconDecoder, IndexedImagesDrawThroughTheMaskAndReportNoPalette) {
 TEST(IconDecoder, AlphaImagesBlendOverWhite) {
   // 32-bit pixels B, G, R, A: opaque red, half red, fully transparent black.
   BmpSpec layout{.width = 3,
-               .height = 1,
-               .bitsPerPixel = 32,
-               .rows = {{0, 0, 255, 255, 0, 0, 255, 128, 0, 0, 0, 0}}};
+                 .height = 1,
+                 .bitsPerPixel = 32,
+                 .rows = {{0, 0, 255, 255, 0, 0, 255, 128, 0, 0, 0, 0}}};
   const Bytes bmpIcon = testing::MakeIcon({testing::MakeIconBmpEntry(layout, {})});
   EXPECT_THAT(Decode(bmpIcon).pixels, ElementsAre(kRed, 0xFFFF7F7F, kWhite));
 

@@ -21,7 +21,7 @@ JpegSpec Quarters() {
   for (int y = 0; y < 16; ++y) {
     for (int x = 0; x < 16; ++x) {
       layout.pixels.push_back(y < 8 ? (x < 8 ? 0xC03020u : 0x20C040u)
-                                  : (x < 8 ? 0x2040C0u : 0xF0F0F0u));
+                                    : (x < 8 ? 0x2040C0u : 0xF0F0F0u));
     }
   }
   return layout;
@@ -62,8 +62,8 @@ TEST(JpegDecoder, ColorGrayAndProgressivePicturesHaveNoPalette) {
 
 TEST(JpegDecoder, CmykPicturesAreTakenAsAdobeWritesThem) {
   // Adobe stores the light left rather than the ink: full C and Y, no M, K at half.
-  JpegSpec layout{.width = 8, .height = 8, .pixels = std::vector<std::uint32_t>(64, 0xFF00FF80u),
-                .cmyk = true};
+  JpegSpec layout{
+      .width = 8, .height = 8, .pixels = std::vector<std::uint32_t>(64, 0xFF00FF80u), .cmyk = true};
   const DecodeResult result = DecodeJpeg(testing::MakeJpeg(layout));
   ASSERT_TRUE(result.ok) << result.error;
   ExpectNear(result.picture.pixels[0], 0x800080);

@@ -84,11 +84,11 @@ TEST(PngDecoder, TransparentPixelsAreBlendedOverBlack) {
 
 TEST(PngDecoder, IndexedPicturesReportPlte) {
   PngSpec layout{.width = 3,
-               .height = 1,
-               .colorType = 3,
-               .bitDepth = 4,
-               .rows = {{0x42, 0x00}},
-               .palette = {0xFF0000, 0x00FF00, 0x0000FF, 0x102030, 0xFFFFFF}};
+                 .height = 1,
+                 .colorType = 3,
+                 .bitDepth = 4,
+                 .rows = {{0x42, 0x00}},
+                 .palette = {0xFF0000, 0x00FF00, 0x0000FF, 0x102030, 0xFFFFFF}};
   const DecodedPicture picture = Decode(testing::MakePng(layout));
   ASSERT_TRUE(picture.hasPalette);
   EXPECT_THAT(picture.palette, ElementsAre(0x0000FFu, 0x00FF00u, 0xFF0000u, 0x302010u, 0xFFFFFFu));
@@ -129,11 +129,11 @@ TEST(PngDecoder, GrayPicturesReportARampOfTheirLevels) {
 TEST(PngDecoder, GammaCorrectsPaletteAndPixelsAlike) {
   // File gamma 1.0 on a 2.2 display: 128 becomes round(255 * (128/255)^(1/2.2)) = 186.
   PngSpec layout{.width = 1,
-               .height = 1,
-               .colorType = 3,
-               .rows = {{1}},
-               .palette = {0x000000, 0x80FF00},
-               .gamma = 1.0};
+                 .height = 1,
+                 .colorType = 3,
+                 .rows = {{1}},
+                 .palette = {0x000000, 0x80FF00},
+                 .gamma = 1.0};
   const DecodedPicture linear = Decode(testing::MakePng(layout));
   EXPECT_THAT(linear.palette, ElementsAre(0x000000u, 0x00FFBAu));
   EXPECT_THAT(linear.pixels, ElementsAre(0xFFBAFF00));

@@ -136,7 +136,8 @@ Bytes MakeBmp24(int width, int height, const std::vector<std::uint32_t>& pixels)
 Bytes MakeIndexedBmp(int bitsPerPixel, int width, int height,
                      const std::vector<std::uint32_t>& palette,
                      const std::vector<std::uint8_t>& indices) {
-  BmpSpec layout{.width = width, .height = height, .bitsPerPixel = bitsPerPixel, .palette = palette};
+  BmpSpec layout{
+      .width = width, .height = height, .bitsPerPixel = bitsPerPixel, .palette = palette};
   for (int y = 0; y < height; ++y) {
     const auto first = indices.begin() + y * width;
     layout.rows.push_back(PackRow({first, first + width}, bitsPerPixel));
@@ -264,8 +265,8 @@ Bytes MakeGif(const GifSpec& layout) {
   EGifSetGifVersion(gif, true);
   ColorMapObject* global = MakeColorMap(layout.palette);
   const int bits = global != nullptr ? global->BitsPerPixel : 8;
-  Check(EGifPutScreenDesc(gif, layout.screenWidth, layout.screenHeight, bits, layout.backgroundIndex,
-                          global));
+  Check(EGifPutScreenDesc(gif, layout.screenWidth, layout.screenHeight, bits,
+                          layout.backgroundIndex, global));
   GifFreeMapObject(global);
   for (const GifFrameSpec& frame : layout.frames) {
     if (frame.transparentIndex >= 0) {
@@ -295,8 +296,8 @@ Bytes MakeGif(const GifSpec& layout) {
 
 Bytes MakeAnimatedGif(int count, int width, int height) {
   GifSpec layout{.screenWidth = width,
-               .screenHeight = height,
-               .palette = {0x000000, 0xFF0000, 0x00FF00, 0x0000FF}};
+                 .screenHeight = height,
+                 .palette = {0x000000, 0xFF0000, 0x00FF00, 0x0000FF}};
   for (int i = 0; i < count; ++i) {
     layout.frames.push_back(
         {.width = width,

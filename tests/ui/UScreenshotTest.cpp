@@ -13,7 +13,8 @@ TEST_F(MainWindowTest, DISABLED_MainWindowScreenshot) {
   TFMain& w = Start();
   w.resize(1000, 720);
   Open(picture);
-  for (int i = 0; i < 90; ++i) w.Command("mnuZoomIn")->trigger();
+  for (int i = 0; i < 90; ++i)
+    w.Command("mnuZoomIn")->trigger();
   w.Command("mnuConvert")->trigger();
   QTest::qWait(200);
   ASSERT_TRUE(w.grab().save(QString::fromLocal8Bit(output)));
