@@ -99,8 +99,12 @@ void TMemo::IndexLines() {
 std::size_t TMemo::ScanLines(std::size_t end, std::vector<std::size_t>& starts) const {
   std::size_t longest = 0;
   const char* data = text_.data();
-  for (const char* p = data + starts.back();
-       (p = static_cast<const char*>(std::memchr(p, '\n', data + end - p))); ++p) {
+  const char* const last = data + end;
+  // memchr is not to see the null data of an empty text shown in place.
+  for (const char* p = data + starts.back(); p < last; ++p) {
+    p = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(last - p)));
+    if (!p)
+      break;
     const auto lineEnd = static_cast<std::size_t>(p - data);
     const std::size_t length = lineEnd - starts.back() - (lineEnd > starts.back() && p[-1] == '\r');
     longest = std::max(longest, length);
