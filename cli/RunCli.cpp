@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <limits>
 #include <memory>
 #include <vector>
 
@@ -216,8 +215,7 @@ int RunCli(std::span<const std::string> arguments, std::FILE* out, std::FILE* er
 
   OutputFiles files;
   if (o.saveImage) {
-    const std::uint64_t bytes = std::uint64_t{4} * document.WorkingImage.PixelCount() + 54;
-    if (bytes > std::numeric_limits<std::uint32_t>::max()) {
+    if (!FitsBmp32(document.WorkingImage)) {
       return Fail(err, kOutputError, *o.saveImage + ": the image is too large for a BMP file");
     }
     const std::vector<std::uint8_t> bmp = EncodeBmp32(document.WorkingImage);

@@ -60,8 +60,12 @@ std::vector<std::uint8_t> EncodeBmp32(const TBitmap32& image) {
   return file;
 }
 
+bool FitsBmp32(const TBitmap32& image) {
+  return kPixelOffset + PixelBytes(image) <= std::numeric_limits<std::uint32_t>::max();
+}
+
 std::string WriteBmp32(const TBitmap32& image, const std::string& fileName) {
-  if (kPixelOffset + PixelBytes(image) > std::numeric_limits<std::uint32_t>::max()) {
+  if (!FitsBmp32(image)) {
     return "Cannot create file \"" + fileName + "\". The image is too large for a BMP file";
   }
   const std::vector<std::uint8_t> bytes = EncodeBmp32(image);

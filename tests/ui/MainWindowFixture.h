@@ -40,7 +40,7 @@ class MainWindowTest : public testing::Test {
     EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     // Offscreen the window becomes active at once; a bare X server may never activate it.
     window->activateWindow();
-    QTest::qWaitForWindowActive(window.get(), 1000);
+    static_cast<void>(QTest::qWaitForWindowActive(window.get(), 1000));
     return *window;
   }
 
