@@ -52,6 +52,8 @@ struct Fixture {
 void BM_ConvertCommand(benchmark::State& state) {
   Fixture fixture(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
   TFMain& window = *fixture.window;
+  // Both sides are timed warm: the first run of a program pays for its buffers' pages once.
+  window.Command("mnuConvert")->trigger();
   for (auto _ : state) {
     window.Command("mnuConvert")->trigger();
     window.mmoDataOutput->viewport()->repaint();
@@ -70,6 +72,7 @@ void BM_EngineAlone(benchmark::State& state) {
   ConversionEngine engine;
   NullProgressSink sink;
   RecordingMessageBox messages;
+  engine.Run(input, sink, messages);
   for (auto _ : state)
     benchmark::DoNotOptimize(engine.Run(input, sink, messages));
 }
@@ -86,7 +89,8 @@ void BM_ShowResult(benchmark::State& state) {
     state.PauseTiming();
     window.mmoDataOutput->Clear();
     state.ResumeTiming();
-    window.mmoDataOutput->ShowText(text.substr(banner));
+    window.mmoDataOutput->ShowText(text.substr(banner), window.Engine.OutputLines().Starts(),
+                                   banner);
     window.mmoDataOutput->ShowText(text);
     window.mmoDataOutput->viewport()->repaint();
   }
@@ -98,12 +102,12 @@ BENCHMARK(BM_ConvertCommand)
     ->Args({1920, 1080})
     ->Args({3840, 2160})
     ->Unit(benchmark::kMillisecond)
-    ->Iterations(3);
+    ->Iterations(15);
 BENCHMARK(BM_EngineAlone)
     ->Args({1920, 1080})
     ->Args({3840, 2160})
     ->Unit(benchmark::kMillisecond)
-    ->Iterations(3);
+    ->Iterations(15);
 BENCHMARK(BM_ShowResult)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,6 +46,8 @@ class LineList {
   std::string_view Lead() const { return {data_.get(), lead_}; }
   // The lead followed by the text.
   std::string_view TextWithLead() const { return {data_.get(), size_}; }
+  // Where each line starts, as offsets in TextWithLead.
+  std::span<const std::size_t> Starts() const { return starts_; }
 
   // Writing many lines straight into the text: Reserve room first, write each line with its
   // CR LF at Cursor() (up to the reserved size), then EndLine(just past the CR LF).

@@ -82,7 +82,8 @@ void TFConvert::FormActivate() {
     // The output window shows the engine's text in place; the engine keeps it until the next
     // run, and every run starts with the output window emptied.
     const std::string_view text = engine_.OutputTextView();
-    output_->ShowText(text.substr(engine_.OutputBanner().size()));
+    const std::size_t banner = engine_.OutputBanner().size();
+    output_->ShowText(text.substr(banner), engine_.OutputLines().Starts(), banner);
     output_->ShowText(text);
   }
   running_ = false;

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <algorithm>
 #include <cstring>
 
@@ -80,6 +81,36 @@ void TMemo::ShowText(std::string_view text) {
   emit textChanged();
 }
 
+void TMemo::ShowText(std::string_view text, std::span<const std::size_t> knownStarts,
+                     std::size_t shift) {
+  if (knownStarts.empty() || knownStarts.front() < shift ||
+      knownStarts.back() - shift > text.size()) {
+    ShowText(text);
+    return;
+  }
+  owned_ = std::string();
+  text_ = text;
+  const std::size_t first = knownStarts.front() - shift;
+  lineStarts_.assign(1, 0);
+  longestLine_ = ScanLines(first, lineStarts_);
+  if (lineStarts_.back() != first) {
+    // The known lines do not follow a line break of the text: no index to trust.
+    IndexLines();
+    ShowIndexed();
+    return;
+  }
+  lineStarts_.reserve(lineStarts_.size() + knownStarts.size());
+  for (std::size_t i = 1; i < knownStarts.size(); ++i) {
+    lineStarts_.push_back(knownStarts[i] - shift);
+    // Every known line but the last ends in CR LF: its length is the distance to the next.
+    longestLine_ = std::max(longestLine_, knownStarts[i] - knownStarts[i - 1] - 2);
+  }
+  longestLine_ = std::max(longestLine_, ScanLines(text.size(), lineStarts_));
+  longestLine_ = std::max(longestLine_, Line(lineStarts_.size() - 1).size());
+  UpdateScrollBars();
+  ShowIndexed();
+}
+
 void TMemo::ShowIndexed() {
   allSelected_ = false;
   verticalScrollBar()->setValue(0);
@@ -143,6 +174,11 @@ int TMemo::CharWidth() const {
 }
 
 void TMemo::UpdateScrollBars() {
+  // Both bars are always shown, so the area's own answer to a range change (a queued
+  // re-layout that repaints the whole memo once more) is of no use; the bars' signals are held
+  // while the ranges change and the text is repainted from the values they end with.
+  const QSignalBlocker holdVertical(verticalScrollBar());
+  const QSignalBlocker holdHorizontal(horizontalScrollBar());
   const int visibleLines = std::max(1, (viewport()->height() - 2 * kMargin) / LineHeight());
   const auto lines = static_cast<long long>(lineStarts_.size());
   verticalScrollBar()->setRange(0, static_cast<int>(std::max(0LL, lines - visibleLines)));
@@ -153,6 +189,7 @@ void TMemo::UpdateScrollBars() {
   horizontalScrollBar()->setRange(0, static_cast<int>(maximum));
   horizontalScrollBar()->setPageStep(viewport()->width());
   horizontalScrollBar()->setSingleStep(CharWidth());
+  viewport()->update();
 }
 
 void TMemo::paintEvent(QPaintEvent*) {

@@ -2,6 +2,7 @@
 
 #include <QAbstractScrollArea>
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +27,10 @@ class TMemo : public QAbstractScrollArea {
   // the memo's text changes next. When the text shown so far is the tail of the new one in the
   // same buffer (a head put in front of it), only the head is indexed anew.
   void ShowText(std::string_view text);
+  // As ShowText, for a text whose last lines the owner has indexed already (a LineList's: each
+  // ends in CR LF): they start at knownStarts[i] - shift in text. Only the part in front of
+  // them and the last line are read, so a million lines show without reading them through.
+  void ShowText(std::string_view text, std::span<const std::size_t> knownStarts, std::size_t shift);
   void Clear();
   std::string_view Text() const { return text_; }
   bool IsEmpty() const { return text_.empty(); }

@@ -15,8 +15,9 @@ class QtEventPump : public EventPump {
   void Pump() override;
   // Whether the next Pump would dispatch.
   bool Due() const { return std::chrono::steady_clock::now() - last_ >= interval_; }
-  // The next Pump dispatches at once (at the start of a run).
-  void Reset() { last_ = {}; }
+  // Starts the interval anew at the start of a run. A run shorter than one interval then
+  // dispatches nothing, and the windows repaint once after it instead of once per change.
+  void Reset() { last_ = std::chrono::steady_clock::now(); }
 
  private:
   std::chrono::steady_clock::duration interval_;

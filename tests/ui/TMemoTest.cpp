@@ -1,5 +1,7 @@
 #include "ui/TMemo.h"
 
+#include "conversion/LineList.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -58,6 +60,49 @@ TEST(TMemoTest, AHeadInFrontKeepsTheLinesOfTheTextShown) {
   ExpectSameLines("", "x\r\ny");
   ExpectSameLines("long long long long\r\n", "");
   ExpectSameLines("joined to the first ", "longest line of all\r\nb");
+}
+
+// Lines the owner indexed (a line list behind a lead) must show as the text indexed whole.
+void ExpectKnownLinesAsScanned(const std::string& banner, const std::string& table,
+                               const std::string& lines) {
+  LineList list;
+  list.ReserveLead(banner.size() + table.size());
+  list.AddText(lines);
+  list.SetLead(banner + table);
+  const std::string_view text = list.TextWithLead();
+  TMemo known;
+  known.ShowText(text.substr(banner.size()), list.Starts(), banner.size());
+  TMemo scanned;
+  scanned.SetText(std::string(text.substr(banner.size())));
+  EXPECT_EQ(known.Text().data(), text.data() + banner.size());
+  ASSERT_EQ(known.LineCount(), scanned.LineCount()) << table << "|" << lines;
+  for (std::size_t i = 0; i < scanned.LineCount(); ++i)
+    EXPECT_EQ(known.Line(i), scanned.Line(i)) << i;
+  EXPECT_EQ(known.LongestLine(), scanned.LongestLine()) << table << "|" << lines;
+  known.ShowText(text);  // the banner put in front, as a conversion does
+  scanned.SetText(std::string(text));
+  ASSERT_EQ(known.LineCount(), scanned.LineCount());
+  EXPECT_EQ(known.LongestLine(), scanned.LongestLine());
+}
+
+TEST(TMemoTest, LinesIndexedByTheOwnerShowAsIfScanned) {
+  ExpectKnownLinesAsScanned("/* banner */\r\n\r\n", "", "a\r\nbb\r\nccc\r\n");
+  ExpectKnownLinesAsScanned("// b\r\n", "table line one\r\n2\r\n\r\n\r\n", "x\r\ny\r\n");
+  ExpectKnownLinesAsScanned("", "", "the longest line is the last one\r\n");
+  ExpectKnownLinesAsScanned("b\r\n", "", "");
+}
+
+TEST(TMemoTest, KnownLinesThatDoNotFollowALineBreakAreScannedInstead) {
+  const std::string text = "head without break and a line\r\nnext";
+  const std::size_t wrong[] = {5, 32};
+  TMemo memo;
+  memo.ShowText(text, wrong, 0);
+  ASSERT_EQ(memo.LineCount(), 2u);
+  EXPECT_EQ(memo.Line(0), "head without break and a line");
+  EXPECT_EQ(memo.Line(1), "next");
+  const std::size_t pastTheEnd[] = {0, 99};
+  memo.ShowText(text, pastTheEnd, 0);
+  EXPECT_EQ(memo.LineCount(), 2u);
 }
 
 TEST(TMemoTest, AnotherTextShownIsIndexedAnew) {
