@@ -94,6 +94,7 @@ void TFMain::FormCreate() {
   CreateStatusBar();
   CreatePopups();
   ConnectCommands();
+  ConnectRecentFiles();
   ImgView->SetCropSelectionVisible(false);
   dlgOpenColor.dialog = {FileDialogKind::Open, "", "", OpenFilters(), false, true};
   dlgSaveImage.dialog = {FileDialogKind::Save,
@@ -348,6 +349,18 @@ void TFMain::mnuViewClick() {
   Command("mnuColorTable")->setEnabled(Document.HasPalette);
 }
 
+// A panel closed by its own close button unchecks its items.
+void TFMain::tlbMainToolbarClose() {
+  tlbMainToolbar->hide();
+  Command("mnuMainToolbar")->setChecked(false);
+}
+void TFMain::pnlOutputPanelClose() {
+  Command("mnuOutputWindow")->setChecked(false);
+}
+void TFMain::pnlStatisticsClose() {
+  Command("mnuStatistics")->setChecked(false);
+}
+
 void TFMain::ApplicationEvents1Deactivate() {
   if (frmAbout->isVisible())
     frmAbout->close();
@@ -366,11 +379,10 @@ bool TFMain::eventFilter(QObject* watched, QEvent* event) {
         ApplicationEvents1Deactivate();
       break;
     case QEvent::Close:
-      // A panel closed by its own close button unchecks its items.
       if (watched == pnlStatistics)
-        Command("mnuStatistics")->setChecked(false);
+        pnlStatisticsClose();
       if (watched == pnlOutputPanel)
-        Command("mnuOutputWindow")->setChecked(false);
+        pnlOutputPanelClose();
       break;
     default:
       break;

@@ -120,6 +120,11 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   void mnuAboutClick();
   void mnuFileClick();
   void mnuViewClick();
+  void mruListClick(const std::string& fileName);
+  void mnuClearHistoryClick();
+  void tlbMainToolbarClose();
+  void pnlOutputPanelClose();
+  void pnlStatisticsClose();
   void mmoDataOutputChange();
   void lblColorModeClick(QObject* sender);
   void ApplicationEvents1Deactivate();
@@ -177,6 +182,9 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   void CreateToolbar();
   void CreatePopups();
   void ConnectCommands();
+  // UMainRecentFiles.cpp
+  void ConnectRecentFiles();
+  void ShowRecentFiles(QMenu* menu);
   // UMainPanels.cpp
   void CreateImageView();
   void CreateStatisticsPanel();

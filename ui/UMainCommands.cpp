@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
+#include <QStyle>
 #include <QToolButton>
 #include <map>
 
@@ -290,6 +291,16 @@ void TFMain::CreateToolbar() {
       }
     }
   }
+  // A toolbar has no close button of its own; this one sits at its far end.
+  auto* spacer = new QWidget(tlbMainToolbar);
+  spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  tlbMainToolbar->addWidget(spacer);
+  auto* close = new QToolButton(tlbMainToolbar);
+  close->setObjectName("btnMainToolbarClose");
+  close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
+  close->setAutoRaise(true);
+  connect(close, &QToolButton::clicked, this, &TFMain::tlbMainToolbarClose);
+  tlbMainToolbar->addWidget(close);
   addToolBar(Qt::TopToolBarArea, tlbMainToolbar);
 }
 

@@ -142,6 +142,11 @@ TEST_F(MainWindowTest, EachPanelToggleKeepsItsTwoCheckItemsInStep) {
   EXPECT_FALSE(w.Command("mnuStatistics")->isChecked());
   w.pnlOutputPanel->close();
   EXPECT_FALSE(w.Command("mnuOutputWindow")->isChecked());
+  QTest::mouseClick(w.findChild<QToolButton*>("btnMainToolbarClose"), Qt::LeftButton);
+  EXPECT_TRUE(w.tlbMainToolbar->isHidden());
+  EXPECT_FALSE(w.Command("mnuMainToolbar")->isChecked());
+  w.Command("mnuMainToolbar")->trigger();
+  EXPECT_FALSE(w.tlbMainToolbar->isHidden());
 }
 
 TEST_F(MainWindowTest, StatisticsPanelDocksRightAt210PixelsAndFloatsAt210By360) {
