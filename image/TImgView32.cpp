@@ -1,6 +1,8 @@
 #include "image/TImgView32.h"
 
 #include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QMenu>
 #include <QPainter>
 #include <QScrollBar>
@@ -27,6 +29,42 @@ TImgView32::TImgView32(QWidget* parent) : QAbstractScrollArea(parent) {
   setCornerWidget(new QSizeGrip(this));
   setFocusPolicy(Qt::StrongFocus);
   viewport()->setMouseTracking(true);
+}
+
+void TImgView32::SetDropEnabled(bool enabled) {
+  setAcceptDrops(enabled);
+  viewport()->setAcceptDrops(enabled);
+}
+
+namespace {
+
+QStringList LocalFiles(const QMimeData* data) {
+  QStringList names;
+  for (const QUrl& url : data->urls()) {
+    if (url.isLocalFile())
+      names << url.toLocalFile();
+  }
+  return names;
+}
+
+}  // namespace
+
+void TImgView32::dragEnterEvent(QDragEnterEvent* event) {
+  if (DropEnabled() && !LocalFiles(event->mimeData()).isEmpty())
+    event->acceptProposedAction();
+}
+
+void TImgView32::dragMoveEvent(QDragMoveEvent* event) {
+  if (DropEnabled() && !LocalFiles(event->mimeData()).isEmpty())
+    event->acceptProposedAction();
+}
+
+void TImgView32::dropEvent(QDropEvent* event) {
+  const QStringList names = LocalFiles(event->mimeData());
+  if (!DropEnabled() || names.isEmpty())
+    return;
+  event->acceptProposedAction();
+  emit FilesDropped(names, event->position().toPoint());
 }
 
 void TImgView32::SetBitmap(const TBitmap32& bitmap) {

@@ -42,14 +42,24 @@ class TImgView32 : public QAbstractScrollArea {
   // The menu shown on a right click; not owned.
   void SetPopupMenu(QMenu* menu) { popup_ = menu; }
 
+  // The drop target, disabled at first: when enabled, local files dropped on the view are
+  // handed on by FilesDropped.
+  void SetDropEnabled(bool enabled);
+  bool DropEnabled() const { return viewport()->acceptDrops(); }
+
  signals:
   // After every repaint of the view (the main window writes the zoom text then).
   void GDIOverlay();
   void CropSelectionChanged(const QRect& rect);
+  // Local file names in the order the drop lists them, and where they fell on the view.
+  void FilesDropped(const QStringList& fileNames, const QPoint& at);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;

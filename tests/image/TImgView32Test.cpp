@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -69,6 +72,42 @@ TEST_F(TImgView32Test, DraggingTheSelectionMovesItInsideTheImage) {
   QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, QPoint(150, 140));
   EXPECT_EQ(view.CropSelection(), QRect(10, 10, 10, 10));
   EXPECT_GE(changed.count(), 1);
+}
+
+}  // namespace
+}  // namespace pixmora
+
+namespace pixmora {
+namespace {
+
+// Delivers a drag and drop of the given files onto the view; returns whether the enter was
+// accepted.
+bool DropFiles(TImgView32& view, const QStringList& names) {
+  QMimeData data;
+  QList<QUrl> urls;
+  for (const QString& name : names)
+    urls << QUrl::fromLocalFile(name);
+  data.setUrls(urls);
+  QDragEnterEvent enter(QPoint(5, 6), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(view.viewport(), &enter);
+  QDropEvent drop(QPointF(5, 6), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(view.viewport(), &drop);
+  return enter.isAccepted();
+}
+
+TEST_F(TImgView32Test, DroppedFilesArriveOnlyWhileTheDropTargetIsEnabled) {
+  QSignalSpy dropped(&view, &TImgView32::FilesDropped);
+  EXPECT_FALSE(view.DropEnabled());
+  EXPECT_FALSE(DropFiles(view, {"/tmp/a.bmp"}));
+  EXPECT_EQ(dropped.count(), 0);
+  view.SetDropEnabled(true);
+  EXPECT_TRUE(DropFiles(view, {"/tmp/b.png", "/tmp/a.bmp"}));
+  ASSERT_EQ(dropped.count(), 1);
+  EXPECT_EQ(dropped[0][0].toStringList(), QStringList({"/tmp/b.png", "/tmp/a.bmp"}));
+  EXPECT_EQ(dropped[0][1].toPoint(), QPoint(5, 6));
+  view.SetDropEnabled(false);
+  DropFiles(view, {"/tmp/a.bmp"});
+  EXPECT_EQ(dropped.count(), 1);
 }
 
 }  // namespace
