@@ -2,8 +2,8 @@
 
 #include <QContextMenuEvent>
 #include <QDropEvent>
-#include <QMimeData>
 #include <QMenu>
+#include <QMimeData>
 #include <QPainter>
 #include <QScrollBar>
 #include <QSizeGrip>

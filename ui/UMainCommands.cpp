@@ -5,8 +5,8 @@
 #include <QDockWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QToolBar>
 #include <QStyle>
+#include <QToolBar>
 #include <QToolButton>
 #include <map>
 
