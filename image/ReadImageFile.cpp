@@ -19,18 +19,6 @@ namespace {
 
 constexpr std::size_t kMaxPaletteEntries = 256;
 
-// The extension with its dot, upper-cased; empty when the last path component has none.
-std::string UpperExtension(const std::string& fileName) {
-  const auto slash = fileName.find_last_of('/');
-  const auto dot = fileName.find_last_of('.');
-  if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
-    return {};
-  std::string extension = fileName.substr(dot);
-  for (char& c : extension)
-    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return extension;
-}
-
 DecodeResult Decode(const std::string& extension, std::span<const std::uint8_t> bytes,
                     int frameIndex) {
   if (extension == ".JPG" || extension == ".JPEG")
@@ -62,6 +50,17 @@ ImageFileRead Failure(const std::string& fileName, const std::string& reason) {
 }
 
 }  // namespace
+
+std::string UpperExtension(const std::string& fileName) {
+  const auto slash = fileName.find_last_of('/');
+  const auto dot = fileName.find_last_of('.');
+  if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
+    return {};
+  std::string extension = fileName.substr(dot);
+  for (char& c : extension)
+    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return extension;
+}
 
 void ImageFileRead::FillColorTable(std::vector<std::uint32_t>& colorTable) const {
   if (!paletteEntries.empty())

@@ -26,6 +26,9 @@ struct ImageFileRead {
   void FillColorTable(std::vector<std::uint32_t>& colorTable) const;
 };
 
+// The extension with its dot, upper-cased; empty when the last path component has none.
+std::string UpperExtension(const std::string& fileName);
+
 // Reads an image file with the decoder its upper-cased extension names (".JPG"/".JPEG",
 // ".ICO", ".PNG", ".GIF", anything else BMP; the content is not sniffed). frameIndex picks
 // the frame of an animated GIF. Never throws: every failure comes back as the error text.
