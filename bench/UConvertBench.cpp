@@ -12,6 +12,7 @@
 #include "platform/RecordingErrorReport.h"
 #include "platform/RecordingFileDialog.h"
 #include "platform/RecordingMessageBox.h"
+#include "platform/RecordingShell.h"
 #include "ui/TMemo.h"
 #include "ui/UMain.h"
 
@@ -31,7 +32,8 @@ TBitmap32 Picture(int width, int height) {
 struct Fixture {
   Fixture(int width, int height) {
     window = std::make_unique<TFMain>(
-        MainServices{messages, dialogs, clipboard, errors, "/nonexistent/Pixmora_Convert.ini"});
+        MainServices{messages, dialogs, clipboard, errors, shell,
+                     "/nonexistent/Pixmora_Convert.ini", "/nonexistent/Pixmora_Convert", ""});
     window->resize(1000, 700);
     window->show();
     ImageDocument& document = window->Document;
@@ -46,6 +48,7 @@ struct Fixture {
   RecordingFileDialog dialogs;
   RecordingClipboard clipboard;
   RecordingErrorReport errors;
+  RecordingShell shell;
   std::unique_ptr<TFMain> window;
 };
 

@@ -19,6 +19,7 @@
 #include "image/UResize.h"
 #include "image/Zoom.h"
 #include "platform/qt/Cp1252.h"
+#include "settings/SystemIntegration.h"
 #include "settings/UCustom.h"
 #include "settings/USettings.h"
 #include "ui/OutputStatistics.h"
@@ -140,6 +141,7 @@ void TFMain::FormShow() {
   LoadSettings(services_.settingsPath, Live());
   mruList.Assign(recentEntries_);
   ShowSummaryLabels();
+  ApplySystemIntegration();
   ApplyStayOnTop();
 }
 
@@ -199,6 +201,13 @@ void TFMain::FormDestroy() {
   const std::string error = SaveWindowPlacement(services_.settingsPath, *this);
   if (!error.empty())
     services_.errors.Report(error);
+}
+
+void TFMain::ApplySystemIntegration() {
+  pixmora::ApplySystemIntegration(
+      Preferences, {services_.shell, services_.messages,
+                    [this](bool enabled) { ImgView->SetDropEnabled(enabled); },
+                    services_.executablePath});
 }
 
 void TFMain::ApplyStayOnTop() {
@@ -316,6 +325,7 @@ void TFMain::AfterZoom() {
 void TFMain::mnuPreferencesClick() {
   frmSettings->exec();
   ShowSummaryLabels();
+  ApplySystemIntegration();
   ApplyStayOnTop();
 }
 

@@ -11,6 +11,7 @@
 #include "platform/ErrorReport.h"
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
+#include "platform/Shell.h"
 #include "settings/CustomFormat.h"
 #include "settings/Preferences.h"
 #include "settings/SettingsFile.h"
@@ -45,7 +46,10 @@ struct MainServices {
   FileDialogService& dialogs;
   ClipboardService& clipboard;
   ErrorReportService& errors;
-  std::string settingsPath;  // "Pixmora_Convert.ini" in the program's folder
+  ShellService& shell;
+  std::string settingsPath;     // "Pixmora_Convert.ini" in the program's folder
+  std::string executablePath;   // the running program, which the desktop integration names
+  std::string commandLineFile;  // the program's first argument, opened at start-up
 };
 
 // The main window: menus, toolbar and popups as views of one action per command, the image
@@ -191,6 +195,7 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   void CreateOutputPanel();
   void CreateStatusBar();
   void ShowSummaryLabels();
+  void ApplySystemIntegration();
   void ApplyStayOnTop();
   void AfterZoom();
   void PrepareExportFilters();

@@ -5,6 +5,7 @@
 #include "platform/qt/QtErrorReport.h"
 #include "platform/qt/QtFileDialog.h"
 #include "platform/qt/QtMessageBox.h"
+#include "platform/qt/XdgShell.h"
 #include "settings/SettingsFile.h"
 #include "ui/UApplication.h"
 #include "ui/UMain.h"
@@ -18,9 +19,16 @@ int main(int argc, char** argv) {
   app.SetErrorReport(&errors);
   // The settings file lives beside the program, whatever the program is called.
   const QString folder = QCoreApplication::applicationDirPath();
+  pixmora::XdgShell shell;
   const pixmora::MainServices services{
-      messages, dialogs, clipboard, errors,
-      pixmora::ToNativePath(QDir(folder).filePath(pixmora::kSettingsFileName))};
+      messages,
+      dialogs,
+      clipboard,
+      errors,
+      shell,
+      pixmora::ToNativePath(QDir(folder).filePath(pixmora::kSettingsFileName)),
+      pixmora::ToNativePath(QCoreApplication::applicationFilePath()),
+      argc > 1 ? argv[1] : ""};
   pixmora::TFMain window(services);
   window.show();
   return app.exec();

@@ -13,6 +13,7 @@
 #include "platform/RecordingErrorReport.h"
 #include "platform/RecordingFileDialog.h"
 #include "platform/RecordingMessageBox.h"
+#include "platform/RecordingShell.h"
 #include "settings/SettingsFile.h"
 #include "ui/UMain.h"
 
@@ -35,7 +36,9 @@ class MainWindowTest : public testing::Test {
 
   TFMain& Start() {
     window =
-        std::make_unique<TFMain>(MainServices{messages, dialogs, clipboard, errors, settingsPath});
+        std::make_unique<TFMain>(MainServices{messages, dialogs, clipboard, errors, shell,
+                                              settingsPath, "/opt/pixmora/Pixmora_Convert",
+                                              commandLineFile});
     window->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     // Offscreen the window becomes active at once; a bare X server may never activate it.
@@ -69,6 +72,8 @@ class MainWindowTest : public testing::Test {
   RecordingFileDialog dialogs;
   RecordingClipboard clipboard;
   RecordingErrorReport errors;
+  RecordingShell shell;
+  std::string commandLineFile;
   std::unique_ptr<TFMain> window;
 };
 
