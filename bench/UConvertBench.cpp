@@ -11,6 +11,7 @@
 #include "platform/RecordingClipboard.h"
 #include "platform/RecordingErrorReport.h"
 #include "platform/RecordingFileDialog.h"
+#include "platform/RecordingFileWatch.h"
 #include "platform/RecordingMessageBox.h"
 #include "platform/RecordingShell.h"
 #include "ui/TMemo.h"
@@ -31,9 +32,9 @@ TBitmap32 Picture(int width, int height) {
 // 65536 colors, Byte, C array: the defaults.
 struct Fixture {
   Fixture(int width, int height) {
-    window = std::make_unique<TFMain>(
-        MainServices{messages, dialogs, clipboard, errors, shell,
-                     "/nonexistent/Pixmora_Convert.ini", "/nonexistent/Pixmora_Convert", ""});
+    window = std::make_unique<TFMain>(MainServices{messages, dialogs, clipboard, errors, shell,
+                                                   watch, "/nonexistent/Pixmora_Convert.ini",
+                                                   "/nonexistent/Pixmora_Convert", ""});
     window->resize(1000, 700);
     window->show();
     ImageDocument& document = window->Document;
@@ -49,6 +50,7 @@ struct Fixture {
   RecordingClipboard clipboard;
   RecordingErrorReport errors;
   RecordingShell shell;
+  RecordingFileWatch watch;
   std::unique_ptr<TFMain> window;
 };
 

@@ -78,6 +78,8 @@ TFMain::TFMain(const MainServices& services, QWidget* parent)
 
 TFMain::~TFMain() {
   qApp->removeEventFilter(this);
+  services_.watch.Stop();
+  services_.watch.SetChangeHandler({});
   FormDestroy();
 }
 
@@ -95,7 +97,7 @@ void TFMain::FormCreate() {
   CreateStatusBar();
   CreatePopups();
   ConnectCommands();
-  ConnectRecentFiles();
+  ConnectFileEvents();
   ImgView->SetCropSelectionVisible(false);
   dlgOpenColor.dialog = {FileDialogKind::Open, "", "", OpenFilters(), false, true};
   dlgSaveImage.dialog = {FileDialogKind::Save,
@@ -143,6 +145,7 @@ void TFMain::FormShow() {
   ShowSummaryLabels();
   ApplySystemIntegration();
   ApplyStayOnTop();
+  OpenCommandLineFile();
 }
 
 bool TFMain::event(QEvent* event) {
@@ -205,9 +208,9 @@ void TFMain::FormDestroy() {
 
 void TFMain::ApplySystemIntegration() {
   pixmora::ApplySystemIntegration(
-      Preferences, {services_.shell, services_.messages,
-                    [this](bool enabled) { ImgView->SetDropEnabled(enabled); },
-                    services_.executablePath});
+      Preferences,
+      {services_.shell, services_.messages,
+       [this](bool enabled) { ImgView->SetDropEnabled(enabled); }, services_.executablePath});
 }
 
 void TFMain::ApplyStayOnTop() {

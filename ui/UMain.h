@@ -10,6 +10,7 @@
 #include "platform/Clipboard.h"
 #include "platform/ErrorReport.h"
 #include "platform/FileDialog.h"
+#include "platform/FileWatch.h"
 #include "platform/MessageBox.h"
 #include "platform/Shell.h"
 #include "settings/CustomFormat.h"
@@ -47,6 +48,7 @@ struct MainServices {
   ClipboardService& clipboard;
   ErrorReportService& errors;
   ShellService& shell;
+  FileWatch& watch;             // ATFileNotification1
   std::string settingsPath;     // "Pixmora_Convert.ini" in the program's folder
   std::string executablePath;   // the running program, which the desktop integration names
   std::string commandLineFile;  // the program's first argument, opened at start-up
@@ -126,6 +128,8 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   void mnuViewClick();
   void mruListClick(const std::string& fileName);
   void mnuClearHistoryClick();
+  void DropFilesTarget1DropFiles(const std::vector<std::string>& fileNames);
+  void ATFileNotification1Changed();
   void tlbMainToolbarClose();
   void pnlOutputPanelClose();
   void pnlStatisticsClose();
@@ -186,9 +190,10 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   void CreateToolbar();
   void CreatePopups();
   void ConnectCommands();
-  // UMainRecentFiles.cpp
-  void ConnectRecentFiles();
+  // UMainFileEvents.cpp
+  void ConnectFileEvents();
   void ShowRecentFiles(QMenu* menu);
+  void OpenCommandLineFile();
   // UMainPanels.cpp
   void CreateImageView();
   void CreateStatisticsPanel();

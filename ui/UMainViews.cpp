@@ -62,8 +62,13 @@ void TFMain::SetThresholdPosition(int position) {
   frmMonochrome->scbThreshold->setValue(position);
 }
 
-// The file-change watch comes with the external file events; until then nothing is watched.
-void TFMain::WatchFile(const std::string&) {}
+void TFMain::WatchFile(const std::string& fileName) {
+  if (!Preferences.Is(Option::SystemAutoDetect))
+    return;
+  services_.watch.Stop();
+  services_.watch.SetFileName(fileName);
+  services_.watch.Start();
+}
 
 void TFMain::ResetColorSwatches() {
   frmPalette->ResetSwatches();

@@ -5,6 +5,7 @@
 #include "platform/qt/QtErrorReport.h"
 #include "platform/qt/QtFileDialog.h"
 #include "platform/qt/QtMessageBox.h"
+#include "platform/qt/TATFileNotification.h"
 #include "platform/qt/XdgShell.h"
 #include "settings/SettingsFile.h"
 #include "ui/UApplication.h"
@@ -20,12 +21,14 @@ int main(int argc, char** argv) {
   // The settings file lives beside the program, whatever the program is called.
   const QString folder = QCoreApplication::applicationDirPath();
   pixmora::XdgShell shell;
+  pixmora::TATFileNotification watch(messages);
   const pixmora::MainServices services{
       messages,
       dialogs,
       clipboard,
       errors,
       shell,
+      watch,
       pixmora::ToNativePath(QDir(folder).filePath(pixmora::kSettingsFileName)),
       pixmora::ToNativePath(QCoreApplication::applicationFilePath()),
       argc > 1 ? argv[1] : ""};

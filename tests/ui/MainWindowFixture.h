@@ -12,6 +12,7 @@
 #include "platform/RecordingClipboard.h"
 #include "platform/RecordingErrorReport.h"
 #include "platform/RecordingFileDialog.h"
+#include "platform/RecordingFileWatch.h"
 #include "platform/RecordingMessageBox.h"
 #include "platform/RecordingShell.h"
 #include "settings/SettingsFile.h"
@@ -35,10 +36,9 @@ class MainWindowTest : public testing::Test {
   }
 
   TFMain& Start() {
-    window =
-        std::make_unique<TFMain>(MainServices{messages, dialogs, clipboard, errors, shell,
-                                              settingsPath, "/opt/pixmora/Pixmora_Convert",
-                                              commandLineFile});
+    window = std::make_unique<TFMain>(
+        MainServices{messages, dialogs, clipboard, errors, shell, watch, settingsPath,
+                     "/opt/pixmora/Pixmora_Convert", commandLineFile});
     window->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     // Offscreen the window becomes active at once; a bare X server may never activate it.
@@ -73,6 +73,7 @@ class MainWindowTest : public testing::Test {
   RecordingClipboard clipboard;
   RecordingErrorReport errors;
   RecordingShell shell;
+  RecordingFileWatch watch;
   std::string commandLineFile;
   std::unique_ptr<TFMain> window;
 };

@@ -2,6 +2,7 @@
 #include <QMenu>
 #include <fstream>
 
+#include "image/TImgView32.h"
 #include "tests/ui/MainWindowFixture.h"
 
 namespace pixmora {
@@ -53,6 +54,113 @@ TEST_F(FilesTest, ClearHistoryEmptiesTheListAndDisablesRecentFiles) {
   EXPECT_TRUE(RecentItems(w).isEmpty());
   w.mnuFileClick();
   EXPECT_FALSE(Enabled("mnuRecentFiles"));
+}
+
+TEST_F(FilesTest, AnImageNamedOnTheCommandLineOpensAndItsFirstChangeIsIgnored) {
+  std::ofstream(settingsPath) << "[Preferences]\r\nSystemAutoDetect=1\r\n";
+  commandLineFile = WriteImage("start.BMP", 3, 2);
+  TFMain& w = Start();
+  EXPECT_EQ(w.Document.CurrentFileName, commandLineFile);
+  EXPECT_EQ(w.Document.WorkingImage.Width(), 3);
+  EXPECT_EQ(w.Document.ImageMode, ImageMode::Color);
+  EXPECT_EQ(w.mruList.Entries(), std::vector<std::string>{commandLineFile});
+  EXPECT_EQ(watch.fileName, commandLineFile);
+  EXPECT_TRUE(w.Document.IgnoreNextChange);
+  WriteImage("start.BMP", 9, 9);
+  watch.Changed();
+  EXPECT_FALSE(w.Document.IgnoreNextChange);
+  EXPECT_EQ(w.Document.WorkingImage.Width(), 3);  // not reloaded
+  watch.Changed();
+  EXPECT_EQ(w.Document.WorkingImage.Width(), 9);
+}
+
+TEST_F(FilesTest, OtherCommandLineArgumentsAreIgnoredSilently) {
+  commandLineFile = (folder / "notes.txt").string();
+  TFMain& w = Start();
+  EXPECT_EQ(w.Document.CurrentFileName, "");
+  EXPECT_TRUE(w.mruList.Empty());
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_TRUE(errors.messages.empty());
+}
+
+TEST_F(FilesTest, TheDropTargetFollowsTheDragAndDropPreferenceFromTheStart) {
+  TFMain& off = Start();
+  EXPECT_FALSE(off.ImgView->DropEnabled());
+  window.reset();
+  std::ofstream(settingsPath) << "[Preferences]\r\nSystemEnableDragDrop=1\r\n";
+  EXPECT_TRUE(Start().ImgView->DropEnabled());
+}
+
+TEST_F(FilesTest, ADropOpensOnlyTheFirstFileAndRefusesOtherExtensions) {
+  TFMain& w = Start();
+  const std::string first = WriteImage("first.bmp", 6, 4);
+  const std::string second = WriteImage("second.bmp", 9, 9);
+  emit w.ImgView->FilesDropped({QString::fromStdString(first), QString::fromStdString(second)},
+                               QPoint(1, 1));
+  EXPECT_EQ(w.Document.CurrentFileName, first);
+  EXPECT_EQ(w.Document.WorkingImage.Width(), 6);
+  EXPECT_EQ(w.mruList.Entries(), std::vector<std::string>{first});
+  emit w.ImgView->FilesDropped({"/tmp/scan.tif", QString::fromStdString(second)}, QPoint(1, 1));
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "Invalid file extension");
+  EXPECT_EQ(messages.shown[0].title, "Error");
+  EXPECT_EQ(w.Document.CurrentFileName, first);
+}
+
+TEST_F(FilesTest, AChangeOnDiskReloadsAtOnceOrAfterTheQuestion) {
+  std::ofstream(settingsPath) << "[Preferences]\r\nSystemAutoDetect=1\r\n";
+  TFMain& w = Start();
+  const std::string image = WriteImage("watched.bmp", 5, 5);
+  Open(image);
+  EXPECT_EQ(watch.calls.back(), "Start");
+  EXPECT_EQ(watch.fileName, image);
+  WriteImage("watched.bmp", 7, 3);
+  watch.Changed();
+  EXPECT_EQ(w.Document.WorkingImage.Width(), 7);
+  EXPECT_TRUE(messages.shown.empty());
+
+  w.Preferences.Set(Option::SystemAskReload, true);
+  WriteImage("watched.bmp", 2, 2);
+  messages.answers.push_back(MessageResult::Cancel);
+  watch.Changed();
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].title, "Change detection");
+  EXPECT_EQ(w.Document.WorkingImage.Width(), 7);  // Cancel keeps the image shown
+  watch.Changed();                                // OK reloads
+  EXPECT_EQ(w.Document.WorkingImage.Width(), 2);
+}
+
+TEST_F(FilesTest, SavingTheImageSwallowsTheChangeItCauses) {
+  std::ofstream(settingsPath) << "[Preferences]\r\nSystemAutoDetect=1\r\n";
+  TFMain& w = Start();
+  const std::string image = WriteImage("saved.bmp", 5, 5);
+  Open(image);
+  dialogs.answers.push_back(image);
+  w.Command("mnuSaveImage")->trigger();
+  EXPECT_TRUE(w.Document.IgnoreNextChange);
+  WriteImage("saved.bmp", 8, 8);
+  watch.Changed();
+  EXPECT_EQ(w.Document.WorkingImage.Width(), 5);
+  EXPECT_FALSE(w.Document.IgnoreNextChange);
+}
+
+TEST_F(FilesTest, WithoutAutodetectNothingIsWatched) {
+  TFMain& w = Start();
+  Open(WriteImage("plain.bmp", 3, 3));
+  EXPECT_EQ(w.Document.WorkingImage.Width(), 3);
+  EXPECT_FALSE(watch.running);
+}
+
+TEST_F(FilesTest, StartUpRunsTheDesktopIntegrationAndReportsARegistryFailure) {
+  std::ofstream(settingsPath) << "[Preferences]\r\nContextMenu=1\r\n";
+  shell.keysOpen = false;
+  commandLineFile = WriteImage("shown.bmp", 4, 4);
+  TFMain& w = Start();
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "It was not possible to write at registry");
+  EXPECT_EQ(messages.shown[0].title, "Registry error");
+  EXPECT_EQ(w.Document.CurrentFileName, commandLineFile);  // start-up went on
+  EXPECT_EQ(w.Document.WorkingImage.Width(), 4);
 }
 
 }  // namespace

@@ -188,6 +188,23 @@ TEST_F(MainWindowTest, SummaryLabelClickOpensThePreferencesAtItsTab) {
   EXPECT_EQ(tab, "Palette");
 }
 
+TEST_F(MainWindowTest, PreferencesCommandAppliesTheDesktopOptionsAfterwardsALabelClickDoesNot) {
+  TFMain& w = Start();
+  const std::size_t shellCalls = shell.calls.size();
+  // Changed while the window is open, as the user would.
+  QTimer::singleShot(0, [&] {
+    w.Preferences.Set(Option::SystemEnableDragDrop, true);
+    w.frmSettings->reject();
+  });
+  Click(w.Label("lblColorMode"));
+  EXPECT_FALSE(w.ImgView->DropEnabled());
+  EXPECT_EQ(shell.calls.size(), shellCalls);
+  QTimer::singleShot(0, [&] { w.frmSettings->reject(); });
+  w.Command("mnuPreferences")->trigger();
+  EXPECT_TRUE(w.ImgView->DropEnabled());
+  EXPECT_GT(shell.calls.size(), shellCalls);
+}
+
 TEST_F(MainWindowTest, LosingActivationClosesTheAboutBox) {
   TFMain& w = Start();
   w.frmAbout->show();
