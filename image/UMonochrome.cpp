@@ -1,20 +1,89 @@
 #include "image/UMonochrome.h"
 
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "image/ImageDocument.h"
+#include "image/DocumentEdits.h"
 
 namespace pixmora {
+namespace {
 
-TFMonochrome::TFMonochrome(QWidget* parent)
-    : QDialog(parent), scbThreshold(new QScrollBar(Qt::Horizontal, this)) {
+constexpr int kSmallStep = 255;
+constexpr int kLargeStep = 4095;
+
+std::uint32_t Position(int value) {
+  return static_cast<std::uint32_t>(value);
+}
+
+}  // namespace
+
+TFMonochrome::TFMonochrome(ImageDocument& document, QWidget* parent)
+    : QDialog(parent, Qt::Tool),
+      scbThreshold(new QScrollBar(Qt::Horizontal, this)),
+      btnOK(new QPushButton("OK", this)),
+      btnCancel(new QPushButton("Cancel", this)),
+      document_(document) {
   setObjectName("FMonochrome");
   setWindowTitle("Monochrome Threshold");
   scbThreshold->setObjectName("scbThreshold");
   scbThreshold->setRange(0, kThresholdMaximum);
+  scbThreshold->setSingleStep(kSmallStep);
+  scbThreshold->setPageStep(kLargeStep);
   scbThreshold->setValue(kDefaultThresholdPosition);
-  (new QVBoxLayout(this))->addWidget(scbThreshold);
+  btnOK->setObjectName("btnOK");
+  btnOK->setDefault(true);
+  btnCancel->setObjectName("btnCancel");
+
+  auto* group = new QGroupBox("Threshold", this);
+  (new QVBoxLayout(group))->addWidget(scbThreshold);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(btnOK);
+  buttons->addWidget(btnCancel);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(group);
+  layout->addLayout(buttons);
+  setMinimumWidth(320);
+
+  connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
+  connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+  connect(scbThreshold, &QScrollBar::valueChanged, this, &TFMonochrome::scbThresholdChange);
+}
+
+void TFMonochrome::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!event->spontaneous())
+    FormShow();
+}
+
+void TFMonochrome::FormShow() {
+  StartThreshold(document_, Position(scbThreshold->value()));
+  SavedThreshold = scbThreshold->value();
+}
+
+void TFMonochrome::scbThresholdChange(int position) {
+  // Only a move in the open window previews; a load resetting the position leaves its image.
+  if (isVisible())
+    ApplyThreshold(document_, Position(position));
+}
+
+void TFMonochrome::done(int result) {
+  const bool wasOpen = isVisible();
+  QDialog::done(result);
+  if (wasOpen)
+    FormClose(result);
+}
+
+void TFMonochrome::FormClose(int result) {
+  if (result == Accepted)
+    return;
+  // Hidden by now, so moving the scroll bar back previews nothing.
+  scbThreshold->setValue(SavedThreshold);
+  CancelThreshold(document_);
 }
 
 }  // namespace pixmora

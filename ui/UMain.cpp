@@ -121,10 +121,10 @@ void TFMain::CreateWindows() {
   frmSettings = new TFSettings(this);
   frmConvert = new TFConvert(Engine, services_.messages, this);
   frmPalette = new TFPalette(this);
-  frmMonochrome = new TFMonochrome(this);
+  frmMonochrome = new TFMonochrome(Document, this);
   frmCustom = new TFCustom(this);
   frmAbout = new TFAbout(this);
-  frmResize = new TFResize(this);
+  frmResize = new TFResize(Document, this);
 }
 
 LiveSettings TFMain::Live() {

@@ -112,6 +112,7 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   void mnuFlipVerticalClick();
   void mnuCropEnabledClick();
   void mnuCropImageClick();
+  void mnuResizeImageClick();
   void mnuMonochromeClick();
   void mnuResampleImage2Click();
   void mnuCopyClick();

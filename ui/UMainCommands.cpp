@@ -357,6 +357,7 @@ void TFMain::ConnectCommands() {
       {"mnuFlipVertical", &TFMain::mnuFlipVerticalClick},
       {"mnuCropEnabled", &TFMain::mnuCropEnabledClick},
       {"mnuCropImage", &TFMain::mnuCropImageClick},
+      {"mnuResizeImage", &TFMain::mnuResizeImageClick},
       {"mnuMonochrome", &TFMain::mnuMonochromeClick},
       {"mnuResampleImage2", &TFMain::mnuResampleImage2Click},
   };

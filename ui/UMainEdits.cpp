@@ -9,6 +9,7 @@
 #include "image/DocumentEdits.h"
 #include "image/TImgView32.h"
 #include "image/UMonochrome.h"
+#include "image/UResize.h"
 #include "ui/TMemo.h"
 #include "ui/UMain.h"
 
@@ -43,6 +44,12 @@ void TFMain::mnuCropImageClick() {
   const std::string error = CropWorkingImage(Document, selection);
   if (!error.empty())
     ReportError(error);
+}
+
+void TFMain::mnuResizeImageClick() {
+  // OK marks the image as edited even when an empty or zero size left it as it was.
+  if (frmResize->exec() == QDialog::Accepted)
+    Document.ImageChanged = true;
 }
 
 void TFMain::SwitchMode(ImageMode mode) {

@@ -1,8 +1,16 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
 
 #include "image/TImgView32.h"
+#include "image/UMonochrome.h"
+#include "image/UResize.h"
 #include "tests/ui/MainWindowFixture.h"
 #include "ui/TMemo.h"
 
@@ -22,6 +30,21 @@ class EditTest : public MainWindowTest {
     const std::pair<bool, bool> states{Enabled("pmnCrop"), Enabled("pmnResize")};
     window->pumCropResize->close();
     return states;
+  }
+
+  // Runs the command; while its window is open, the width field gets this text typed into it
+  // and then the button is pressed.
+  void Resize(QAction* command, const char* width, QPushButton* TFResize::*button) {
+    TFResize* resize = window->frmResize;
+    QTimer::singleShot(0, [resize, width, button] {
+      EXPECT_TRUE(QTest::qWaitForWindowActive(resize));
+      resize->spnWidth->setFocus();
+      resize->spnWidth->selectAll();
+      QTest::keyClicks(resize->spnWidth, width);
+      QTest::mouseClick(resize->*button, Qt::LeftButton);
+    });
+    command->trigger();
+    ASSERT_FALSE(resize->isVisible());
   }
 };
 
@@ -49,6 +72,53 @@ TEST_F(EditTest, RotationAndCropShowTheNewSize) {
   EXPECT_EQ(window->Label("lblImageDimensions")->text(), "Dimensions: 5 x 6");
   EXPECT_TRUE(window->Document.ImageChanged);
   EXPECT_EQ(window->ImgView->CropSelection(), QRect(0, 0, 5, 6));
+}
+
+TEST_F(EditTest, ResizeCommandResamplesAndMarksTheImageChanged) {
+  Open(WriteImage("p.bmp", 20, 10));
+  Resize(window->Command("mnuResizeImage"), "40", &TFResize::btnOK);
+  EXPECT_EQ(window->Document.WorkingImage.Width(), 40);
+  EXPECT_EQ(window->Document.WorkingImage.Height(), 20);
+  EXPECT_EQ(window->Label("lblImageDimensions")->text(), "Dimensions: 40 x 20");
+  EXPECT_EQ(window->Label("lblDimensions")->text(), "Dimensions: 40 x 20");
+  EXPECT_EQ(window->ImgView->BitmapSize(), QSize(40, 20));
+  EXPECT_EQ(window->ImgView->CropSelection(), QRect(0, 0, 40, 20));
+  EXPECT_TRUE(window->Document.ImageChanged);
+}
+
+TEST_F(EditTest, CancelledResizeChangesNothingAZeroSizeOnlyMarksTheImage) {
+  Open(WriteImage("p.bmp", 20, 10));
+  const TBitmap32 before = window->Document.WorkingImage;
+  auto* button = window->tlbMainToolbar->findChild<QToolButton*>("btnResize");
+  Resize(button->defaultAction(), "40", &TFResize::btnCancel);
+  EXPECT_EQ(window->Document.WorkingImage, before);
+  EXPECT_EQ(window->Label("lblImageDimensions")->text(), "Dimensions: 20 x 10");
+  EXPECT_FALSE(window->Document.ImageChanged);
+
+  ASSERT_TRUE(PopupCropResize().second);  // opening the popup enables its Resize item
+  Resize(window->Command("pmnResize"), "0", &TFResize::btnOK);
+  EXPECT_EQ(window->Document.WorkingImage, before);
+  EXPECT_TRUE(window->Document.ImageChanged);
+}
+
+TEST_F(EditTest, ThresholdCommandEmptiesTheOutputALoadLeavesTheNewImageInColor) {
+  Open(WriteImage("p.bmp", 20, 10));
+  window->Command("mnuConvert")->trigger();
+  ASSERT_FALSE(window->mmoDataOutput->IsEmpty());
+  TFMonochrome* threshold = window->frmMonochrome;
+  QTimer::singleShot(0, [threshold] {
+    QTest::keyClick(threshold->scbThreshold, Qt::Key_Home);
+    QTest::mouseClick(threshold->btnOK, Qt::LeftButton);
+  });
+  window->Command("mnuMonochrome")->trigger();
+  EXPECT_TRUE(window->mmoDataOutput->IsEmpty());
+  EXPECT_EQ(window->Label("lblConvertMode")->text(), "Convert mode: Monochrome");
+  EXPECT_TRUE(window->Command("mnuMonochromeMode1")->isChecked());
+  EXPECT_EQ(threshold->scbThreshold->value(), 0);
+
+  Open(WriteImage("q.bmp", 20, 10));
+  EXPECT_EQ(threshold->scbThreshold->value(), kDefaultThresholdPosition);
+  EXPECT_EQ(window->Document.WorkingImage, window->Document.ColorImageCopy);
 }
 
 TEST_F(EditTest, ModeSwitchEmptiesTheOutputAndShowsTheMode) {
