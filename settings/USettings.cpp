@@ -1,34 +1,242 @@
 #include "settings/USettings.h"
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <vector>
+
+#include "settings/SettingsWindowRules.h"
 
 namespace pixmora {
 
-TFSettings::TFSettings(QWidget* parent) : QDialog(parent), tabs_(new QTabWidget(this)) {
+namespace {
+
+using enum Option;
+using G = OptionGroup;
+
+struct FrameSpec {
+  const char* caption;
+  std::vector<Option> options;  // in window order
+  bool settingsButton = false;  // "Settings..." follows the options
+};
+
+struct TabSpec {
+  const char* caption;
+  std::vector<FrameSpec> frames;
+};
+
+// A radio group's frame: its members, then the controls that share the frame.
+FrameSpec GroupFrame(OptionGroup group, std::vector<Option> more = {},
+                     bool settingsButton = false) {
+  const GroupInfo& info = InfoOf(group);
+  std::vector<Option> options(info.Members().begin(), info.Members().end());
+  options.insert(options.end(), more.begin(), more.end());
+  return {info.frameCaption, options, settingsButton};
+}
+
+std::vector<TabSpec> Tabs() {
+  return {
+      {"Color", {GroupFrame(G::ColorMode)}},
+      {"Monochrome", {GroupFrame(G::Orientation)}},
+      {"Palette",
+       {GroupFrame(G::TableRepresentation, {PaletteSeparate}), GroupFrame(G::PixelsPerByte),
+        GroupFrame(G::TableSaving, {PaletteInclude})}},
+      {"Common",
+       {GroupFrame(G::OutputFormat, {}, true),
+        GroupFrame(G::DataRepresentation, {LSBFirst}),
+        {" Compression ", {Compression}},
+        {" Save options for image info ", {IncludeInfo}}}},
+      {"System",
+       {{" System integration ", {SystemAddToSend, ContextMenu}},
+        {" File handling ", {SystemAutoDetect, SystemAskReload, SystemEnableDragDrop}},
+        {" Program behavior ", {SystemStayOnTop}}}},
+  };
+}
+
+QAbstractButton* MakeControl(const OptionInfo& info, QWidget* parent) {
+  QAbstractButton* control = info.group == G::None
+                                 ? static_cast<QAbstractButton*>(new QCheckBox(parent))
+                                 : new QRadioButton(parent);
+  control->setObjectName(info.control);
+  control->setText(info.caption);
+  if (info.hint != nullptr)
+    control->setToolTip(QString(info.hint).replace("\r\n", "\n"));
+  if (info.hidden)
+    control->hide();
+  return control;
+}
+
+}  // namespace
+
+TFSettings::TFSettings(const SettingsWindowLinks& links, QWidget* parent)
+    : QDialog(parent, Qt::Tool),
+      links_(links),
+      pagPreferences(new QTabWidget(this)),
+      btnSettings(new QPushButton("Settings...", this)),
+      snapshot_(links.preferences) {
+  FormCreate();
+}
+
+void TFSettings::FormCreate() {
   setObjectName("FSettings");
   setWindowTitle("Preferences");
-  for (const char* caption : {"Color", "Monochrome", "Palette", "Common", "System"}) {
-    tabs_->addTab(new QWidget(tabs_), caption);
+  pagPreferences->setObjectName("pagPreferences");
+  btnSettings->setObjectName("btnSettings");
+  btnSettings->setAutoDefault(false);
+  for (const TabSpec& tab : Tabs()) {
+    auto* page = new QWidget(pagPreferences);
+    auto* pageLayout = new QVBoxLayout(page);
+    for (const FrameSpec& spec : tab.frames) {
+      auto* frame = new QGroupBox(spec.caption, page);
+      auto* frameLayout = new QVBoxLayout(frame);
+      for (Option option : spec.options) {
+        QAbstractButton* control = MakeControl(InfoOf(option), frame);
+        controls_[static_cast<std::size_t>(option)] = control;
+        frameLayout->addWidget(control);
+        connect(control, &QAbstractButton::toggled, this,
+                [this, option](bool checked) { OptionToggled(option, checked); });
+      }
+      if (spec.settingsButton)
+        frameLayout->addWidget(btnSettings, 0, Qt::AlignLeft);
+      pageLayout->addWidget(frame);
+    }
+    pageLayout->addStretch();
+    pagPreferences->addTab(page, tab.caption);
   }
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  connect(pagPreferences, &QTabWidget::currentChanged, this,
+          &TFSettings::pagPreferencesActiveTabChange);
+  connect(btnSettings, &QPushButton::clicked, this, &TFSettings::btnSettingsClick);
+
+  auto* buttons = new QDialogButtonBox(this);
+  QPushButton* ok = buttons->addButton("OK", QDialogButtonBox::AcceptRole);
+  ok->setObjectName("btnOK");
+  ok->setDefault(true);
+  buttons->addButton("Cancel", QDialogButtonBox::RejectRole)->setObjectName("btnCancel");
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(tabs_);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  layout->addWidget(pagPreferences);
   layout->addWidget(buttons);
+  ShowRecord();
+  ApplyEnablingRules();
 }
 
 void TFSettings::SelectTab(const QString& caption) {
-  for (int i = 0; i < tabs_->count(); ++i) {
-    if (tabs_->tabText(i) == caption)
-      tabs_->setCurrentIndex(i);
+  for (int i = 0; i < pagPreferences->count(); ++i) {
+    if (pagPreferences->tabText(i) == caption)
+      pagPreferences->setCurrentIndex(i);
   }
 }
 
 QString TFSettings::ActiveTab() const {
-  return tabs_->tabText(tabs_->currentIndex());
+  return pagPreferences->tabText(pagPreferences->currentIndex());
+}
+
+void TFSettings::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!event->spontaneous())
+    FormShow();
+}
+
+void TFSettings::FormShow() {
+  // The settings file writes the record directly; the controls catch up here.
+  ShowRecord();
+  snapshot_ = links_.preferences;
+  ApplyEnablingRules();
+}
+
+void TFSettings::done(int result) {
+  const bool shown = isVisible();
+  QDialog::done(result);
+  if (shown)
+    FormHide(result);
+}
+
+void TFSettings::FormHide(int result) {
+  Preferences& record = links_.preferences;
+  if (result == QDialog::Accepted) {
+    if (ChangeEmptiesOutput(snapshot_, record, links_.imageMode()))
+      links_.clearOutput();
+    return;
+  }
+  const bool wasAutoDetect = record.Is(SystemAutoDetect);
+  record = snapshot_;
+  ShowRecord();
+  // A restored check box changes as if clicked.
+  ApplyEnablingRules();
+  if (record.Is(SystemAutoDetect) != wasAutoDetect)
+    chkSystemAutoDetectClick();
+}
+
+void TFSettings::pagPreferencesActiveTabChange() {
+  if (ActiveTab() == "Common") {
+    rdbCustomClick();
+    rdbWordClick();
+  }
+}
+
+void TFSettings::rdbCustomClick() {
+  btnSettings->setEnabled(EnablingOf(links_.preferences).customSettings);
+}
+
+void TFSettings::rdbWordClick() {
+  Control(LSBFirst)->setEnabled(EnablingOf(links_.preferences).lsbFirst);
+}
+
+void TFSettings::chkSystemAutoDetectClick() {
+  Control(SystemAskReload)->setEnabled(EnablingOf(links_.preferences).askReload);
+  ApplyAutoDetect(links_.preferences.Is(SystemAutoDetect), links_.watch, links_.currentFileName());
+}
+
+void TFSettings::btnSettingsClick() {
+  links_.showCustomFormat();
+}
+
+QAbstractButton* TFSettings::Control(Option option) const {
+  return controls_[static_cast<std::size_t>(option)];
+}
+
+void TFSettings::OptionToggled(Option option, bool checked) {
+  if (showingRecord_)
+    return;
+  links_.preferences.Set(option, checked);
+  const OptionGroup group = InfoOf(option).group;
+  if (group == G::OutputFormat) {
+    rdbCustomClick();
+  } else if (group == G::DataRepresentation) {
+    rdbWordClick();
+  } else if (option == SystemAutoDetect) {
+    chkSystemAutoDetectClick();
+  }
+}
+
+void TFSettings::ShowRecord() {
+  showingRecord_ = true;
+  for (const OptionInfo& info : Options()) {
+    QAbstractButton* control = Control(info.option);
+    const bool value = links_.preferences.Is(info.option);
+    if (control->isChecked() == value)
+      continue;
+    // A checked exclusive radio button refuses to be cleared, yet a settings file that sets
+    // no member of a group leaves the group empty.
+    const bool exclusive = control->autoExclusive();
+    control->setAutoExclusive(false);
+    control->setChecked(value);
+    control->setAutoExclusive(exclusive);
+  }
+  showingRecord_ = false;
+}
+
+void TFSettings::ApplyEnablingRules() {
+  rdbCustomClick();
+  rdbWordClick();
+  Control(SystemAskReload)->setEnabled(EnablingOf(links_.preferences).askReload);
 }
 
 }  // namespace pixmora

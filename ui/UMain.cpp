@@ -118,7 +118,11 @@ void TFMain::FormCreate() {
 }
 
 void TFMain::CreateWindows() {
-  frmSettings = new TFSettings(this);
+  frmSettings =
+      new TFSettings({Preferences, services_.watch, [this] { return Document.CurrentFileName; },
+                      [this] { return Document.ImageMode; }, [this] { ClearOutput(); },
+                      [this] { frmCustom->exec(); }},
+                     this);
   frmConvert = new TFConvert(Engine, services_.messages, this);
   frmPalette = new TFPalette(this);
   frmMonochrome = new TFMonochrome(Document, this);

@@ -1,3 +1,4 @@
+#include <QCheckBox>
 #include <QDockWidget>
 #include <QLabel>
 #include <QMenu>
@@ -193,8 +194,8 @@ TEST_F(MainWindowTest, PreferencesCommandAppliesTheDesktopOptionsAfterwardsALabe
   const std::size_t shellCalls = shell.calls.size();
   // Changed while the window is open, as the user would.
   QTimer::singleShot(0, [&] {
-    w.Preferences.Set(Option::SystemEnableDragDrop, true);
-    w.frmSettings->reject();
+    w.frmSettings->findChild<QCheckBox*>("chkSystemEnableDragDrop")->click();
+    w.frmSettings->accept();
   });
   Click(w.Label("lblColorMode"));
   EXPECT_FALSE(w.ImgView->DropEnabled());

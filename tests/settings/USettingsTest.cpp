@@ -1,0 +1,208 @@
+#include "settings/USettings.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/RecordingFileWatch.h"
+#include "tests/ui/MainWindowFixture.h"
+#include "ui/TMemo.h"
+
+namespace pixmora {
+namespace {
+
+using enum Option;
+
+// A click of the user: the control's tab comes forward first, and the pointer lands on the
+// box, since a radio button or check box takes clicks on its box and caption only.
+void Click(QDialog& window, const char* name) {
+  auto* control = window.findChild<QAbstractButton*>(name);
+  ASSERT_NE(control, nullptr) << name;
+  auto* tabs = window.findChild<QTabWidget*>("pagPreferences");
+  for (int i = 0; i < tabs->count(); ++i) {
+    if (tabs->widget(i)->isAncestorOf(control))
+      tabs->setCurrentIndex(i);
+  }
+  QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(6, control->height() / 2));
+}
+
+// The Preferences window over a record of its own and a recording watch.
+class SettingsWindowTest : public testing::Test {
+ protected:
+  QAbstractButton* Control(const char* name) { return window->findChild<QAbstractButton*>(name); }
+  bool Checked(const char* name) { return Control(name)->isChecked(); }
+  bool Enabled(const char* name) { return Control(name)->isEnabled(); }
+
+  // Shows the window modally, clicks the named controls in turn, the last of which closes it.
+  int ShowAndClick(
+      const std::vector<const char*>& names, const std::function<void()>& beforeClose = [] {}) {
+    QTimer::singleShot(0, [&] {
+      for (std::size_t i = 0; i + 1 < names.size(); ++i)
+        Click(*window, names[i]);
+      beforeClose();
+      Click(*window, names.back());
+      EXPECT_FALSE(window->isVisible());
+    });
+    return window->exec();
+  }
+
+  Preferences preferences;
+  RecordingFileWatch watch;
+  ImageMode mode = ImageMode::Color;
+  int outputClears = 0;
+  std::function<void()> customFormat = [] {};
+  std::unique_ptr<TFSettings> window = std::make_unique<TFSettings>(SettingsWindowLinks{
+      preferences, watch, [] { return std::string("/pictures/logo.png"); }, [this] { return mode; },
+      [this] { ++outputClears; }, [this] { customFormat(); }});
+};
+
+TEST_F(SettingsWindowTest, ControlsComeFromTheOptionTable) {
+  EXPECT_EQ(window->windowTitle(), "Preferences");
+  EXPECT_EQ(window->ActiveTab(), "Color");
+  for (const OptionInfo& info : Options()) {
+    QAbstractButton* control = Control(info.control);
+    ASSERT_NE(control, nullptr) << info.key;
+    EXPECT_EQ(control->text(), info.caption);
+    EXPECT_EQ(control->toolTip(), info.hint ? QString(info.hint).replace("\r\n", "\n") : "");
+    EXPECT_EQ(control->isHidden(), info.hidden) << info.key;
+    EXPECT_EQ(control->isChecked(), info.defaultValue) << info.key;  // a first start
+  }
+  const auto frameOf = [&](const char* name) {
+    return qobject_cast<QGroupBox*>(Control(name)->parentWidget())->title();
+  };
+  EXPECT_EQ(frameOf("chkPaletteSeparate"), " Color table representation ");
+  EXPECT_EQ(frameOf("btnSettings"), " Output format ");
+  EXPECT_EQ(frameOf("chkSystemAskReload"), " File handling ");
+}
+
+TEST_F(SettingsWindowTest, ClickingARadioButtonKeepsOneSetPerGroupAndOkKeepsIt) {
+  EXPECT_EQ(ShowAndClick({"rdbColor256", "rdbColor4096", "rdbPaletteSaveNo", "btnOK"}),
+            QDialog::Accepted);
+  EXPECT_FALSE(Checked("rdbColor65536"));
+  EXPECT_FALSE(Checked("rdbColor256"));
+  EXPECT_TRUE(Checked("rdbColor4096"));
+  for (const GroupInfo& group : Groups()) {
+    int set = 0;
+    for (Option member : group.Members())
+      set += preferences.Is(member) ? 1 : 0;
+    EXPECT_EQ(set, 1) << group.frameCaption;
+  }
+  EXPECT_TRUE(preferences.Is(Color4096));
+  EXPECT_TRUE(preferences.Is(PaletteSaveNo));
+}
+
+TEST_F(SettingsWindowTest, EnablingRulesFollowTheirOptionsAndKeepValues) {
+  EXPECT_FALSE(Enabled("btnSettings"));
+  EXPECT_FALSE(Enabled("chkLSBFirst"));
+  EXPECT_FALSE(Enabled("chkSystemAskReload"));
+  ShowAndClick({"rdbCustom", "rdbWord", "chkLSBFirst", "chkSystemAutoDetect", "btnOK"}, [&] {
+    EXPECT_TRUE(Enabled("btnSettings"));
+    EXPECT_TRUE(Enabled("chkLSBFirst"));
+    EXPECT_TRUE(Enabled("chkSystemAskReload"));
+  });
+  ShowAndClick({"rdbBasicData", "rdbByte", "btnOK"});
+  EXPECT_FALSE(Enabled("btnSettings"));
+  EXPECT_FALSE(Enabled("chkLSBFirst"));
+  EXPECT_TRUE(preferences.Is(LSBFirst));  // disabled, still set, saved as set
+
+  // The settings file writes the record directly: the next showing follows it.
+  preferences.Set(Custom, true);
+  ShowAndClick({"btnCancel"}, [&] {
+    EXPECT_TRUE(Checked("rdbCustom"));
+    EXPECT_TRUE(Enabled("btnSettings"));
+  });
+}
+
+TEST_F(SettingsWindowTest, CancelAndTheCloseBoxRestoreTheRecordAndTheWatch) {
+  preferences.Set(Compression, true);
+  const Preferences before = preferences;
+  EXPECT_EQ(ShowAndClick({"rdbColor256", "chkCompression", "chkStayOnTop", "chkSystemAutoDetect",
+                          "btnCancel"},
+                         [&] { EXPECT_TRUE(watch.running); }),  // on at once
+            QDialog::Rejected);
+  EXPECT_EQ(preferences, before);
+  EXPECT_TRUE(Checked("chkCompression"));
+  EXPECT_EQ(watch.calls,
+            (std::vector<std::string>{"Stop", "SetOptions 17", "SetFileName /pictures/logo.png",
+                                      "Start", "Stop"}));
+  EXPECT_EQ(outputClears, 0);
+  EXPECT_EQ(window->ActiveTab(), "System");  // the tab Cancel was chosen on stays
+
+  // Switched off, then the close box: the restored check box starts the watch again.
+  preferences.Set(SystemAutoDetect, true);
+  QTimer::singleShot(0, [&] {
+    Click(*window, "chkSystemAutoDetect");
+    EXPECT_FALSE(watch.running);
+    window->close();
+  });
+  EXPECT_EQ(window->exec(), QDialog::Rejected);
+  EXPECT_TRUE(preferences.Is(SystemAutoDetect));
+  EXPECT_TRUE(watch.running);
+  EXPECT_TRUE(Enabled("chkSystemAskReload"));
+}
+
+TEST_F(SettingsWindowTest, CancelPutsBackAGroupTheSettingsFileLeftEmpty) {
+  preferences.Set(CArray, false);
+  ShowAndClick({"rdbBasicData", "btnCancel"});
+  EXPECT_FALSE(preferences.SetMember(OptionGroup::OutputFormat).has_value());
+  for (const char* name : {"rdbCArray", "rdbBasicData", "rdbCustom"})
+    EXPECT_FALSE(Checked(name)) << name;
+}
+
+TEST_F(SettingsWindowTest, OkEmptiesTheOutputWhenAChangeShapesItInTheImageMode) {
+  mode = ImageMode::Palette;
+  ShowAndClick({"btnOK"});
+  ShowAndClick({"rdbColor256", "chkIncludeInfo", "btnOK"});
+  EXPECT_EQ(outputClears, 0);
+  ShowAndClick({"rdbPalette1To8Pixel", "btnOK"});
+  EXPECT_EQ(outputClears, 1);
+}
+
+TEST_F(SettingsWindowTest, TheCustomFormatWindowReturnsToAnOpenPreferencesWindow) {
+  QDialog custom(window.get());
+  int shown = 0;
+  customFormat = [&] {
+    ++shown;
+    QTimer::singleShot(0, &custom, shown == 1 ? &QDialog::accept : &QDialog::reject);
+    custom.exec();
+    EXPECT_TRUE(window->isVisible());
+  };
+  preferences.Set(Custom, true);
+  EXPECT_EQ(ShowAndClick({"btnSettings", "btnSettings", "btnOK"}), QDialog::Accepted);
+  EXPECT_EQ(shown, 2);
+}
+
+// Through the main window: its image mode, its output window and its summary labels.
+class PreferencesCommandTest : public MainWindowTest {};
+
+TEST_F(PreferencesCommandTest, OkWithANewOutputFormatEmptiesTheOutputWindow) {
+  TFMain& w = Start();
+  Open(WriteImage("sample.bmp", 8, 8));
+  w.Command("mnuConvert")->trigger();
+  ASSERT_FALSE(w.mmoDataOutput->IsEmpty());
+  const auto okAfterClicking = [&](const char* name) {
+    QTimer::singleShot(0, [&w, name] {
+      Click(*w.frmSettings, name);
+      Click(*w.frmSettings, "btnOK");
+    });
+    w.Command("mnuPreferences")->trigger();
+  };
+  okAfterClicking("chkIncludeInfo");
+  EXPECT_FALSE(w.mmoDataOutput->IsEmpty());
+  okAfterClicking("rdbBasicData");
+  EXPECT_TRUE(w.mmoDataOutput->IsEmpty());
+  EXPECT_FALSE(w.Command("mnuCopy")->isEnabled());
+  EXPECT_EQ(w.Label("lblOutputDataFormat")->text(), "Output data format: Basic data");
+}
+
+}  // namespace
+}  // namespace pixmora
