@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "image/ImageLimits.h"
 #include "image/ResizeRules.h"
 #include "image/Threshold.h"
 
@@ -55,6 +56,9 @@ std::string ResizeWorkingImage(ImageDocument& document, const std::string& width
   const TNewSize size = CheckNewSize(widthText, heightText);
   if (!size.Ok())
     return size.Message;
+  // The same limit as for a decoded picture: 65535 x 65535 would ask for 17 GB.
+  if (const std::string tooLarge = CheckImageSize(size.Width, size.Height); !tooLarge.empty())
+    return "Can't resize: " + tooLarge;
   try {
     TBitmap32 resized(size.Width, size.Height);
     TKernelResampler::Resample(document.WorkingImage, resized, filter);

@@ -3,11 +3,11 @@
 #include <optional>
 #include <string>
 
+#include "image/ImageLimits.h"
+
 namespace pixmora {
 
 // The number rules of the resize window, free of any control.
-
-constexpr int kMaxImageSide = 65535;
 
 // Width / height of the image when the window opened.
 double AspectRatio(int width, int height);

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "image/ImageLimits.h"
+
 namespace pixmora {
 
 // What a decoder makes of a file: the picture as the working image will take it over, its
@@ -28,13 +30,5 @@ struct DecodeResult {
 
   static DecodeResult Failure(std::string reason) { return {false, {}, std::move(reason)}; }
 };
-
-// The largest picture any decoder accepts: sizes are 16-bit in the conversion.
-inline constexpr int kMaxImageSide = 65535;
-inline constexpr std::uint64_t kMaxImagePixels = std::uint64_t{1} << 28;
-
-// The reason a size is refused, or an empty text when it is acceptable. Every decoder asks
-// this before it allocates from a header field.
-std::string CheckImageSize(std::int64_t width, std::int64_t height);
 
 }  // namespace pixmora

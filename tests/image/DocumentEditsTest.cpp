@@ -59,6 +59,9 @@ TEST_F(DocumentEditsTest, RefusedEditsChangeNothing) {
   EXPECT_NE(ResizeWorkingImage(document_, "50", "-3", ResampleFilter::Linear), "");
   EXPECT_NE(ResizeWorkingImage(document_, "50", "abc", ResampleFilter::Box), "");
   EXPECT_NE(ResizeWorkingImage(document_, "65536", "20", ResampleFilter::Box), "");
+  EXPECT_EQ(ResizeWorkingImage(document_, "65535", "65535", ResampleFilter::Box),
+            "Can't resize: image of 65535 x 65535 pixels is too large (at most 65535 pixels a "
+            "side and 268435456 pixels)");
   EXPECT_EQ(document_.WorkingImage, ColorfulImage(100, 40));
   EXPECT_TRUE(view_.steps.empty());
   EXPECT_FALSE(document_.ImageChanged);

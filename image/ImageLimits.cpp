@@ -1,4 +1,4 @@
-#include "image/codecs/Decoder.h"
+#include "image/ImageLimits.h"
 
 namespace pixmora {
 
