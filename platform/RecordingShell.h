@@ -63,6 +63,8 @@ class RecordingShell : public ShellService {
       keys.erase(name);
   }
 
+  void OpenLink(const std::string& link) override { calls.push_back("OpenLink " + link); }
+
   SendToFolder sendTo{SendToFolder::Lookup::Found, "C:\\Users\\Ann\\SendTo"};
   bool linksSave = true;
   bool keysOpen = true;

@@ -15,7 +15,8 @@ struct SendToFolder {
   std::string path;  // empty unless found and convertible to a file-system path
 };
 
-// The shell and registry operations that put the program into the desktop's menus.
+// The shell and registry operations that put the program into the desktop's menus, and the
+// opening of links.
 // Texts are 8-bit; paths are native bytes, registry key names are relative to the root of
 // file types and use '\' between their parts.
 class ShellService {
@@ -38,6 +39,10 @@ class ShellService {
   virtual bool KeyExists(const std::string& key) = 0;
   // Deletes the key and its subkeys; a failure is not reported.
   virtual void DeleteKeyTree(const std::string& key) = 0;
+
+  // Opens a web address or a "mailto:" link with the user's default program; a failure is
+  // not reported.
+  virtual void OpenLink(const std::string& link) = 0;
 };
 
 }  // namespace pixmora

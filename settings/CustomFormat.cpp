@@ -1,5 +1,7 @@
 #include "settings/CustomFormat.h"
 
+#include <charconv>
+
 namespace pixmora {
 
 namespace {
@@ -37,6 +39,21 @@ std::array<std::string, 4> UpdateExample(const CustomFormat& f) {
   }
   return {f.CommentStart + "This is a comment" + f.CommentEnd, f.Caption + " " + f.OpenBrace, data,
           f.CloseBrace};
+}
+
+bool IsBytesPerLineKey(char c) {
+  return (c >= '0' && c <= '9') || c == '\b';
+}
+
+std::optional<int> BytesPerLineFromText(std::string_view text) {
+  int value = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, value);
+  if (text.empty() || error != std::errc() || stop != end)
+    return std::nullopt;
+  if (value < CustomFormat::kMinBytesPerLine || value > CustomFormat::kMaxBytesPerLine)
+    return std::nullopt;
+  return value;
 }
 
 }  // namespace pixmora

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace pixmora {
 
@@ -48,5 +50,10 @@ inline constexpr const char* kBytesPerLineLabel = "Data per line";
 
 // The four lines of the live example the custom format window shows.
 std::array<std::string, 4> UpdateExample(const CustomFormat& format);
+
+// The characters that can be typed into "Data per line": the digits and Backspace.
+bool IsBytesPerLineKey(char c);
+// The value that typed text gives "Data per line": a whole number in 1..255, else nothing.
+std::optional<int> BytesPerLineFromText(std::string_view text);
 
 }  // namespace pixmora

@@ -1,10 +1,148 @@
 #include "ui/UAbout.h"
 
+#include <QApplication>
+#include <QEvent>
+#include <QGraphicsDropShadowEffect>
+#include <QLabel>
+
+#include "platform/Shell.h"
+#include "platform/qt/Cp1252.h"
+#include "ui/UShape.h"
+
 namespace pixmora {
 
-TFAbout::TFAbout(QWidget* parent) : QDialog(parent) {
+namespace {
+
+constexpr const char* kMailAddress = "pixmora@example.org";
+constexpr const char* kDisplayShop = "www.example.com";
+
+void Glow(QLabel* label, const QColor& color) {
+  auto* glow = new QGraphicsDropShadowEffect(label);
+  glow->setOffset(0, 0);
+  glow->setBlurRadius(6);
+  glow->setColor(color);
+  label->setGraphicsEffect(glow);
+}
+
+void SetColor(QLabel* label, const QColor& color) {
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, color);
+  label->setPalette(palette);
+}
+
+void SetUnderline(QLabel* label, bool underline) {
+  QFont font = label->font();
+  font.setUnderline(underline);
+  label->setFont(font);
+}
+
+}  // namespace
+
+TFAbout::TFAbout(ShellService& shell, QWidget* parent)
+    : QDialog(parent), Shape1(new TShape(this)), shell_(shell) {
   setObjectName("FAbout");
   setWindowTitle("About");
+  // Kept above other windows whenever it shows; showing never moves or resizes it.
+  setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+  setFixedSize(316, 232);
+  setFont(QFont("MS Sans Serif", 8));
+  QPalette background = palette();
+  background.setColor(QPalette::Window, QApplication::palette("QMenu").color(QPalette::Window));
+  setPalette(background);
+
+  Shape1->setObjectName("Shape1");
+  Shape1->setGeometry(rect());
+  Shape1->SetBrushColor(std::nullopt);
+  Shape1->installEventFilter(this);
+
+  AddLabel("lblDescription1", "Image converter", 92, 16, 12, true);
+  AddLabel("lblDescription6", "for", 47, 36, 10, true);
+  Glow(AddLabel("lblDescription2", "color", 70, 36, 10, true), QColor(0x00, 0xFF, 0x00));
+  AddLabel("lblDescription3", "and", 110, 36, 10, true);
+  Glow(AddLabel("lblDescription4", "monochrome", 142, 36, 10, false), QColor(0xC0, 0xC0, 0xC0));
+  AddLabel("lblDescription5", "LCDs", 230, 36, 10, true);
+  AddLabel("lblVersion", "Version: 4.0", 16, 80, 8, true);
+  AddLabel("lblDate", "Release date: 09/12/2026", 16, 100, 8, true);
+  AddLabel("lblAuthor", "Author: the Pixmora developers", 16, 120, 8, true);
+  AddLabel("lblSuggestions", "Send comments, suggestions, bugs to:", 69, 152, 8, false);
+  lblMail = AddLabel("lblMail", kMailAddress, 112, 172, 8, false);
+  SetColor(AddLabel("lblAdvertisment", "Find cool displays at:", 14, 208, 10, true), Qt::red);
+  lblAddress = AddLabel("lblAddress", kDisplayShop, 170, 208, 10, false);
+  SetColor(lblMail, Qt::blue);
+  SetColor(lblAddress, Qt::blue);
+}
+
+QLabel* TFAbout::AddLabel(const char* name, const QString& text, int left, int top, int pointSize,
+                          bool bold) {
+  auto* label = new QLabel(text, this);
+  label->setObjectName(name);
+  QFont font = label->font();
+  font.setPointSize(pointSize);
+  font.setBold(bold);
+  label->setFont(font);
+  label->move(left, top);
+  label->adjustSize();
+  label->installEventFilter(this);
+  return label;
+}
+
+bool TFAbout::eventFilter(QObject* watched, QEvent* event) {
+  auto* link = qobject_cast<QLabel*>(watched);
+  if (link != lblMail && link != lblAddress)
+    link = nullptr;
+  switch (event->type()) {
+    case QEvent::MouseButtonPress:
+      if (watched == Shape1)
+        Shape1MouseDown();
+      break;
+    case QEvent::MouseButtonRelease:
+      if (link == lblMail)
+        lblMailClick();
+      else if (link == lblAddress)
+        lblAddressClick();
+      else if (watched != Shape1)
+        FormClick();
+      break;
+    case QEvent::Enter:
+      if (link)
+        lblMailMouseEnter(link);
+      break;
+    case QEvent::Leave:
+      if (link)
+        lblMailMouseLeave(link);
+      break;
+    default:
+      break;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void TFAbout::FormClick() {
+  close();
+}
+
+void TFAbout::Shape1MouseDown() {
+  close();
+}
+
+void TFAbout::lblMailMouseEnter(QLabel* link) {
+  SetUnderline(link, true);
+  link->setCursor(Qt::PointingHandCursor);
+}
+
+void TFAbout::lblMailMouseLeave(QLabel* link) {
+  SetUnderline(link, false);
+  link->unsetCursor();
+}
+
+void TFAbout::lblMailClick() {
+  shell_.OpenLink("mailto:" + ToCp1252(lblMail->text()));
+  close();
+}
+
+void TFAbout::lblAddressClick() {
+  shell_.OpenLink(ToCp1252(lblAddress->text()));
+  close();
 }
 
 }  // namespace pixmora

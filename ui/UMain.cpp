@@ -124,10 +124,10 @@ void TFMain::CreateWindows() {
                       [this] { frmCustom->exec(); }},
                      this);
   frmConvert = new TFConvert(Engine, services_.messages, this);
-  frmPalette = new TFPalette(this);
+  frmPalette = new TFPalette(Document, this);
   frmMonochrome = new TFMonochrome(Document, this);
-  frmCustom = new TFCustom(this);
-  frmAbout = new TFAbout(this);
+  frmCustom = new TFCustom(CustomFormat, this);
+  frmAbout = new TFAbout(services_.shell, this);
   frmResize = new TFResize(Document, this);
 }
 

@@ -1,5 +1,7 @@
 #include "platform/qt/XdgShell.h"
 
+#include <QDesktopServices>
+#include <QUrl>
 #include <cstdlib>
 #include <filesystem>
 #include <string_view>
@@ -227,6 +229,11 @@ bool XdgShell::KeyExists(const std::string& key) {
 void XdgShell::DeleteKeyTree(const std::string& key) {
   if (const auto entry = EntryOfKey(key))
     RemoveNamedFile(*entry);
+}
+
+void XdgShell::OpenLink(const std::string& link) {
+  // A bare "www." address, as users write them, counts as a web address.
+  QDesktopServices::openUrl(QUrl::fromUserInput(FromCp1252(link)));
 }
 
 }  // namespace pixmora

@@ -31,6 +31,7 @@ class XdgShell : public ShellService {
   bool WriteKeyValue(const std::string& key, const std::string& value) override;
   bool KeyExists(const std::string& key) override;
   void DeleteKeyTree(const std::string& key) override;
+  void OpenLink(const std::string& link) override;
 };
 
 // $XDG_DATA_HOME when it is an absolute path, else $HOME/.local/share; nothing when neither
