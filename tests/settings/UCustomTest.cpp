@@ -9,6 +9,9 @@
 #include <QTest>
 #include <QTimer>
 
+#include "settings/USettings.h"
+#include "tests/ui/MainWindowFixture.h"
+
 namespace pixmora {
 namespace {
 
@@ -136,6 +139,30 @@ TEST_F(CustomWindowTest, CancelRestoresEveryFieldAndOkKeepsThem) {
   EXPECT_EQ(format.Caption, "Image");
   EXPECT_EQ(format.CommaSymbol, ";");
   EXPECT_EQ(format.BytesPerLine(), 200);
+}
+
+TEST_F(MainWindowTest, SettingsButtonEditsTheLiveFormatAndPreferencesCancelKeepsIt) {
+  TFMain& w = Start();
+  w.Preferences.Set(Option::Custom, true);
+  auto* settingsButton = w.frmSettings->findChild<QPushButton*>("btnSettings");
+  bool preferencesOpenAfterCancel = false;
+  QTimer::singleShot(0, [&] {
+    QTimer::singleShot(0, [&] {
+      w.frmCustom->findChild<QLineEdit*>("edtCaption")->setText("Cancelled");
+      w.frmCustom->reject();
+    });
+    settingsButton->click();
+    preferencesOpenAfterCancel = w.frmSettings->isVisible();
+    QTimer::singleShot(0, [&] {
+      w.frmCustom->findChild<QLineEdit*>("edtCaption")->setText("Kept");
+      w.frmCustom->accept();
+    });
+    settingsButton->click();
+    w.frmSettings->reject();
+  });
+  w.Command("mnuPreferences")->trigger();
+  EXPECT_TRUE(preferencesOpenAfterCancel);
+  EXPECT_EQ(w.CustomFormat.Caption, "Kept");
 }
 
 }  // namespace
