@@ -56,6 +56,7 @@ void TFConvert::Execute(const ConversionInput& input, TMemo& output) {
 
 void TFConvert::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
+  setUpdatesEnabled(true);
   ranThisShowing_ = false;
   // Without a window manager the window may never be activated; the run starts anyway.
   QTimer::singleShot(0, this, &TFConvert::FormActivate);
@@ -87,6 +88,8 @@ void TFConvert::FormActivate() {
     output_->ShowText(text);
   }
   running_ = false;
+  // Nobody would see a repaint in the millisecond before the window closes.
+  setUpdatesEnabled(false);
   Timer1->start();
 }
 
