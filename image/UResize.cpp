@@ -80,6 +80,14 @@ TFResize::TFResize(ImageDocument& document, QWidget* parent)
   connect(qApp, &QApplication::focusChanged, this, &TFResize::FocusChanged);
 }
 
+TFResize::~TFResize() {
+  // Hiding the window, which QDialog's destructor does, moves the focus and commits a typed
+  // number; neither must reach this half-destroyed window.
+  disconnect(qApp, nullptr, this, nullptr);
+  spnWidth->disconnect(this);
+  spnHeight->disconnect(this);
+}
+
 void TFResize::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (!event->spontaneous())

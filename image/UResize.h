@@ -21,6 +21,7 @@ class TFResize : public QDialog {
 
  public:
   explicit TFResize(ImageDocument& document, QWidget* parent = nullptr);
+  ~TFResize() override;
 
   QLabel* lblWidth;
   QLabel* lblHeight;

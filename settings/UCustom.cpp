@@ -101,6 +101,15 @@ void TFCustom::FormShow() {
   snapshot_ = format_;
 }
 
+TFCustom::~TFCustom() {
+  // Hiding the window, which QDialog's destructor does, commits a typed number; it must not
+  // reach this half-destroyed window or the format it edits.
+  for (QLineEdit* edit : TextFields)
+    edit->disconnect(this);
+  spnLength->disconnect(this);
+  spnLength->removeEventFilter(this);
+}
+
 void TFCustom::done(int result) {
   FormCloseQuery(result);
   QDialog::done(result);

@@ -19,6 +19,7 @@ class TFCustom : public QDialog {
 
  public:
   explicit TFCustom(CustomFormat& format, QWidget* parent = nullptr);
+  ~TFCustom() override;
 
   // Closing with Rejected restores the snapshot; every close is allowed.
   void done(int result) override;

@@ -81,6 +81,15 @@ TFMain::~TFMain() {
   services_.watch.Stop();
   services_.watch.SetChangeHandler({});
   FormDestroy();
+  // The windows hold references to the document, the preferences and the custom format: they
+  // go while those still live, not later with the widget's children.
+  delete frmResize;
+  delete frmAbout;
+  delete frmCustom;
+  delete frmMonochrome;
+  delete frmPalette;
+  delete frmConvert;
+  delete frmSettings;
 }
 
 void TFMain::FormCreate() {
