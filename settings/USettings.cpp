@@ -91,17 +91,17 @@ void TFSettings::FormCreate() {
   for (const TabSpec& tab : Tabs()) {
     auto* page = new QWidget(pagPreferences);
     auto* pageLayout = new QVBoxLayout(page);
-    for (const FrameSpec& spec : tab.frames) {
-      auto* frame = new QGroupBox(spec.caption, page);
+    for (const FrameSpec& entry : tab.frames) {
+      auto* frame = new QGroupBox(entry.caption, page);
       auto* frameLayout = new QVBoxLayout(frame);
-      for (Option option : spec.options) {
+      for (Option option : entry.options) {
         QAbstractButton* control = MakeControl(InfoOf(option), frame);
         controls_[static_cast<std::size_t>(option)] = control;
         frameLayout->addWidget(control);
         connect(control, &QAbstractButton::toggled, this,
                 [this, option](bool checked) { OptionToggled(option, checked); });
       }
-      if (spec.settingsButton)
+      if (entry.settingsButton)
         frameLayout->addWidget(btnSettings, 0, Qt::AlignLeft);
       pageLayout->addWidget(frame);
     }
