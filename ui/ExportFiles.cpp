@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "image/ReadImageFile.h"
 #include "platform/AtomicFile.h"
 
 namespace pixmora {
@@ -161,15 +162,8 @@ std::string WriteFile(const std::string& fileName,
 }  // namespace
 
 ExportKind ExportKindOf(std::string_view mainFileName) {
-  const auto slash = mainFileName.find_last_of("/\\");
-  const auto dot = mainFileName.rfind('.');
-  if (dot == std::string_view::npos || (slash != std::string_view::npos && dot < slash)) {
-    return ExportKind::Text;
-  }
-  std::string extension(mainFileName.substr(dot));
-  std::transform(extension.begin(), extension.end(), extension.begin(),
-                 [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; });
-  return extension == ".BIN" ? ExportKind::Binary : ExportKind::Text;
+  return UpperExtension(std::string(mainFileName)) == ".BIN" ? ExportKind::Binary
+                                                             : ExportKind::Text;
 }
 
 bool ExportSource::TableInMainFile() const {
