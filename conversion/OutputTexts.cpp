@@ -3,6 +3,7 @@
 #include <array>
 #include <initializer_list>
 
+#include "conversion/CIdentifier.h"
 #include "conversion/HexNumbers.h"
 
 namespace pixmora {
@@ -181,7 +182,7 @@ std::string OutputHeader(const OutputFormat& format, const OutputHeaderContent& 
   switch (format.Kind) {
     case OutputKind::CArray:
       AddLine(text, {content.word ? "const unsigned int " : "const unsigned char ",
-                     content.imageBaseName, "[", count, "] PROGMEM = {"});
+                     CIdentifier(content.imageBaseName), "[", count, "] PROGMEM = {"});
       break;
     case OutputKind::BasicData:
       AddLine(text, {content.imageBaseName, ":"});
@@ -203,7 +204,7 @@ std::string ColorTableHeader(const OutputFormat& format, bool tableWord,
   switch (format.Kind) {
     case OutputKind::CArray:
       AddLine(text, {tableWord ? "const unsigned int Table_" : "const unsigned char Table_",
-                     imageBaseName, "[", size, "] PROGMEM = {"});
+                     CIdentifier(imageBaseName), "[", size, "] PROGMEM = {"});
       break;
     case OutputKind::BasicData:
       AddComment(text, format, "Image color table size: " + size);

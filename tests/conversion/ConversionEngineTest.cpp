@@ -283,6 +283,16 @@ TEST_F(Conversion, ImageDataInBytesWithAColorTableInWords) {
             text);
 }
 
+TEST_F(Conversion, ArrayNamesAreIdentifiersInCOnly) {
+  input.CurrentFileName = "/pictures/8-photo 128x64.png";
+  UsePalette(2, 3);
+  EXPECT_NE(Text().find("Table__8_photo_128x64[2] PROGMEM"), std::string::npos);
+  EXPECT_NE(Text().find("const unsigned char _8_photo_128x64[3] PROGMEM"), std::string::npos);
+  Set({BasicData});
+  EXPECT_NE(Text().find("\r\nTable_8-photo 128x64:\r\n"), std::string::npos);
+  EXPECT_NE(Text().find("\r\n8-photo 128x64:\r\n"), std::string::npos);
+}
+
 TEST_F(Conversion, ColorTableHeadersAndLsbFirstTableWords) {
   table = {0x0000FF};  // pure red
   const TBitmap32 red = Picture(1, 1, {MakePixel(255, 0, 0)});
