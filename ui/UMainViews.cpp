@@ -122,13 +122,14 @@ void TFMain::ShowImageTexts(const ImageDocument& document) {
                                                Qt::ElideMiddle, name->width()));
   name->setToolTip(FromNativePath(document.Texts.lblImageName));
   Label("lblImageDimensions")->setText(FromCp1252(document.Texts.lblImageDimensions));
-  const std::pair<const char*, const std::string*> texts[] = {
-      {"lblName", &document.Texts.lblName},
-      {"lblSize", &document.Texts.lblSize},
-      {"lblDimensions", &document.Texts.lblDimensions}};
+  // "Name:" carries the file name, spelled as the file system spells it.
+  const std::pair<const char*, QString> texts[] = {
+      {"lblName", FromNativePath(document.Texts.lblName)},
+      {"lblSize", FromCp1252(document.Texts.lblSize)},
+      {"lblDimensions", FromCp1252(document.Texts.lblDimensions)}};
   for (const auto& [label, text] : texts) {
     Label(label)->setEnabled(true);
-    Label(label)->setText(FromCp1252(*text));
+    Label(label)->setText(text);
   }
 }
 

@@ -14,6 +14,7 @@
 #include <functional>
 
 #include "platform/FileDialog.h"
+#include "platform/qt/QtErrorReport.h"
 #include "platform/qt/QtFileDialog.h"
 
 namespace pixmora {
@@ -114,6 +115,16 @@ TEST_F(UQtDialogsTest, TheOverwriteQuestionNamesTheFileWithTheFiltersExtension) 
   });
   EXPECT_EQ(RunExportDialog(), std::nullopt);
   EXPECT_TRUE(asked.contains("logo.bin")) << asked.toStdString();
+}
+
+TEST_F(UQtDialogsTest, AnErrorReportShowsFileNamesAsTheFileSystemSpellsThem) {
+  QString shown;
+  WhenShown<QMessageBox>([&shown](QMessageBox* box) {
+    shown = box->text();
+    box->button(QMessageBox::Ok)->click();
+  });
+  QtErrorReport().Report("Cannot read \"/tmp/caf\xC3\xA9.bmp\": the file is empty");
+  EXPECT_EQ(shown, QString::fromUtf8("Cannot read \"/tmp/café.bmp\": the file is empty"));
 }
 
 }  // namespace
