@@ -139,12 +139,19 @@ void TFMain::CreateStatisticsPanel() {
   addDockWidget(Qt::RightDockWidgetArea, pnlStatistics);
   resizeDocks({pnlStatistics}, {kStatisticsWidth}, Qt::Horizontal);
   connect(pnlStatistics, &QDockWidget::topLevelChanged, this, [this](bool floating) {
+    statisticsFloated_ = floating;
     if (floating) {
-      pnlStatistics->resize(kStatisticsWidth, kStatisticsHeight);
+      PlaceFloatingStatistics();
     } else {
       resizeDocks({pnlStatistics}, {kStatisticsWidth}, Qt::Horizontal);
     }
   });
+}
+
+// The panel floats where it floated last; a drag out of the dock then takes it along.
+void TFMain::PlaceFloatingStatistics() {
+  pnlStatistics->move(statisticsFloatPos_);
+  pnlStatistics->resize(kStatisticsWidth, kStatisticsHeight);
 }
 
 void TFMain::CreateOutputPanel() {

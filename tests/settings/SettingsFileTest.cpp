@@ -197,7 +197,7 @@ TEST_F(SettingsFileTest, StatisticsPanelAndWindowSections) {
   EXPECT_EQ(windows_.placement.bounds.width, 0);  // "Form" is not LoadSettings' business
 
   RestoreWindowPlacement(path_, windows_);
-  EXPECT_EQ(windows_.placement.bounds.left, -2000);  // applied as read, even off screen
+  EXPECT_EQ(windows_.placement.bounds.left, -2000);  // no screen known: applied as read
   EXPECT_EQ(windows_.placement.bounds.top, 7);
   EXPECT_EQ(windows_.placement.bounds.width, 640);
   EXPECT_EQ(windows_.placement.bounds.height, 480);
@@ -227,6 +227,18 @@ TEST_F(SettingsFileTest, PlacementDefaultsCentreWithHalvesToEven) {
   RestoreWindowPlacement(path_, windows_);
   EXPECT_EQ(windows_.placement.bounds.left, -2);  // -2.5
   EXPECT_EQ(windows_.placement.bounds.top, -2);   // -1.5
+}
+
+TEST_F(SettingsFileTest, PlacementIsFittedIntoTheScreensWithItsFrame) {
+  WriteFile("[Form]\r\nWidth=640\r\nHeight=99999\r\nLeft=-2000\r\nTop=7\r\nState=2\r\n");
+  windows_.layout.screenAreas = {{0, 0, 1920, 1040}};
+  windows_.layout.frame = {2, 20, 2, 2};
+  RestoreWindowPlacement(path_, windows_);
+  EXPECT_EQ(windows_.placement.bounds.left, 0);
+  EXPECT_EQ(windows_.placement.bounds.top, 0);
+  EXPECT_EQ(windows_.placement.bounds.width, 640);
+  EXPECT_EQ(windows_.placement.bounds.height, 1018);
+  EXPECT_EQ(windows_.placement.state, WindowShowState::Maximized);
 }
 
 TEST_F(SettingsFileTest, WindowPlacementRoundTripsAndKeepsOtherSections) {
