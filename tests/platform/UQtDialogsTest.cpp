@@ -10,7 +10,6 @@
 #include <QTimer>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 
 #include "platform/FileDialog.h"
@@ -52,29 +51,21 @@ class UQtDialogsTest : public testing::Test {
             false};
   }
 
-  // Picks the filter with the arrow keys and types the name; Enter is left to the caller.
-  static void ChooseName(QFileDialog* dialog, int filterSteps, const char* typed) {
-    auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
-    auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
-    ASSERT_TRUE(types && name);
-    for (int i = 0; i < filterSteps; ++i)
-      QTest::keyClick(types, Qt::Key_Down);
-    name->clear();
-    QTest::keyClicks(name, typed);
-  }
-
-  std::optional<std::string> RunExportDialog() {
-    return QtFileDialog().Run(ExportDialog(), (folder_ / "start").string());
-  }
-
+  // Picks the filter with the arrow keys, types the name and presses Enter.
   std::optional<std::string> SaveAs(int filterSteps, const char* typed) {
     WhenShown<QFileDialog>([filterSteps, typed](QFileDialog* dialog) {
-      ChooseName(dialog, filterSteps, typed);
-      QTest::keyClick(dialog->findChild<QLineEdit*>("fileNameEdit"), Qt::Key_Return);
+      auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+      auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+      ASSERT_TRUE(types && name);
+      for (int i = 0; i < filterSteps; ++i)
+        QTest::keyClick(types, Qt::Key_Down);
+      name->clear();
+      QTest::keyClicks(name, typed);
+      QTest::keyClick(name, Qt::Key_Return);
       if (dialog->isVisible())
         dialog->reject();
     });
-    return RunExportDialog();
+    return QtFileDialog().Run(ExportDialog(), (folder_ / "start").string());
   }
 
   std::filesystem::path folder_;
@@ -98,23 +89,6 @@ TEST_F(UQtDialogsTest, ABareNameTakesTheExtensionOfTheChosenFilter) {
   EXPECT_EQ(SaveAs(1, "logo"), (folder_ / "logo.bin").string());
   EXPECT_EQ(SaveAs(0, "logo"), (folder_ / "logo.h").string());
   EXPECT_EQ(SaveAs(1, "logo.inc"), (folder_ / "logo.inc").string());
-}
-
-TEST_F(UQtDialogsTest, TheOverwriteQuestionNamesTheFileWithTheFiltersExtension) {
-  std::ofstream(folder_ / "logo.bin") << "old";
-  QString asked;
-  WhenShown<QFileDialog>([&asked](QFileDialog* dialog) {
-    ChooseName(dialog, 1, "logo");
-    WhenShown<QMessageBox>([&asked](QMessageBox* question) {
-      asked = question->text();
-      question->button(QMessageBox::No)->click();
-    });
-    QTest::keyClick(dialog->findChild<QLineEdit*>("fileNameEdit"), Qt::Key_Return);
-    EXPECT_TRUE(dialog->isVisible());
-    dialog->reject();
-  });
-  EXPECT_EQ(RunExportDialog(), std::nullopt);
-  EXPECT_TRUE(asked.contains("logo.bin")) << asked.toStdString();
 }
 
 TEST_F(UQtDialogsTest, AnErrorReportShowsFileNamesAsTheFileSystemSpellsThem) {

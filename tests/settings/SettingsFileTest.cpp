@@ -229,18 +229,6 @@ TEST_F(SettingsFileTest, PlacementDefaultsCentreWithHalvesToEven) {
   EXPECT_EQ(windows_.placement.bounds.top, -2);   // -1.5
 }
 
-TEST_F(SettingsFileTest, PlacementIsFittedIntoTheScreensWithItsFrame) {
-  WriteFile("[Form]\r\nWidth=640\r\nHeight=99999\r\nLeft=-2000\r\nTop=7\r\nState=2\r\n");
-  windows_.layout.screenAreas = {{0, 0, 1920, 1040}};
-  windows_.layout.frame = {2, 20, 2, 2};
-  RestoreWindowPlacement(path_, windows_);
-  EXPECT_EQ(windows_.placement.bounds.left, 0);
-  EXPECT_EQ(windows_.placement.bounds.top, 0);
-  EXPECT_EQ(windows_.placement.bounds.width, 640);
-  EXPECT_EQ(windows_.placement.bounds.height, 1018);
-  EXPECT_EQ(windows_.placement.state, WindowShowState::Maximized);
-}
-
 TEST_F(SettingsFileTest, WindowPlacementRoundTripsAndKeepsOtherSections) {
   WriteFile("[Preferences]\r\nCompression=1\r\n");
   windows_.placement = {{10, 20, 300, 400}, WindowShowState::Minimized};
