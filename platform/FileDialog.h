@@ -17,11 +17,15 @@ enum class FileDialogKind { Open, Save };
 struct FileDialogOptions {
   FileDialogKind kind = FileDialogKind::Open;
   std::string title;             // empty: the platform's default title
-  std::string defaultExtension;  // ".bmp": appended when the chosen name has none
+  std::string defaultExtension;  // ".bmp": for a name without one, unless the filter names one
   std::vector<FileFilter> filters;
   bool overwritePrompt = false;
   bool picturePreview = false;
 };
+
+// The extension a name typed without one receives: the one the chosen filter names when it
+// names exactly one ("*.bin" gives ".bin"), else the dialog's default extension.
+std::string DefaultExtensionFor(const FileDialogOptions& dialog, std::size_t filterIndex);
 
 // A dialog whose chosen file name persists between uses, as the program's dialogs do.
 struct FileDialogState {

@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "settings/ScreenFit.h"
+
 namespace pixmora {
 
 namespace {
@@ -163,6 +165,7 @@ void RestoreWindowPlacement(const std::string& path, SettingsWindows& windows) {
   placement.state = state == 1   ? WindowShowState::Minimized
                     : state == 2 ? WindowShowState::Maximized
                                  : WindowShowState::Normal;
+  placement.bounds = FitOnScreens(placement.bounds, layout.frame, layout.screenAreas);
   windows.ApplyPlacement(placement);
 }
 

@@ -16,11 +16,21 @@ inline constexpr const char* kSettingsWriteFailedText =
     "Can't write to \"Pixmora_Convert.ini\" file";
 inline constexpr const char* kSettingsWriteFailedTitle = "I/O Error";
 
+// Where a window is: the top-left corner of its frame and the size of what the frame holds,
+// as the window toolkit moves and sizes a window.
 struct WindowBounds {
   int left = 0;
   int top = 0;
   int width = 0;
   int height = 0;
+};
+
+// The frame the window system draws around a window, in pixels per side.
+struct FrameMargins {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
 };
 
 enum class WindowShowState { Normal = 0, Minimized = 1, Maximized = 2 };
@@ -30,13 +40,16 @@ struct WindowPlacement {
   WindowShowState state = WindowShowState::Normal;
 };
 
-// What the floating position of the statistics panel defaults to is measured on these.
+// What the defaults of the statistics panel's floating position and of the window placement
+// are measured on, and where a placement has to fit.
 struct MainWindowLayout {
   WindowBounds bounds;
   int outputPanelHeight = 0;  // the docked height of the output window panel
   int statusBarHeight = 0;
   int screenWidth = 0;  // the primary screen
   int screenHeight = 0;
+  std::vector<WindowBounds> screenAreas;  // each screen's area for windows, the primary first
+  FrameMargins frame;                     // the main window's frame, when known
 };
 
 struct StatisticsPanelState {
@@ -89,6 +102,9 @@ void LoadSettings(const std::string& path, const LiveSettings& live);
 // text on success, else the system's reason; the file is then left as it was.
 std::string SaveSettings(const std::string& path, const LiveSettings& live);
 
+// The placement is moved, and shrunk where it is larger, into the screen area it overlaps most
+// (the primary one when it overlaps none), so the whole window can be reached: a screen
+// unplugged since the last run takes no window with it.
 void RestoreWindowPlacement(const std::string& path, SettingsWindows& windows);
 // Returns an empty text on success, else "Unable to write to PATH".
 std::string SaveWindowPlacement(const std::string& path, const SettingsWindows& windows);

@@ -2,7 +2,7 @@
 
 #include <QContextMenuEvent>
 #include <QFontDatabase>
-#include <QFontInfo>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
@@ -19,14 +19,22 @@ namespace {
 
 constexpr int kMargin = 2;
 
+// Judged by the glyphs, not by the font's description: fontconfig does not mark every
+// monospace font as such, and "Courier New" may stand for whatever font a machine maps it to.
+bool IsMonospace(const QFont& font) {
+  const QFontMetrics metrics(font);
+  return metrics.horizontalAdvance(QChar('i')) == metrics.horizontalAdvance(QChar('W'));
+}
+
 QFont OutputFont() {
   QFont font("Courier New", 8);
   font.setStyleHint(QFont::TypeWriter);
-  if (QFontInfo(font).family() == "Courier New")
+  if (IsMonospace(font))
     return font;
-  QFont fallback = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-  fallback.setPointSize(8);
-  return fallback;
+  QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  fixed.setPointSize(8);
+  fixed.setStyleHint(QFont::TypeWriter);
+  return fixed;
 }
 
 }  // namespace

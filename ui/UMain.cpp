@@ -11,6 +11,7 @@
 #include <QToolBar>
 #include <QToolTip>
 #include <QWheelEvent>
+#include <QWindow>
 
 #include "conversion/UConvert.h"
 #include "image/BmpWriter.h"
@@ -149,6 +150,9 @@ void TFMain::showEvent(QShowEvent* event) {
   if (!shown_) {
     shown_ = true;
     FormShow();
+    // Placed before the window system first shows it, so it never appears elsewhere first and
+    // does not wait for an activation that the window system may not give.
+    RestoreWindowPlacement(services_.settingsPath, *this);
   }
 }
 
@@ -162,16 +166,16 @@ void TFMain::FormShow() {
 }
 
 bool TFMain::event(QEvent* event) {
-  // Placement is restored once, when the window first becomes the active one.
-  if (event->type() == QEvent::WindowActivate && !activated_) {
-    activated_ = true;
-    FormActivate();
-  }
+  if (event->type() == QEvent::Move || event->type() == QEvent::Resize)
+    RememberNormalFrame();
   return QMainWindow::event(event);
 }
 
-void TFMain::FormActivate() {
-  RestoreWindowPlacement(services_.settingsPath, *this);
+// The frame's offset from the content, learnt while the window has its normal bounds: a
+// maximised window knows its normal bounds only as content, and its frame may differ then.
+void TFMain::RememberNormalFrame() {
+  if (!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)))
+    normalFrameOffset_ = geometry().topLeft() - pos();
 }
 
 void TFMain::closeEvent(QCloseEvent* event) {
@@ -230,14 +234,12 @@ void TFMain::ApplyStayOnTop() {
   const bool onTop = Preferences.Is(Option::SystemStayOnTop);
   if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop)
     return;
-  const bool visible = isVisible();
-  setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-  // Changing the flag hides the window; show it again where it was, without activating it.
-  if (visible) {
-    setAttribute(Qt::WA_ShowWithoutActivating);
-    show();
-    setAttribute(Qt::WA_ShowWithoutActivating, false);
-  }
+  // Told to the window that exists: setting the widget's flag would make a new one, hidden,
+  // somewhere else and not active.
+  const Qt::WindowFlags flags = windowFlags().setFlag(Qt::WindowStaysOnTopHint, onTop);
+  overrideWindowFlags(flags);
+  if (QWindow* shown = windowHandle())
+    shown->setFlags(flags);
 }
 
 void TFMain::mnuOpenClick() {
@@ -403,6 +405,11 @@ bool TFMain::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::ApplicationDeactivate:
       if (watched == qApp)
         ApplicationEvents1Deactivate();
+      break;
+    case QEvent::Move:
+      // Kept while docked. Not while it changes between floating and docked: Qt places it then.
+      if (watched == pnlStatistics && statisticsFloated_ && pnlStatistics->isFloating())
+        statisticsFloatPos_ = pnlStatistics->pos();
       break;
     case QEvent::Close:
       if (watched == pnlStatistics)

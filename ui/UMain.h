@@ -181,7 +181,7 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   void FormCreate();
   void CreateWindows();
   void FormShow();
-  void FormActivate();
+  void RememberNormalFrame();
   void FormClose();
   void FormDestroy();
 
@@ -200,6 +200,7 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   void CreateStatisticsPanel();
   void CreateOutputPanel();
   void CreateStatusBar();
+  void PlaceFloatingStatistics();
   void ShowSummaryLabels();
   void ApplySystemIntegration();
   void ApplyStayOnTop();
@@ -220,8 +221,9 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   QActionGroup* imageModes_ = nullptr;
   QActionGroup* resampleColors_ = nullptr;
   QPoint statisticsFloatPos_;
+  bool statisticsFloated_ = false;  // the panel floats where it was put, not where Qt put it
+  QPoint normalFrameOffset_;        // the content's top-left from the frame's, in normal state
   bool shown_ = false;
-  bool activated_ = false;
 };
 
 }  // namespace pixmora

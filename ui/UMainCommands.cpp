@@ -5,13 +5,13 @@
 #include <QDockWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStandardItemModel>
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
 #include <map>
 
 #include "image/TImgView32.h"
-#include "platform/qt/Cp1252.h"
 #include "ui/TMemo.h"
 #include "ui/UMain.h"
 
@@ -262,19 +262,20 @@ void TFMain::CreateToolbar() {
       mnuImageMode2 = new QComboBox(tlbMainToolbar);
       mnuImageMode2->setObjectName(entry.name);
       mnuImageMode2->setFixedWidth(100);
-      for (QAction* mode : imageModes_->actions())
+      // Each entry can be chosen exactly when its menu item can.
+      auto* entries = qobject_cast<QStandardItemModel*>(mnuImageMode2->model());
+      for (QAction* mode : imageModes_->actions()) {
         mnuImageMode2->addItem(mode->text());
+        QStandardItem* item = entries->item(mnuImageMode2->count() - 1);
+        item->setEnabled(mode->isEnabled());
+        connect(mode, &QAction::changed, this,
+                [mode, item] { item->setEnabled(mode->isEnabled()); });
+      }
       QAction* holder = tlbMainToolbar->addWidget(mnuImageMode2);
       holder->setObjectName(entry.name);
       holder->setEnabled(false);
-      connect(mnuImageMode2, &QComboBox::activated, this, [this](int index) {
-        QAction* mode = imageModes_->actions().value(index);
-        if (mode && mode->isEnabled()) {
-          mode->trigger();
-        } else {
-          mnuImageMode2->setCurrentText(FromCp1252(Document.Texts.mnuImageMode2));
-        }
-      });
+      connect(mnuImageMode2, &QComboBox::activated, this,
+              [this](int index) { imageModes_->actions().at(index)->trigger(); });
     } else {
       QAction* action = Command(entry.command);
       action->setIconText(entry.caption);

@@ -55,7 +55,7 @@ void TFMain::ShowRecentFiles(QMenu* menu) {
   QAction* separator = menu->actions().value(0);
   const std::vector<std::string> captions = mruList.MenuCaptions();
   for (std::size_t index = 0; index < captions.size(); ++index) {
-    auto* item = new QAction(FromCp1252(captions[index]), menu);
+    auto* item = new QAction(FromNativePath(captions[index]), menu);
     item->setObjectName("mnuMRU");
     connect(item, &QAction::triggered, this, [this, index] {
       // The entry goes to the top before the load, which may still fail.

@@ -47,6 +47,12 @@ const GroupSpec kStatisticsGroups[] = {
       {"lblCompressionRatio", "Compression ratio:"}}},
 };
 
+// The text color of enabled labels; a disabled one keeps the palette's disabled color.
+void SetEnabledTextColor(QPalette& colors, const QColor& color) {
+  colors.setColor(QPalette::Active, QPalette::WindowText, color);
+  colors.setColor(QPalette::Inactive, QPalette::WindowText, color);
+}
+
 // A summary label: a hand cursor, blue and underlined under the pointer, and a click that
 // opens the preferences window at the label's tab.
 class SummaryLabel : public QLabel {
@@ -67,7 +73,7 @@ class SummaryLabel : public QLabel {
     f.setUnderline(hot);
     setFont(f);
     QPalette colors = palette();
-    colors.setColor(QPalette::WindowText, hot ? Qt::blue : Qt::black);
+    SetEnabledTextColor(colors, hot ? Qt::blue : Qt::black);
     setPalette(colors);
   }
 
@@ -92,7 +98,7 @@ void TFMain::CreateStatisticsPanel() {
   body->setAutoFillBackground(true);
   QPalette colors = body->palette();
   colors.setColor(QPalette::Window, kInfoBackground);
-  colors.setColor(QPalette::WindowText, Qt::black);
+  SetEnabledTextColor(colors, Qt::black);
   body->setPalette(colors);
   QFont small = body->font();
   small.setPointSize(8);
@@ -133,12 +139,19 @@ void TFMain::CreateStatisticsPanel() {
   addDockWidget(Qt::RightDockWidgetArea, pnlStatistics);
   resizeDocks({pnlStatistics}, {kStatisticsWidth}, Qt::Horizontal);
   connect(pnlStatistics, &QDockWidget::topLevelChanged, this, [this](bool floating) {
+    statisticsFloated_ = floating;
     if (floating) {
-      pnlStatistics->resize(kStatisticsWidth, kStatisticsHeight);
+      PlaceFloatingStatistics();
     } else {
       resizeDocks({pnlStatistics}, {kStatisticsWidth}, Qt::Horizontal);
     }
   });
+}
+
+// The panel floats where it floated last; a drag out of the dock then takes it along.
+void TFMain::PlaceFloatingStatistics() {
+  pnlStatistics->move(statisticsFloatPos_);
+  pnlStatistics->resize(kStatisticsWidth, kStatisticsHeight);
 }
 
 void TFMain::CreateOutputPanel() {

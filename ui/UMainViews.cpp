@@ -122,13 +122,14 @@ void TFMain::ShowImageTexts(const ImageDocument& document) {
                                                Qt::ElideMiddle, name->width()));
   name->setToolTip(FromNativePath(document.Texts.lblImageName));
   Label("lblImageDimensions")->setText(FromCp1252(document.Texts.lblImageDimensions));
-  const std::pair<const char*, const std::string*> texts[] = {
-      {"lblName", &document.Texts.lblName},
-      {"lblSize", &document.Texts.lblSize},
-      {"lblDimensions", &document.Texts.lblDimensions}};
+  // "Name:" carries the file name, spelled as the file system spells it.
+  const std::pair<const char*, QString> texts[] = {
+      {"lblName", FromNativePath(document.Texts.lblName)},
+      {"lblSize", FromCp1252(document.Texts.lblSize)},
+      {"lblDimensions", FromCp1252(document.Texts.lblDimensions)}};
   for (const auto& [label, text] : texts) {
     Label(label)->setEnabled(true);
-    Label(label)->setText(FromCp1252(*text));
+    Label(label)->setText(text);
   }
 }
 
@@ -167,9 +168,7 @@ void TFMain::SetStatisticsPanel(const StatisticsPanelState& state) {
   statisticsFloatPos_ = QPoint(state.floatX, state.floatY);
   if (state.floating) {
     pnlStatistics->setFloating(true);
-    pnlStatistics->move(statisticsFloatPos_);
-    pnlStatistics->resize(StatisticsPanelState::kFloatingWidth,
-                          StatisticsPanelState::kFloatingHeight);
+    PlaceFloatingStatistics();
   } else {
     pnlStatistics->setFloating(false);
     addDockWidget(state.dockedLeft ? Qt::LeftDockWidgetArea : Qt::RightDockWidgetArea,
@@ -185,16 +184,29 @@ MainWindowLayout TFMain::Layout() const {
   layout.bounds = {x(), y(), width(), height()};
   layout.outputPanelHeight = pnlOutputPanel->height();
   layout.statusBarHeight = statusBar()->height();
-  const QRect screen = QGuiApplication::primaryScreen()->geometry();
+  QScreen* primary = QGuiApplication::primaryScreen();
+  const QRect screen = primary->geometry();
   layout.screenWidth = screen.width();
   layout.screenHeight = screen.height();
+  QList<QScreen*> screens = QGuiApplication::screens();
+  screens.removeOne(primary);
+  screens.prepend(primary);
+  for (const QScreen* each : screens) {
+    const QRect area = each->availableGeometry();
+    layout.screenAreas.push_back({area.x(), area.y(), area.width(), area.height()});
+  }
+  const QPoint offset = geometry().topLeft() - pos();
+  const QSize frame = frameGeometry().size() - size();
+  layout.frame = {offset.x(), offset.y(), frame.width() - offset.x(), frame.height() - offset.y()};
   return layout;
 }
 
 WindowPlacement TFMain::Placement() const {
   WindowPlacement placement;
-  const bool normal = !isMinimized() && !isMaximized();
-  const QRect bounds = normal ? QRect(pos(), size()) : normalGeometry();
+  // A maximised window keeps its normal bounds as content: its frame goes where it was.
+  const bool enlarged = isMaximized() || isFullScreen();
+  const QRect bounds =
+      enlarged ? normalGeometry().translated(-normalFrameOffset_) : QRect(pos(), size());
   placement.bounds = {bounds.x(), bounds.y(), bounds.width(), bounds.height()};
   placement.state = isMinimized()   ? WindowShowState::Minimized
                     : isMaximized() ? WindowShowState::Maximized
@@ -206,6 +218,7 @@ void TFMain::ApplyPlacement(const WindowPlacement& placement) {
   const WindowBounds& b = placement.bounds;
   move(b.left, b.top);
   resize(b.width, b.height);
+  RememberNormalFrame();
   switch (placement.state) {
     case WindowShowState::Minimized:
       showMinimized();

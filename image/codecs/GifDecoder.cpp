@@ -140,12 +140,13 @@ class GifWalk {
       return Damaged();
     const GifImageDesc& desc = gif_->Image;
     const int index = scan.frameCount++;
-    if (index == 0 && !scan.hasPalette && desc.ColorMap != nullptr) {
-      scan.hasPalette = true;
-      scan.palette = PaletteOf(desc.ColorMap);
-    }
     if (index == decodeIndex_) {
       decoded_ = true;
+      // The palette is the one the image's pixels were drawn from.
+      if (desc.ColorMap != nullptr) {
+        scan.hasPalette = true;
+        scan.palette = PaletteOf(desc.ColorMap);
+      }
       return DecodeImage(scan.frame);
     }
     int codeSize = 0;
@@ -275,8 +276,8 @@ DecodeResult DecodeGif(std::span<const std::uint8_t> file, int frameIndex) {
     if (!result.ok)
       return result;
   }
-  result.picture.hasPalette = count.hasPalette;
-  result.picture.palette = std::move(count.palette);
+  result.picture.hasPalette = scan.hasPalette;
+  result.picture.palette = std::move(scan.palette);
   result.picture.frameCount = count.frameCount;
   return result;
 }

@@ -22,6 +22,18 @@ QString QtFilter(const FileFilter& filter) {
   return FromCp1252(filter.description) + " (" + patterns + ")";
 }
 
+// The index of the chosen filter; with the patterns hidden the dialog names it by its
+// description alone.
+std::size_t SelectedFilter(const QFileDialog& dialog, const FileDialogOptions& options) {
+  const QString selected = dialog.selectedNameFilter();
+  for (std::size_t i = 0; i < options.filters.size(); ++i) {
+    const FileFilter& filter = options.filters[i];
+    if (selected == QtFilter(filter) || selected == FromCp1252(filter.description))
+      return i;
+  }
+  return options.filters.size();
+}
+
 void AddPicturePreview(QFileDialog& dialog) {
   auto* layout = qobject_cast<QGridLayout*>(dialog.layout());
   if (!layout)
@@ -56,14 +68,19 @@ std::optional<std::string> QtFileDialog::Run(const FileDialogOptions& options,
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   if (save && !options.overwritePrompt)
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-  QString suffix = FromCp1252(options.defaultExtension);
-  if (suffix.startsWith('.'))
-    suffix.remove(0, 1);
-  dialog.setDefaultSuffix(suffix);
   QStringList filters;
   for (const auto& filter : options.filters)
     filters << QtFilter(filter);
   dialog.setNameFilters(filters);
+  // A name typed without an extension takes the one of the filter chosen at that moment.
+  const auto useFilter = [&dialog, &options] {
+    QString suffix = FromCp1252(DefaultExtensionFor(options, SelectedFilter(dialog, options)));
+    if (suffix.startsWith('.'))
+      suffix.remove(0, 1);
+    dialog.setDefaultSuffix(suffix);
+  };
+  useFilter();
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, useFilter);
   if (!startName.empty())
     dialog.selectFile(FromNativePath(startName));
   if (options.picturePreview)

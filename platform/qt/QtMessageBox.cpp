@@ -54,14 +54,19 @@ MessageResult ResultOf(int button) {
 
 }  // namespace
 
-MessageResult QtMessageBox::Show(const std::string& text, const std::string& title,
-                                 MessageIcon icon, MessageButtons buttons) {
-  QWidget* owner = QApplication::activeWindow() ? QApplication::activeWindow() : parent_;
-  QMessageBox box(IconOf(icon), FromCp1252(title), FromCp1252(text), ButtonsOf(buttons), owner);
+MessageResult ShowMessageBox(QWidget* parent, const QString& text, const QString& title,
+                             MessageIcon icon, MessageButtons buttons) {
+  QWidget* owner = QApplication::activeWindow() ? QApplication::activeWindow() : parent;
+  QMessageBox box(IconOf(icon), title, text, ButtonsOf(buttons), owner);
   // The close box of a box without Cancel answers with its only or its "No" button.
   if (buttons == MessageButtons::YesNo)
     box.setEscapeButton(QMessageBox::No);
   return ResultOf(box.exec());
+}
+
+MessageResult QtMessageBox::Show(const std::string& text, const std::string& title,
+                                 MessageIcon icon, MessageButtons buttons) {
+  return ShowMessageBox(parent_, FromCp1252(text), FromCp1252(title), icon, buttons);
 }
 
 }  // namespace pixmora

@@ -34,14 +34,11 @@ class CliTest : public ::testing::Test {
     Save("pal.bmp", pixmora::testing::MakeIndexedBmp(8, 2, 1, {0xFF0000, 0x0000FF}, {0, 1}));
     Save("anim.gif", pixmora::testing::MakeAnimatedGif(3, 2, 2));
     Save("broken.png", Bytes{0x89, 'P', 'N', 'G', 0, 0});
-    // The pixels come from the frame's own table, whose colors the global table lacks.
-    Save("foreign.gif",
-         pixmora::testing::MakeGif(
-             {.screenWidth = 1,
-              .screenHeight = 1,
-              .palette = {0xFF0000, 0x00FF00},
-              .frames = {
-                  {.width = 1, .height = 1, .palette = {0x0000FF, 0xFFFFFF}, .indices = {0}}}}));
+    Save("two-colors.gif",
+         pixmora::testing::MakeGif({.screenWidth = 2,
+                                    .screenHeight = 1,
+                                    .palette = {0xFF0000, 0x0000FF},
+                                    .frames = {{.width = 2, .height = 1, .indices = {0, 1}}}}));
   }
   void TearDown() override { fs::remove_all(folder_); }
 
@@ -156,7 +153,8 @@ TEST_F(CliTest, InputErrorsNameTheFile) {
 }
 
 TEST_F(CliTest, RefusedConversionShowsTheDesktopMessage) {
-  const Outcome outcome = Run({Path("foreign.gif")});
+  // A linear resize blends the two colors into ones the palette lacks.
+  const Outcome outcome = Run({"--resize", "5x1", Path("two-colors.gif")});
   EXPECT_EQ(outcome.code, kConversionRefused);
   EXPECT_EQ(outcome.err, "Palette Error: Can't find a pixel palette entry\n");
   EXPECT_EQ(outcome.out, "");

@@ -79,7 +79,7 @@ TEST(GifDecoder, AnimatedGifGivesOneImageAtItsOwnSize) {
                  .palette = kColors,
                  .frames = {Frame(0, 0, 4, 4, std::vector<std::uint8_t>(16, 1)),
                             Frame(1, 2, 2, 1, {2, 3}), Frame(3, 0, 1, 3, {3, 3, 3})}};
-  layout.frames[1].palette = {0xFFFFFF, 0x000000};  // a local table does not change the palette
+  layout.frames[1].palette = {0xFFFFFF, 0x000000};
   layout.frames[1].indices = {0, 1};
   const Bytes file = testing::MakeGif(layout);
   const DecodedPicture first = Decode(file, 0);
@@ -90,7 +90,6 @@ TEST(GifDecoder, AnimatedGifGivesOneImageAtItsOwnSize) {
   EXPECT_EQ(second.width, 2);
   EXPECT_EQ(second.height, 1);
   EXPECT_THAT(second.pixels, ElementsAre(0xFFFFFFFF, kBlack));
-  EXPECT_EQ(second.palette.size(), 4u);
   const DecodedPicture third = Decode(file, 2);
   EXPECT_EQ(third.width, 1);
   EXPECT_EQ(third.height, 3);
@@ -99,6 +98,28 @@ TEST(GifDecoder, AnimatedGifGivesOneImageAtItsOwnSize) {
   EXPECT_THAT(DecodeGif(file, 3).error, HasSubstr("no image 4"));
   EXPECT_FALSE(DecodeGif(file, -1).ok);
   EXPECT_EQ(Decode(testing::MakeAnimatedGif(3, 2, 2), 2).pixels[0], kGreen);
+}
+
+// Palette mode looks every pixel up in the palette: it must be the table the pixels came from.
+TEST(GifDecoder, PaletteIsTheShownImagesLocalTableElseTheGlobalOne) {
+  GifSpec layout{.screenWidth = 2,
+                 .screenHeight = 1,
+                 .palette = kColors,
+                 .frames = {Frame(0, 0, 2, 1, {1, 0})}};
+  layout.frames[0].palette = {0x123456, 0xABCDEF};
+  EXPECT_THAT(Decode(testing::MakeGif(layout)).palette, ElementsAre(0x563412u, 0xEFCDABu));
+
+  layout.frames.push_back(Frame(0, 0, 1, 1, {3}));
+  layout.frames.push_back(Frame(0, 0, 1, 1, {1}));
+  layout.frames[2].palette = {0x000000, 0xFFFFFF};
+  const Bytes animated = testing::MakeGif(layout);
+  EXPECT_THAT(Decode(animated, 0).palette, ElementsAre(0x563412u, 0xEFCDABu));
+  const DecodedPicture global = Decode(animated, 1);
+  EXPECT_THAT(global.palette, ElementsAre(0x000000u, 0x0000FFu, 0x00FF00u, 0xFF0000u));
+  EXPECT_THAT(global.pixels, ElementsAre(kBlue));
+  const DecodedPicture local = Decode(animated, 2);
+  EXPECT_THAT(local.palette, ElementsAre(0x000000u, 0xFFFFFFu));
+  EXPECT_THAT(local.pixels, ElementsAre(0xFFFFFFFFu));
 }
 
 TEST(GifDecoder, TransparentIndexKeepsItsColorAndInterlacedRowsTheirPlace) {

@@ -197,7 +197,7 @@ TEST_F(SettingsFileTest, StatisticsPanelAndWindowSections) {
   EXPECT_EQ(windows_.placement.bounds.width, 0);  // "Form" is not LoadSettings' business
 
   RestoreWindowPlacement(path_, windows_);
-  EXPECT_EQ(windows_.placement.bounds.left, -2000);  // applied as read, even off screen
+  EXPECT_EQ(windows_.placement.bounds.left, -2000);  // no screen known: applied as read
   EXPECT_EQ(windows_.placement.bounds.top, 7);
   EXPECT_EQ(windows_.placement.bounds.width, 640);
   EXPECT_EQ(windows_.placement.bounds.height, 480);
