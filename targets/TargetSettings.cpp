@@ -138,7 +138,8 @@ std::string WriteSection(const TargetSettings& s) {
 
 constexpr std::array<TargetSettingInfo, kTargetSettingCount> kTable{{
     {S::Target, "Target", "--target", nullptr, "NAME", SettingKind::Choice, kTargetNames, 0, 0,
-     "Target", "The display library layout the output is made for; classic is the image mode's",
+     "Target",
+     "The display library layout the output is made for; classic is the desktop program's",
      ReadChoice<&TargetSettings::target, S::Target>,
      WriteChoice<&TargetSettings::target, S::Target>},
     {S::ColorFormat, "ColorFormat", "--cf", nullptr, "FORMAT", SettingKind::Choice, kFormatNames, 0,
@@ -288,7 +289,7 @@ std::string AcceptedValues(const TargetSettingInfo& info) {
     case SettingKind::Color:
       return "a color RRGGBB (six hexadecimal digits)";
     case SettingKind::Text:
-      return "a section name of letters, digits and _ . $ - ,";
+      return "a section name (letters, digits and _ . $ - ,)";
   }
   return {};
 }
