@@ -1,5 +1,6 @@
 // The whole conversion run on photo-like pictures, with a sink that ignores the pump and with
-// one that reads the clock at every call, as the desktop's progress window does.
+// one that reads the clock at every call, as the desktop's progress window does; and the whole
+// conversion of every target, from the working image to its text, on the same pictures.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -9,6 +10,8 @@
 #include "conversion/ConversionEngine.h"
 #include "conversion/FormatLines.h"
 #include "conversion/WorkingData.h"
+#include "targets/CodeWriter.h"
+#include "targets/TargetData.h"
 
 namespace pixmora {
 namespace {
@@ -185,7 +188,76 @@ void Sizes(benchmark::internal::Benchmark* b) {
   b->UseRealTime();
 }
 
+struct TargetCase {
+  const char* label;
+  TargetKind kind;
+  LvglFormat format = LvglFormat::RGB565;
+  Dither dither = Dither::None;
+  bool mask = false;
+};
+
+constexpr TargetCase kTargetCases[] = {
+    {"gfx-bitmap", TargetKind::GfxBitmap},
+    {"gfx-bitmap floyd-steinberg", TargetKind::GfxBitmap, LvglFormat::RGB565,
+     Dither::FloydSteinberg},
+    {"xbm", TargetKind::Xbm},
+    {"pages", TargetKind::Pages},
+    {"rgb565", TargetKind::Rgb565},
+    {"rgb565 mask", TargetKind::Rgb565, LvglFormat::RGB565, Dither::None, true},
+    {"rgb565 ordered", TargetKind::Rgb565, LvglFormat::RGB565, Dither::Ordered},
+    {"rgb565 floyd-steinberg", TargetKind::Rgb565, LvglFormat::RGB565, Dither::FloydSteinberg},
+    {"rgb332", TargetKind::Rgb332},
+    {"gray8", TargetKind::Gray8},
+    {"gray4", TargetKind::Gray4},
+    {"gray2", TargetKind::Gray2},
+    {"index8", TargetKind::Index8},
+    {"lvgl9 RGB565", TargetKind::Lvgl9, LvglFormat::RGB565},
+    {"lvgl9 ARGB8888", TargetKind::Lvgl9, LvglFormat::ARGB8888},
+    {"lvgl9 RGB565A8", TargetKind::Lvgl9, LvglFormat::RGB565A8},
+    {"lvgl9 L8", TargetKind::Lvgl9, LvglFormat::L8},
+    {"lvgl9 I8", TargetKind::Lvgl9, LvglFormat::I8},
+};
+
+// Index targets read the 256-color cube picture, the others the photo.
+void BM_Target(benchmark::State& state) {
+  const TargetCase& c = kTargetCases[state.range(0)];
+  const int width = static_cast<int>(state.range(1));
+  const int height = static_cast<int>(state.range(2));
+  TargetSettings settings;
+  settings.target = c.kind;
+  settings.colorFormat = c.format;
+  settings.dither = c.dither;
+  settings.mask = c.mask;
+  const bool indexed = TraitsOf(c.kind, c.format).indexBits > 0;
+  const TBitmap32& image = indexed ? CubePhoto(width, height) : Photo(width, height);
+  const std::span<const std::uint32_t> palette =
+      indexed ? std::span<const std::uint32_t>(Table()) : std::span<const std::uint32_t>();
+  state.SetLabel(c.label);
+  std::size_t textSize = 0;
+  CodeFiles code;  // kept from run to run, as the engine keeps its text
+  for (auto _ : state) {
+    const TargetResult result = EncodeTarget({image, palette, settings, "photo"});
+    if (!result.error.empty())
+      state.SkipWithError(result.error.c_str());
+    WriteCode(result.data, settings, "bench", "photo.h", code);
+    textSize = code.header.size() + code.source.size();
+    benchmark::DoNotOptimize(code.header.data());
+  }
+  state.counters["text MB"] = static_cast<double>(textSize) / 1e6;
+  state.counters["pixels/s"] = benchmark::Counter(static_cast<double>(width) * height,
+                                                  benchmark::Counter::kIsIterationInvariantRate);
+}
+
+void TargetSizes(benchmark::internal::Benchmark* b) {
+  for (std::size_t which = 0; which < std::size(kTargetCases); ++which)
+    b->Args({static_cast<std::int64_t>(which), 3840, 2160});
+  b->ArgNames({"case", "w", "h"});
+  b->Unit(benchmark::kMillisecond);
+  b->UseRealTime();
+}
+
 BENCHMARK(BM_Run<NullProgressSink>)->Apply(Sizes);
+BENCHMARK(BM_Target)->Apply(TargetSizes);
 BENCHMARK(BM_Run<ClockCheckingSink>)->Apply(Sizes);
 BENCHMARK(BM_FormatLines)->Arg(2 * 3840 * 2160)->Arg(65536)->Unit(benchmark::kMillisecond);
 

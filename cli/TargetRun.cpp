@@ -112,7 +112,8 @@ TargetOutcome RunTarget(const CliOptions& o, const TargetSettings& settings,
     return outcome;
   }
   const std::string provenance = "pixmora-cli " PIXMORA_VERSION ": " + CommandLine(arguments);
-  const CodeFiles code = WriteCode(result.data, settings, provenance, FileNameOf(plan.headerFile));
+  CodeFiles code;
+  WriteCode(result.data, settings, provenance, FileNameOf(plan.headerFile), code);
   if (plan.mainFile.empty()) {
     outcome.standardOutput = code.header;
   } else if (plan.headerFile.empty()) {

@@ -1,5 +1,6 @@
 #include "targets/CodeWriter.h"
 
+#include <array>
 #include <cstring>
 
 #include "conversion/HexNumbers.h"
@@ -85,36 +86,75 @@ void AppendMacros(std::string& out, const TargetData& data, const TargetSettings
     out += "#define " + name + " " + value + "\n";
 }
 
-// The values as upper-case hex numbers, 16 bytes or 12 16-bit values a line, each followed by
-// a comma.
+bool IsWords(const TargetArray& array) {
+  return array.type == ElementType::Uint16;
+}
+
+std::size_t ValueCount(const TargetArray& array) {
+  return IsWords(array) ? array.words.size() : array.bytes.size();
+}
+
+// 16 bytes or 12 16-bit values a line, each "0xAB, " or "0xABCD, ", indented by two blanks.
+std::size_t PerLine(const TargetArray& array) {
+  return IsWords(array) ? 12 : 16;
+}
+std::size_t CellSize(const TargetArray& array) {
+  return IsWords(array) ? 8 : 6;
+}
+
+// The length of the lines AppendValues writes.
+std::size_t ValuesSize(const TargetArray& array) {
+  const std::size_t count = ValueCount(array);
+  return 2 * ((count + PerLine(array) - 1) / PerLine(array)) + CellSize(array) * count;
+}
+
+// "0xAB, " of every byte value, padded to eight bytes, so that a value is one store.
+constexpr std::array<std::array<char, 8>, 256> MakeByteCells() {
+  std::array<std::array<char, 8>, 256> cells{};
+  for (std::size_t v = 0; v < 256; ++v)
+    cells[v] = {'0', 'x', kHexPairs[v][0], kHexPairs[v][1], ',', ' ', ' ', ' '};
+  return cells;
+}
+constexpr auto kByteCells = MakeByteCells();
+
+// The values as upper-case hex numbers, each followed by a comma, written in place: every
+// value is one eight-byte store ("0xABCD, " or "0xAB, " and two bytes the next overwrites).
 void AppendValues(std::string& out, const TargetArray& array) {
-  const bool words = array.type == ElementType::Uint16;
-  const std::size_t count = words ? array.words.size() : array.bytes.size();
-  const std::size_t perLine = words ? 12 : 16;
-  const std::size_t cell = words ? 8 : 6;
-  const std::size_t lines = (count + perLine - 1) / perLine;
+  const bool words = IsWords(array);
+  const std::size_t count = ValueCount(array);
+  const std::size_t perLine = PerLine(array);
   const std::size_t start = out.size();
-  out.resize(start + 2 * lines + cell * count);
+  // Two bytes of slack for the last cell's store.
+  out.resize(start + ValuesSize(array) + 2);
   char* p = out.data() + start;
   for (std::size_t first = 0; first < count; first += perLine) {
     const std::size_t end = std::min(first + perLine, count);
-    *p++ = ' ';
-    *p++ = ' ';
-    for (std::size_t i = first; i < end; ++i) {
-      *p++ = '0';
-      *p++ = 'x';
-      if (words) {
-        std::memcpy(p, kHexPairs[array.words[i] >> 8].data(), 2);
-        std::memcpy(p + 2, kHexPairs[array.words[i] & 0xFF].data(), 2);
-        p += 4;
-      } else {
-        std::memcpy(p, kHexPairs[array.bytes[i]].data(), 2);
-        p += 2;
+    p[0] = ' ';
+    p[1] = ' ';
+    p += 2;
+    if (words) {
+      for (std::size_t i = first; i < end; ++i) {
+        const std::uint16_t v = array.words[i];
+        char cell[8] = {'0',
+                        'x',
+                        kHexPairs[v >> 8][0],
+                        kHexPairs[v >> 8][1],
+                        kHexPairs[v & 0xFF][0],
+                        kHexPairs[v & 0xFF][1],
+                        ',',
+                        ' '};
+        std::memcpy(p, cell, 8);
+        p += 8;
       }
-      *p++ = ',';
-      *p++ = i + 1 == end ? '\n' : ' ';
+    } else {
+      for (std::size_t i = first; i < end; ++i) {
+        std::memcpy(p, kByteCells[array.bytes[i]].data(), 8);
+        p += 6;
+      }
     }
+    p[-1] = '\n';
   }
+  out.resize(out.size() - 2);
 }
 
 void AppendArray(std::string& out, const TargetData& data, const TargetArray& array,
@@ -163,10 +203,19 @@ bool WritesSourceFile(const TargetSettings& settings) {
   return settings.code == CodeStyle::C || settings.target == TargetKind::Lvgl9;
 }
 
-CodeFiles WriteCode(const TargetData& data, const TargetSettings& settings,
-                    const std::string& provenance, const std::string& headerFileName) {
-  CodeFiles files;
+void WriteCode(const TargetData& data, const TargetSettings& settings,
+               const std::string& provenance, const std::string& headerFileName, CodeFiles& files) {
+  // Room for everything but the values up front, so the long text is never moved.
+  std::size_t valuesSize = 0;
+  for (const TargetArray& array : data.arrays)
+    valuesSize += ValuesSize(array);
+  const std::size_t kRoomForTheRest = 16384;
   std::string& h = files.header;
+  std::string& c = files.source;
+  h.clear();
+  c.clear();
+  const bool pair = WritesSourceFile(settings);
+  (pair ? c : h).reserve(valuesSize + kRoomForTheRest);
   const std::string guard = data.macroName + "_H";
   AppendComment(h, data, provenance);
   h += "#ifndef " + guard + "\n#define " + guard + "\n\n";
@@ -174,29 +223,25 @@ CodeFiles WriteCode(const TargetData& data, const TargetSettings& settings,
   AppendMacros(h, data, settings);
   if (data.lvglFormat) {
     AppendExternC(h, "\nLV_IMAGE_DECLARE(" + data.name + ");\n");
+  } else if (pair) {
+    std::string declarations;
+    for (const TargetArray& array : data.arrays)
+      AppendArray(declarations, data, array, settings, Part::Declarations);
+    AppendExternC(h, declarations);
   } else {
-    if (WritesSourceFile(settings)) {
-      std::string declarations;
-      for (const TargetArray& array : data.arrays)
-        AppendArray(declarations, data, array, settings, Part::Declarations);
-      AppendExternC(h, declarations);
-    } else {
-      for (const TargetArray& array : data.arrays)
-        AppendArray(h, data, array, settings, Part::Header);
-    }
+    for (const TargetArray& array : data.arrays)
+      AppendArray(h, data, array, settings, Part::Header);
   }
   h += "\n#endif\n";
-  if (!WritesSourceFile(settings))
-    return files;
+  if (!pair)
+    return;
 
-  std::string& c = files.source;
   AppendComment(c, data, provenance);
   c += "#include \"" + headerFileName + "\"\n";
   for (const TargetArray& array : data.arrays)
     AppendArray(c, data, array, settings, Part::Definitions);
   if (data.lvglFormat)
     AppendLvglDescriptor(c, data);
-  return files;
 }
 
 }  // namespace pixmora

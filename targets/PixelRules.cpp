@@ -1,13 +1,22 @@
 #include "targets/PixelRules.h"
 
-#include <cstring>
-
 namespace pixmora {
 
 namespace {
 
 std::size_t Size(const TBitmap32& image) {
   return static_cast<std::size_t>(image.Width());
+}
+
+// The luma of row y, blended over the background.
+void BlendedLuma(const TBitmap32& image, int y, std::uint32_t background, RowPlanes& planes,
+                 std::uint8_t* luma) {
+  if (RowIsOpaque(image, y)) {
+    OpaqueLumaRow(image, y, luma);
+    return;
+  }
+  BlendedRow(image, y, background, planes);
+  LumaRow(planes, luma);
 }
 
 }  // namespace
@@ -23,8 +32,7 @@ OneBitRule::OneBitRule(const TBitmap32& image, const TargetSettings& settings,
       quantizer_(settings.dither, 1, image.Width(), settings.lumaThreshold) {}
 
 const std::uint8_t* OneBitRule::Row(int y) {
-  BlendedRow(image_, y, background_, planes_);
-  LumaRow(planes_, luma_.data());
+  BlendedLuma(image_, y, background_, planes_, luma_.data());
   // The quantizer gives 1 for a lit pixel.
   quantizer_.Row(y, luma_.data(), bits_.data());
   if (!invert_) {
@@ -44,8 +52,7 @@ GrayRule::GrayRule(const TBitmap32& image, int bits, Dither dither, std::uint32_
       quantizer_(dither, bits, image.Width()) {}
 
 const std::uint8_t* GrayRule::Row(int y) {
-  BlendedRow(image_, y, background_, planes_);
-  LumaRow(planes_, luma_.data());
+  BlendedLuma(image_, y, background_, planes_, luma_.data());
   if (bits_ == 8)
     return luma_.data();
   quantizer_.Row(y, luma_.data(), levels_.data());
@@ -89,14 +96,41 @@ void MaskRow(const TBitmap32& image, int y, std::uint8_t* bits) {
     bits[x] = image.Coverage(first + static_cast<std::size_t>(x)) >= 128 ? 1 : 0;
 }
 
+namespace {
+
+template <int Bits, bool LowFirst>
+void Pack(const std::uint8_t* values, int count, std::uint8_t* out) {
+  constexpr int kPerByte = 8 / Bits;
+  constexpr unsigned kMask = (1u << Bits) - 1;
+  const int whole = count / kPerByte;
+  for (int i = 0; i < whole; ++i) {
+    unsigned byte = 0;
+    for (int slot = 0; slot < kPerByte; ++slot) {
+      const int shift = LowFirst ? slot * Bits : 8 - Bits * (slot + 1);
+      byte |= (values[i * kPerByte + slot] & kMask) << shift;
+    }
+    out[i] = static_cast<std::uint8_t>(byte);
+  }
+  if (const int rest = count % kPerByte; rest != 0) {
+    unsigned byte = 0;
+    for (int slot = 0; slot < rest; ++slot) {
+      const int shift = LowFirst ? slot * Bits : 8 - Bits * (slot + 1);
+      byte |= (values[whole * kPerByte + slot] & kMask) << shift;
+    }
+    out[whole] = static_cast<std::uint8_t>(byte);
+  }
+}
+
+}  // namespace
+
 void PackRow(const std::uint8_t* values, int count, int bits, std::uint8_t* out, bool lowFirst) {
-  const int perByte = 8 / bits;
-  const unsigned mask = (1u << bits) - 1;
-  std::memset(out, 0, static_cast<std::size_t>((count + perByte - 1) / perByte));
-  for (int i = 0; i < count; ++i) {
-    const int slot = i % perByte;
-    const int shift = lowFirst ? slot * bits : 8 - bits * (slot + 1);
-    out[i / perByte] |= static_cast<std::uint8_t>((values[i] & mask) << shift);
+  switch (bits) {
+    case 1:
+      return lowFirst ? Pack<1, true>(values, count, out) : Pack<1, false>(values, count, out);
+    case 2:
+      return Pack<2, false>(values, count, out);
+    default:
+      return Pack<4, false>(values, count, out);
   }
 }
 

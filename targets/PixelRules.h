@@ -69,7 +69,7 @@ class PackedColorRule {
 void MaskRow(const TBitmap32& image, int y, std::uint8_t* bits);
 
 // Packs `count` values of `bits` bits (1, 2 or 4) into bytes, the first value in the highest
-// bits, or in the lowest with lowFirst; the bits after the last value are 0.
+// bits (with one bit, in the lowest when lowFirst); the bits after the last value are 0.
 void PackRow(const std::uint8_t* values, int count, int bits, std::uint8_t* out,
              bool lowFirst = false);
 

@@ -27,9 +27,42 @@ const std::uint8_t* CoverageRow(const TBitmap32& image, int y) {
   return image.CoveragePlane().data() + static_cast<std::size_t>(y) * image.Width();
 }
 
+// Most rows of most pictures cover everything: their colors are taken in one plain pass.
+bool SplitIfOpaque(const TBitmap32& image, int y, RowPlanes& row) {
+  if (!RowIsOpaque(image, y))
+    return false;
+  const std::uint32_t* pixels = image.Row(y);
+  for (std::size_t x = 0; x < row.r.size(); ++x) {
+    row.r[x] = static_cast<std::uint8_t>(pixels[x] >> 16);
+    row.g[x] = static_cast<std::uint8_t>(pixels[x] >> 8);
+    row.b[x] = static_cast<std::uint8_t>(pixels[x]);
+  }
+  std::fill(row.a.begin(), row.a.end(), 0xFF);
+  return true;
+}
+
 }  // namespace
 
+bool RowIsOpaque(const TBitmap32& image, int y) {
+  const auto width = static_cast<std::size_t>(image.Width());
+  if (const std::uint8_t* plane = CoverageRow(image, y))
+    return std::all_of(plane, plane + width, [](std::uint8_t a) { return a == 0xFF; });
+  const std::uint32_t* pixels = image.Row(y);
+  return std::all_of(pixels, pixels + width, [](std::uint32_t p) { return p >> 24 == 0xFF; });
+}
+
+void OpaqueLumaRow(const TBitmap32& image, int y, std::uint8_t* luma) {
+  const std::uint32_t* pixels = image.Row(y);
+  for (int x = 0; x < image.Width(); ++x) {
+    const std::uint32_t p = pixels[x];
+    luma[x] = Luma(static_cast<int>((p >> 16) & 0xFF), static_cast<int>((p >> 8) & 0xFF),
+                   static_cast<int>(p & 0xFF));
+  }
+}
+
 void BlendedRow(const TBitmap32& image, int y, std::uint32_t background, RowPlanes& row) {
+  if (SplitIfOpaque(image, y, row))
+    return;
   const std::uint32_t* pixels = image.Row(y);
   const std::uint8_t* plane = CoverageRow(image, y);
   const std::optional<std::uint32_t> over = image.BlendedOver();
@@ -54,6 +87,8 @@ void BlendedRow(const TBitmap32& image, int y, std::uint32_t background, RowPlan
 }
 
 void StraightRow(const TBitmap32& image, int y, RowPlanes& row) {
+  if (SplitIfOpaque(image, y, row))
+    return;
   const std::uint32_t* pixels = image.Row(y);
   const std::uint8_t* plane = CoverageRow(image, y);
   const std::optional<std::uint32_t> over = image.BlendedOver();

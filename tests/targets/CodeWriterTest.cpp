@@ -14,7 +14,9 @@ CodeFiles Write(TargetSettings s, const std::string& provenance = "pixmora-cli 4
   std::fill(image.Pixels().begin(), image.Pixels().end(), 0xFF000000u);
   const TargetResult result = EncodeTarget({image, {}, s, "logo"});
   EXPECT_EQ(result.error, "");
-  return WriteCode(result.data, s, provenance, "logo.h");
+  CodeFiles code;
+  WriteCode(result.data, s, provenance, "logo.h", code);
+  return code;
 }
 
 TargetSettings For(TargetKind kind) {

@@ -103,5 +103,22 @@ TEST(LumaRow, Rec601RoundedToNearest) {
   EXPECT_THAT(luma, ElementsAre(76, 150, 29, 255, 128));
 }
 
+TEST(LumaRow, EveryColorGivesTheIntegerFormula) {
+  RowPlanes row(256 * 256);
+  std::vector<std::uint8_t> luma(row.r.size());
+  for (int r = 0; r < 256; ++r) {
+    for (int i = 0; i < 256 * 256; ++i) {
+      row.r[i] = static_cast<std::uint8_t>(r);
+      row.g[i] = static_cast<std::uint8_t>(i >> 8);
+      row.b[i] = static_cast<std::uint8_t>(i);
+    }
+    LumaRow(row, luma.data());
+    for (int i = 0; i < 256 * 256; ++i) {
+      const int expected = (299 * r + 587 * (i >> 8) + 114 * (i & 0xFF) + 500) / 1000;
+      ASSERT_EQ(luma[static_cast<std::size_t>(i)], expected) << r << " " << i;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace pixmora
