@@ -37,10 +37,13 @@ TargetResult EncodeIndexed(const TargetInput& input) {
   for (std::size_t k = 0; k < indexed.palette.size(); ++k)
     map.words[k] = Rgb565Of(indexed.palette[k]);
 
-  data.notes = {bits == 4 ? "4-bit palette indices; rows of " + std::to_string(bytesPerRow) +
-                                " bytes, the left pixel in the high nibble; an odd row ends "
-                                "with an unused low nibble of 0"
-                          : "8-bit palette indices, one byte per pixel, stride " + m + "_WIDTH",
+  std::string layout = bits == 4
+                           ? "4-bit palette indices; rows of " + std::to_string(bytesPerRow) +
+                                 " bytes, the left pixel in the high nibble"
+                           : "8-bit palette indices, one byte per pixel, stride " + m + "_WIDTH";
+  if (bits == 4 && width % 2 != 0)
+    layout += "; a row ends with an unused low nibble of 0";
+  data.notes = {layout,
                 map.name + ": " + std::to_string(entries) + " native 5-6-5 colors, " +
                     std::to_string(indexed.palette.size()) + " of them used",
                 "Transparency is not kept: each pixel is the palette entry of its color"};
