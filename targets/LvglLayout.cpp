@@ -71,6 +71,16 @@ std::string FillMap(const TargetInput& input, std::size_t stride, std::vector<st
       map.assign(stride * height, 0);
       const std::size_t step = s.colorFormat == F::RGB888 ? 3 : 4;
       Rows(image, stride, map.data(), [&](int y, std::uint8_t* row) {
+        // An opaque pixel 0xAARRGGBB is B, G, R, A in memory; only an alpha byte that is not
+        // the coverage (after a threshold) needs setting.
+        if (step == 4 && RowIsOpaque(image, y)) {
+          std::memcpy(row, image.Row(y), 4 * planes.a.size());
+          if (image.HasCoveragePlane()) {
+            for (std::size_t x = 0; x < planes.a.size(); ++x)
+              row[4 * x + 3] = 0xFF;
+          }
+          return;
+        }
         if (s.colorFormat == F::ARGB8888) {
           StraightRow(image, y, planes);
         } else {

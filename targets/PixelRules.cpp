@@ -63,6 +63,8 @@ PackedColorRule::PackedColorRule(const TBitmap32& image, int redBits, int greenB
                                  Dither dither, std::optional<std::uint32_t> background)
     : image_(image),
       background_(background),
+      truncates_(dither == Dither::None),
+      redBits_(redBits),
       greenBits_(greenBits),
       blueBits_(blueBits),
       planes_(image.Width()),
@@ -74,6 +76,18 @@ PackedColorRule::PackedColorRule(const TBitmap32& image, int redBits, int greenB
       blue_(dither, blueBits, image.Width()) {}
 
 const std::uint16_t* PackedColorRule::Row(int y) {
+  // Truncated opaque pixels need neither planes nor blending: one pass straight to the value.
+  if (truncates_ && RowIsOpaque(image_, y)) {
+    const std::uint32_t* pixels = image_.Row(y);
+    const int redShift = greenBits_ + blueBits_;
+    for (std::size_t x = 0; x < values_.size(); ++x) {
+      const std::uint32_t p = pixels[x];
+      values_[x] = static_cast<std::uint16_t>(((p >> 16) & 0xFF) >> (8 - redBits_) << redShift |
+                                              ((p >> 8) & 0xFF) >> (8 - greenBits_) << blueBits_ |
+                                              (p & 0xFF) >> (8 - blueBits_));
+    }
+    return values_.data();
+  }
   if (background_) {
     BlendedRow(image_, y, *background_, planes_);
   } else {

@@ -57,6 +57,8 @@ class PackedColorRule {
  private:
   const TBitmap32& image_;
   std::optional<std::uint32_t> background_;
+  bool truncates_;
+  int redBits_;
   int greenBits_;
   int blueBits_;
   RowPlanes planes_;

@@ -36,7 +36,24 @@ int BayerValue(int x, int y) {
 
 ChannelQuantizer::ChannelQuantizer(Dither dither, int bits, int width, int threshold)
     : dither_(dither), bits_(bits), top_((1 << bits) - 1), width_(width), threshold_(threshold) {
+  if (dither_ == Dither::Ordered) {
+    // level = floor(v * top / 255 + (2 B + 1) / 128); one bit moves v by the threshold.
+    const int shift = bits_ == 1 ? 128 - threshold_ : 0;
+    ordered_.resize(64 * 256);
+    for (int b = 0; b < 64; ++b) {
+      for (int v = 0; v < 256; ++v) {
+        const int numerator = (v + shift) * top_ * 128 + (2 * b + 1) * 255;
+        ordered_[static_cast<std::size_t>(b * 256 + v)] =
+            static_cast<std::uint8_t>(numerator <= 0 ? 0 : std::min(numerator / 32640, top_));
+      }
+    }
+  }
   if (dither_ == Dither::FloydSteinberg) {
+    levels_.resize(kSpan);
+    for (int i = 0; i < kSpan; ++i)
+      levels_[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(Level(kLowest + i));
+    for (int level = 0; level <= top_; ++level)
+      levelValues_.push_back((level * 255 + top_ / 2) / top_);
     current_.assign(static_cast<std::size_t>(width) + 2, 0);
     next_.assign(static_cast<std::size_t>(width) + 2, 0);
   }
@@ -50,12 +67,11 @@ void ChannelQuantizer::Row(int y, const std::uint8_t* in, std::uint8_t* out) {
       }
       break;
     case Dither::Ordered: {
-      // level = floor(v * top / 255 + (2 B + 1) / 128); one bit moves v by the threshold.
-      const int shift = bits_ == 1 ? 128 - threshold_ : 0;
-      for (int x = 0; x < width_; ++x) {
-        const int numerator = (in[x] + shift) * top_ * 128 + (2 * BayerValue(x, y) + 1) * 255;
-        out[x] = static_cast<std::uint8_t>(numerator <= 0 ? 0 : std::min(numerator / 32640, top_));
-      }
+      const std::uint8_t* tables[8];
+      for (int k = 0; k < 8; ++k)
+        tables[k] = ordered_.data() + 256 * BayerValue(k, y);
+      for (int x = 0; x < width_; ++x)
+        out[x] = tables[x & 7][in[x]];
       break;
     }
     case Dither::FloydSteinberg:
@@ -78,9 +94,10 @@ void ChannelQuantizer::Diffuse(int y, const std::uint8_t* in, std::uint8_t* out)
   for (int i = 0; i < width_; ++i) {
     const int x = rightward ? i : width_ - 1 - i;
     const std::size_t cell = static_cast<std::size_t>(x) + 1;
-    const int wanted = std::clamp(in[x] + ((current_[cell] + 8) >> 4), -255, 510);
-    const int level = Level(wanted);
-    const int error = wanted - (level * 255 + top_ / 2) / top_;
+    const int wanted =
+        std::clamp(in[x] + ((current_[cell] + 8) >> 4), kLowest, kLowest + kSpan - 1);
+    const int level = levels_[static_cast<std::size_t>(wanted - kLowest)];
+    const int error = wanted - levelValues_[static_cast<std::size_t>(level)];
     current_[cell + step] += 7 * error;
     next_[cell - step] += 3 * error;
     next_[cell] += 5 * error;

@@ -24,13 +24,22 @@ class ChannelQuantizer {
   void Diffuse(int y, const std::uint8_t* in, std::uint8_t* out);
   int Level(int value) const;
 
+  // The range an error-diffused value is held to, and its size.
+  static constexpr int kLowest = -255;
+  static constexpr int kSpan = 766;
+
   Dither dither_;
   int bits_;
   int top_;  // the highest level, 2^bits - 1
   int width_;
   int threshold_;
-  // Floyd-Steinberg: the errors carried into this row and the next, in 1/16 units, with a
-  // cell of margin at both ends.
+  // Ordered: the level of every value (256 of them) at every Bayer value (64 blocks).
+  std::vector<std::uint8_t> ordered_;
+  // Floyd-Steinberg: the level of every value from kLowest on, the value each level stands
+  // for, and the errors carried into this row and the next, in 1/16 units, with a cell of
+  // margin at both ends.
+  std::vector<std::uint8_t> levels_;
+  std::vector<int> levelValues_;
   std::vector<int> current_;
   std::vector<int> next_;
 };

@@ -58,6 +58,16 @@ TEST(EncodeTarget, AFullyTransparentPictureIsItsBackground) {
   EXPECT_THAT(Encode(clear, For(K::Lvgl9, LvglFormat::A8)).data.arrays[0].bytes, Each(0));
 }
 
+TEST(EncodeTarget, OpaqueRowsAreOpaqueWhateverTheirAlphaBytesSay) {
+  // A thresholded picture: alpha bytes 0, coverage in a plane.
+  TBitmap32 image = Filled(2, 1, 0x00FFFFFFu);
+  image.SetCoverage({0xFF, 0xFF}, std::nullopt);
+  EXPECT_THAT(Encode(image, For(TargetKind::Lvgl9, LvglFormat::ARGB8888)).data.arrays[0].bytes,
+              Each(0xFF));
+  EXPECT_THAT(Encode(image, For(TargetKind::Lvgl9, LvglFormat::XRGB8888)).data.arrays[0].bytes,
+              Each(0xFF));
+}
+
 TEST(EncodeTarget, TheMaskSetsTheBitsOfPixelsAtLeastHalfCovered) {
   TBitmap32 image(10, 1);
   image.Pixels() = {0xFF000000, 0x80000000, 0x7F000000, 0x00000000, 0xFF000000,
