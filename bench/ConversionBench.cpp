@@ -1,5 +1,6 @@
 // The whole conversion run on photo-like pictures, with a sink that ignores the pump and with
-// one that reads the clock at every call, as the desktop's progress window does.
+// one that reads the clock at every call, as the desktop's progress window does; and the whole
+// conversion of every target, from the working image to its text, on the same pictures.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -9,6 +10,8 @@
 #include "conversion/ConversionEngine.h"
 #include "conversion/FormatLines.h"
 #include "conversion/WorkingData.h"
+#include "targets/CodeWriter.h"
+#include "targets/TargetData.h"
 
 namespace pixmora {
 namespace {
@@ -99,7 +102,7 @@ const TBitmap32& CubePhoto(int width, int height) {
   return it->second;
 }
 
-enum Case { kColorByte, kColorWordCompressed, kPalette, kMonochromeVertical };
+enum Case { kColorByte, kColorWordCompressed, kPalette, kMonochromeVertical, kColor256 };
 
 ConversionInput MakeInput(Case which, int width, int height) {
   ConversionInput input;
@@ -126,6 +129,9 @@ ConversionInput MakeInput(Case which, int width, int height) {
     case kMonochromeVertical:
       input.ImageMode = ImageMode::Monochrome;
       input.Preferences.Set(Option::MonochromeVertical, true);
+      break;
+    case kColor256:
+      input.Preferences.Set(Option::Color256, true);
       break;
   }
   return input;
@@ -185,7 +191,114 @@ void Sizes(benchmark::internal::Benchmark* b) {
   b->UseRealTime();
 }
 
+struct TargetCase {
+  const char* label;
+  TargetKind kind;
+  LvglFormat format = LvglFormat::RGB565;
+  Dither dither = Dither::None;
+  bool mask = false;
+};
+
+constexpr TargetCase kTargetCases[] = {
+    {"gfx-bitmap", TargetKind::GfxBitmap},
+    {"gfx-bitmap floyd-steinberg", TargetKind::GfxBitmap, LvglFormat::RGB565,
+     Dither::FloydSteinberg},
+    {"xbm", TargetKind::Xbm},
+    {"pages", TargetKind::Pages},
+    {"rgb565", TargetKind::Rgb565},
+    {"rgb565 mask", TargetKind::Rgb565, LvglFormat::RGB565, Dither::None, true},
+    {"rgb565 ordered", TargetKind::Rgb565, LvglFormat::RGB565, Dither::Ordered},
+    {"rgb565 floyd-steinberg", TargetKind::Rgb565, LvglFormat::RGB565, Dither::FloydSteinberg},
+    {"rgb332", TargetKind::Rgb332},
+    {"gray8", TargetKind::Gray8},
+    {"gray4", TargetKind::Gray4},
+    {"gray2", TargetKind::Gray2},
+    {"index8", TargetKind::Index8},
+    {"lvgl9 RGB565", TargetKind::Lvgl9, LvglFormat::RGB565},
+    {"lvgl9 ARGB8888", TargetKind::Lvgl9, LvglFormat::ARGB8888},
+    {"lvgl9 RGB565A8", TargetKind::Lvgl9, LvglFormat::RGB565A8},
+    {"lvgl9 L8", TargetKind::Lvgl9, LvglFormat::L8},
+    {"lvgl9 I8", TargetKind::Lvgl9, LvglFormat::I8},
+};
+
+// The classic conversion whose output is most like the target's: monochrome for 1 bit, Palette
+// for indices, 256 colors for one byte of color or gray, else 65536 colors in bytes.
+Case ClassicFamily(const TargetCase& c) {
+  const TargetTraits traits = TraitsOf(c.kind, c.format);
+  if (traits.oneBit)
+    return kMonochromeVertical;
+  if (traits.indexBits > 0)
+    return kPalette;
+  const bool byteLike = c.kind == TargetKind::Rgb332 || c.kind == TargetKind::Gray8 ||
+                        c.kind == TargetKind::Gray4 || c.kind == TargetKind::Gray2 ||
+                        (c.kind == TargetKind::Lvgl9 && c.format == LvglFormat::L8);
+  return byteLike ? kColor256 : kColorByte;
+}
+
+double Seconds(std::chrono::steady_clock::time_point from,
+               std::chrono::steady_clock::time_point to) {
+  return std::chrono::duration<double>(to - from).count();
+}
+
+// Each iteration also runs the classic default conversion (65536 colors in bytes) and the
+// classic conversion of the target's family on the same picture, so that the ratios compare
+// runs made at the same time on a machine whose speed may drift. Index targets read the
+// 256-color cube picture, the others the photo.
+void BM_Target(benchmark::State& state) {
+  const TargetCase& c = kTargetCases[state.range(0)];
+  const int width = static_cast<int>(state.range(1));
+  const int height = static_cast<int>(state.range(2));
+  TargetSettings settings;
+  settings.target = c.kind;
+  settings.colorFormat = c.format;
+  settings.dither = c.dither;
+  settings.mask = c.mask;
+  const bool indexed = TraitsOf(c.kind, c.format).indexBits > 0;
+  const TBitmap32& image = indexed ? CubePhoto(width, height) : Photo(width, height);
+  const std::span<const std::uint32_t> palette =
+      indexed ? std::span<const std::uint32_t>(Table()) : std::span<const std::uint32_t>();
+  const ConversionInput classic = MakeInput(kColorByte, width, height);
+  const ConversionInput family = MakeInput(ClassicFamily(c), width, height);
+  ConversionEngine engine;
+  NullProgressSink sink;
+  NoMessages messages;
+  state.SetLabel(c.label);
+  std::size_t textSize = 0;
+  double targetTime = 0, classicTime = 0, familyTime = 0;
+  CodeFiles code;  // kept from run to run, as the engine keeps its text
+  for (auto _ : state) {
+    const auto start = std::chrono::steady_clock::now();
+    engine.Run(classic, sink, messages);
+    const auto classicDone = std::chrono::steady_clock::now();
+    engine.Run(family, sink, messages);
+    const auto familyDone = std::chrono::steady_clock::now();
+    const TargetResult result = EncodeTarget({image, palette, settings, "photo"});
+    if (!result.error.empty())
+      state.SkipWithError(result.error.c_str());
+    WriteCode(result.data, settings, "bench", "photo.h", code);
+    textSize = code.header.size() + code.source.size();
+    benchmark::DoNotOptimize(code.header.data());
+    const auto targetDone = std::chrono::steady_clock::now();
+    classicTime += Seconds(start, classicDone);
+    familyTime += Seconds(classicDone, familyDone);
+    targetTime += Seconds(familyDone, targetDone);
+    state.SetIterationTime(Seconds(familyDone, targetDone));
+  }
+  state.counters["text MB"] = static_cast<double>(textSize) / 1e6;
+  state.counters["x classic"] = targetTime / classicTime;
+  state.counters["x family"] = targetTime / familyTime;
+}
+
+void TargetSizes(benchmark::internal::Benchmark* b) {
+  for (std::size_t which = 0; which < std::size(kTargetCases); ++which)
+    b->Args({static_cast<std::int64_t>(which), 3840, 2160});
+  b->ArgNames({"case", "w", "h"});
+  b->Unit(benchmark::kMillisecond);
+  b->UseManualTime();
+}
+
 BENCHMARK(BM_Run<NullProgressSink>)->Apply(Sizes);
+BENCHMARK(BM_Target)->Apply(TargetSizes);
 BENCHMARK(BM_Run<ClockCheckingSink>)->Apply(Sizes);
 BENCHMARK(BM_FormatLines)->Arg(2 * 3840 * 2160)->Arg(65536)->Unit(benchmark::kMillisecond);
 

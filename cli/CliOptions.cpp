@@ -1,5 +1,7 @@
 #include "cli/CliOptions.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <functional>
 #include <initializer_list>
@@ -78,6 +80,49 @@ struct OptionRule {
   bool takesValue;
   Handler handle;
 };
+
+// The options that only the classic output reads.
+constexpr std::array<std::string_view, 26> kClassicOnly{"--table-output", "--eol",
+                                                        "--mode",         "--colors",
+                                                        "--orientation",  "--pixels-per-byte",
+                                                        "--table",        "--table-placement",
+                                                        "--format",       "--repr",
+                                                        "--lsb-first",    "--no-lsb-first",
+                                                        "--compress",     "--no-compress",
+                                                        "--info",         "--no-info",
+                                                        "--caption",      "--row-directive",
+                                                        "--open-brace",   "--close-brace",
+                                                        "--hex-notation", "--end-notation",
+                                                        "--comma-symbol", "--comment-start",
+                                                        "--comment-end",  "--per-line"};
+
+// A target setting: its value is checked on a scratch record and kept as text.
+Handler TargetValue(const TargetSettingInfo& info, std::optional<std::string> fixed) {
+  return [&info, fixed](CliOptions& o, const std::string& option, const std::string& value) {
+    const std::string text = fixed.value_or(value);
+    TargetSettings scratch;
+    if (std::string reason = info.read(scratch, text); !reason.empty())
+      return option + ": " + reason;
+    o.targetChoices.push_back({info.setting, option, text});
+    return std::string();
+  };
+}
+
+// Every setting of the target table; a flag's option sets the opposite of its default, and the
+// opposite option the default.
+void AddTargetRules(std::vector<OptionRule>& rules) {
+  const TargetSettings defaults;
+  for (const TargetSettingInfo& info : TargetSettingTable()) {
+    if (info.kind != SettingKind::Flag) {
+      rules.push_back({info.option, nullptr, true, TargetValue(info, std::nullopt)});
+      continue;
+    }
+    const std::string byDefault = info.write(defaults);
+    const std::string changed = byDefault == "1" ? "0" : "1";
+    rules.push_back({info.option, nullptr, false, TargetValue(info, changed)});
+    rules.push_back({info.opposite, nullptr, false, TargetValue(info, byDefault)});
+  }
+}
 
 Handler Path(std::optional<std::string> CliOptions::*field) {
   return [field](CliOptions& o, const std::string&, const std::string& value) {
@@ -177,103 +222,108 @@ Handler Edit(EditKind kind) {
 }
 
 const std::vector<OptionRule>& OptionRules() {
-  static const std::vector<OptionRule> rules{
-      {"--output", "-o", true, Path(&CliOptions::output)},
-      {"--table-output", nullptr, true, Path(&CliOptions::tableOutput)},
-      {"--save-image", nullptr, true, Path(&CliOptions::saveImage)},
-      {"--settings", nullptr, true, Path(&CliOptions::settings)},
-      {"--save-settings", nullptr, true, Path(&CliOptions::saveSettings)},
-      {"--describe", nullptr, false, Flag(&CliOptions::describe)},
-      {"--stats", nullptr, false, Flag(&CliOptions::stats)},
-      {"--help", "-h", false, Flag(&CliOptions::help)},
-      {"--version", nullptr, false, Flag(&CliOptions::version)},
-      {"--eol", nullptr, true,
-       [](CliOptions& o, const std::string& option, const std::string& value) {
-         const auto eol = Pick<LineEnd>(value, {{"crlf", LineEnd::CrLf}, {"lf", LineEnd::Lf}});
-         if (!eol)
-           return Got(option, "crlf or lf", value);
-         o.eol = *eol;
-         return std::string();
-       }},
-      {"--mode", nullptr, true,
-       [](CliOptions& o, const std::string& option, const std::string& value) {
-         const auto mode = Pick<ImageMode>(value, {{"color", ImageMode::Color},
-                                                   {"monochrome", ImageMode::Monochrome},
-                                                   {"palette", ImageMode::Palette}});
-         if (!mode)
-           return Got(option, "color, monochrome or palette", value);
-         o.mode = *mode;
-         return std::string();
-       }},
-      {"--colors", nullptr, true,
-       Group({{"65536", Color65536}, {"4096", Color4096}, {"256", Color256}})},
-      {"--orientation", nullptr, true,
-       Group({{"vertical", MonochromeVertical}, {"horizontal", MonochromeHorizontal}})},
-      {"--pixels-per-byte", nullptr, true,
-       Group({{"1", Palette1Pixel}, {"auto", Palette1To8Pixel}})},
-      {"--table", nullptr, true, Group({{"byte", PaletteTableByte}, {"word", PaletteTableWord}})},
-      {"--table-placement", nullptr, true,
-       Group({{"header", PaletteSaveHeader},
-              {"separate", PaletteSaveDiffFile},
-              {"none", PaletteSaveNo}})},
-      {"--format", nullptr, true, Group({{"c", CArray}, {"basic", BasicData}, {"custom", Custom}})},
-      {"--repr", nullptr, true, Group({{"byte", Byte}, {"word", Word}})},
-      {"--lsb-first", nullptr, false, Switch(LSBFirst, true)},
-      {"--no-lsb-first", nullptr, false, Switch(LSBFirst, false)},
-      {"--compress", nullptr, false, Switch(Compression, true)},
-      {"--no-compress", nullptr, false, Switch(Compression, false)},
-      {"--info", nullptr, false, Switch(IncludeInfo, true)},
-      {"--no-info", nullptr, false, Switch(IncludeInfo, false)},
-      {"--caption", nullptr, true, Token(&CustomFormat::Caption)},
-      {"--row-directive", nullptr, true, Token(&CustomFormat::RowDirective)},
-      {"--open-brace", nullptr, true, Token(&CustomFormat::OpenBrace)},
-      {"--close-brace", nullptr, true, Token(&CustomFormat::CloseBrace)},
-      {"--hex-notation", nullptr, true, Token(&CustomFormat::HexNotation)},
-      {"--end-notation", nullptr, true, Token(&CustomFormat::EndNotation)},
-      {"--comma-symbol", nullptr, true, Token(&CustomFormat::CommaSymbol)},
-      {"--comment-start", nullptr, true, Token(&CustomFormat::CommentStart)},
-      {"--comment-end", nullptr, true, Token(&CustomFormat::CommentEnd)},
-      {"--per-line", nullptr, true,
-       [](CliOptions& o, const std::string& option, const std::string& value) {
-         const auto n =
-             Number(value, CustomFormat::kMinBytesPerLine, CustomFormat::kMaxBytesPerLine);
-         if (!n)
-           return Got(option, "a number from 1 to 255", value);
-         o.perLine = *n;
-         return std::string();
-       }},
-      {"--name", nullptr, true,
-       [](CliOptions& o, const std::string& option, const std::string& value) {
-         if (value.empty() || value.find_first_of("/\\") != std::string::npos) {
-           return Got(option, "a name without '/' or '\\'", value);
-         }
-         o.name = value;
-         return std::string();
-       }},
-      {"--frame", nullptr, true,
-       [](CliOptions& o, const std::string& option, const std::string& value) {
-         const auto n = Number(value, 0, 1 << 30);
-         if (!n)
-           return Got(option, "a frame number from 0", value);
-         o.frame = *n;
-         return std::string();
-       }},
-      {"--rotate", nullptr, true, Edit(EditKind::Rotate)},
-      {"--flip", nullptr, true, Edit(EditKind::Flip)},
-      {"--crop", nullptr, true, Edit(EditKind::Crop)},
-      {"--resize", nullptr, true, Edit(EditKind::Resize)},
-      {"--threshold", nullptr, true, Edit(EditKind::Threshold)},
-      {"--reduce", nullptr, true, Edit(EditKind::Reduce)},
-      {"--filter", nullptr, true,
-       [](CliOptions& o, const std::string& option, const std::string& value) {
-         const auto filter = Pick<ResampleFilter>(
-             value, {{"box", ResampleFilter::Box}, {"linear", ResampleFilter::Linear}});
-         if (!filter)
-           return Got(option, "box or linear", value);
-         o.filter = *filter;
-         return std::string();
-       }},
-  };
+  static const std::vector<OptionRule> rules = [] {
+    std::vector<OptionRule> list{
+        {"--output", "-o", true, Path(&CliOptions::output)},
+        {"--table-output", nullptr, true, Path(&CliOptions::tableOutput)},
+        {"--save-image", nullptr, true, Path(&CliOptions::saveImage)},
+        {"--settings", nullptr, true, Path(&CliOptions::settings)},
+        {"--save-settings", nullptr, true, Path(&CliOptions::saveSettings)},
+        {"--describe", nullptr, false, Flag(&CliOptions::describe)},
+        {"--stats", nullptr, false, Flag(&CliOptions::stats)},
+        {"--help", "-h", false, Flag(&CliOptions::help)},
+        {"--version", nullptr, false, Flag(&CliOptions::version)},
+        {"--eol", nullptr, true,
+         [](CliOptions& o, const std::string& option, const std::string& value) {
+           const auto eol = Pick<LineEnd>(value, {{"crlf", LineEnd::CrLf}, {"lf", LineEnd::Lf}});
+           if (!eol)
+             return Got(option, "crlf or lf", value);
+           o.eol = *eol;
+           return std::string();
+         }},
+        {"--mode", nullptr, true,
+         [](CliOptions& o, const std::string& option, const std::string& value) {
+           const auto mode = Pick<ImageMode>(value, {{"color", ImageMode::Color},
+                                                     {"monochrome", ImageMode::Monochrome},
+                                                     {"palette", ImageMode::Palette}});
+           if (!mode)
+             return Got(option, "color, monochrome or palette", value);
+           o.mode = *mode;
+           return std::string();
+         }},
+        {"--colors", nullptr, true,
+         Group({{"65536", Color65536}, {"4096", Color4096}, {"256", Color256}})},
+        {"--orientation", nullptr, true,
+         Group({{"vertical", MonochromeVertical}, {"horizontal", MonochromeHorizontal}})},
+        {"--pixels-per-byte", nullptr, true,
+         Group({{"1", Palette1Pixel}, {"auto", Palette1To8Pixel}})},
+        {"--table", nullptr, true, Group({{"byte", PaletteTableByte}, {"word", PaletteTableWord}})},
+        {"--table-placement", nullptr, true,
+         Group({{"header", PaletteSaveHeader},
+                {"separate", PaletteSaveDiffFile},
+                {"none", PaletteSaveNo}})},
+        {"--format", nullptr, true,
+         Group({{"c", CArray}, {"basic", BasicData}, {"custom", Custom}})},
+        {"--repr", nullptr, true, Group({{"byte", Byte}, {"word", Word}})},
+        {"--lsb-first", nullptr, false, Switch(LSBFirst, true)},
+        {"--no-lsb-first", nullptr, false, Switch(LSBFirst, false)},
+        {"--compress", nullptr, false, Switch(Compression, true)},
+        {"--no-compress", nullptr, false, Switch(Compression, false)},
+        {"--info", nullptr, false, Switch(IncludeInfo, true)},
+        {"--no-info", nullptr, false, Switch(IncludeInfo, false)},
+        {"--caption", nullptr, true, Token(&CustomFormat::Caption)},
+        {"--row-directive", nullptr, true, Token(&CustomFormat::RowDirective)},
+        {"--open-brace", nullptr, true, Token(&CustomFormat::OpenBrace)},
+        {"--close-brace", nullptr, true, Token(&CustomFormat::CloseBrace)},
+        {"--hex-notation", nullptr, true, Token(&CustomFormat::HexNotation)},
+        {"--end-notation", nullptr, true, Token(&CustomFormat::EndNotation)},
+        {"--comma-symbol", nullptr, true, Token(&CustomFormat::CommaSymbol)},
+        {"--comment-start", nullptr, true, Token(&CustomFormat::CommentStart)},
+        {"--comment-end", nullptr, true, Token(&CustomFormat::CommentEnd)},
+        {"--per-line", nullptr, true,
+         [](CliOptions& o, const std::string& option, const std::string& value) {
+           const auto n =
+               Number(value, CustomFormat::kMinBytesPerLine, CustomFormat::kMaxBytesPerLine);
+           if (!n)
+             return Got(option, "a number from 1 to 255", value);
+           o.perLine = *n;
+           return std::string();
+         }},
+        {"--name", nullptr, true,
+         [](CliOptions& o, const std::string& option, const std::string& value) {
+           if (value.empty() || value.find_first_of("/\\") != std::string::npos) {
+             return Got(option, "a name without '/' or '\\'", value);
+           }
+           o.name = value;
+           return std::string();
+         }},
+        {"--frame", nullptr, true,
+         [](CliOptions& o, const std::string& option, const std::string& value) {
+           const auto n = Number(value, 0, 1 << 30);
+           if (!n)
+             return Got(option, "a frame number from 0", value);
+           o.frame = *n;
+           return std::string();
+         }},
+        {"--rotate", nullptr, true, Edit(EditKind::Rotate)},
+        {"--flip", nullptr, true, Edit(EditKind::Flip)},
+        {"--crop", nullptr, true, Edit(EditKind::Crop)},
+        {"--resize", nullptr, true, Edit(EditKind::Resize)},
+        {"--threshold", nullptr, true, Edit(EditKind::Threshold)},
+        {"--reduce", nullptr, true, Edit(EditKind::Reduce)},
+        {"--filter", nullptr, true,
+         [](CliOptions& o, const std::string& option, const std::string& value) {
+           const auto filter = Pick<ResampleFilter>(
+               value, {{"box", ResampleFilter::Box}, {"linear", ResampleFilter::Linear}});
+           if (!filter)
+             return Got(option, "box or linear", value);
+           o.filter = *filter;
+           return std::string();
+         }},
+    };
+    AddTargetRules(list);
+    return list;
+  }();
   return rules;
 }
 
@@ -331,6 +381,8 @@ ParseResult ParseCommandLine(std::span<const std::string> arguments) {
     result.error = rule->handle(o, rule->name, value);
     if (!result.error.empty())
       return result;
+    if (std::find(kClassicOnly.begin(), kClassicOnly.end(), rule->name) != kClassicOnly.end())
+      o.classicOptions.push_back(rule->name);
   }
   if (o.help || o.version)
     return result;

@@ -10,6 +10,7 @@
 #include "image/KernelResampler.h"
 #include "settings/CustomFormat.h"
 #include "settings/Preferences.h"
+#include "targets/TargetSettings.h"
 
 namespace pixmora::cli {
 
@@ -23,6 +24,13 @@ struct EditStep {
   std::string option;  // as typed, for messages
   int values[4] = {};  // rotate: +1 right / -1 left; flip: 0 horizontal / 1 vertical;
                        // crop: L, T, R, B; resize: W, H; threshold: N; reduce: colors
+};
+
+// A target setting as the command line gave it, its value already checked.
+struct TargetChoice {
+  TargetSetting setting;
+  std::string option;  // as typed, for messages
+  std::string value;   // as the settings file writes it
 };
 
 struct CliOptions {
@@ -47,6 +55,9 @@ struct CliOptions {
   std::optional<int> frame;
   std::vector<EditStep> edits;
   std::optional<ResampleFilter> filter;
+  std::vector<TargetChoice> targetChoices;
+  // The options given that only the classic output reads.
+  std::vector<std::string> classicOptions;
 };
 
 struct ParseResult {

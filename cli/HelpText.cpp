@@ -1,9 +1,102 @@
 #include "cli/HelpText.h"
 
+#include <cctype>
+#include <string>
+
+#include "targets/TargetSettings.h"
+
 namespace pixmora::cli {
 
-const char* HelpText() {
-  return R"HELP(Usage: pixmora-cli [OPTIONS] IMAGE
+namespace {
+
+constexpr std::size_t kHintColumn = 27;
+constexpr std::size_t kWidth = 100;
+
+// The option in the first column, the text after it wrapped at the hint column.
+void AppendOption(std::string& help, const std::string& option, const std::string& text) {
+  std::string line = "  " + option;
+  if (line.size() + 1 > kHintColumn) {
+    help += line + "\n";
+    line.clear();
+  }
+  line.resize(kHintColumn, ' ');
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.size();
+    if (kHintColumn + end - start > kWidth) {
+      end = text.rfind(' ', start + kWidth - kHintColumn);
+      if (end == std::string::npos || end <= start)
+        end = text.size();
+    }
+    line += text.substr(start, end - start);
+    help += line + "\n";
+    line.assign(kHintColumn, ' ');
+    start = end < text.size() ? end + 1 : end;
+  }
+}
+
+std::string OptionText(const TargetSettingInfo& info) {
+  if (info.kind == SettingKind::Flag)
+    return std::string(info.option) + ", " + info.opposite;
+  if (info.kind == SettingKind::Choice && info.choices.size() <= 3) {
+    std::string text = std::string(info.option) + " ";
+    for (std::size_t i = 0; i < info.choices.size(); ++i) {
+      if (i > 0)
+        text += '|';
+      text += info.choices[i];
+    }
+    return text;
+  }
+  return std::string(info.option) + " " + info.valueName;
+}
+
+std::string DefaultText(const TargetSettingInfo& info) {
+  const std::string value = info.write(TargetSettings{});
+  if (info.kind == SettingKind::Flag)
+    return (value == "1") == (std::string(info.option).rfind("--no-", 0) == 0) ? "off" : "on";
+  return value;
+}
+
+// The hint as a help line: lower case first, and the default when there is one.
+std::string HelpLine(const TargetSettingInfo& info) {
+  std::string line = info.hint;
+  line.front() = static_cast<char>(std::tolower(static_cast<unsigned char>(line.front())));
+  if (const std::string value = DefaultText(info); !value.empty()) {
+    line += " (default ";
+    line += value;
+    line += ')';
+  }
+  return line;
+}
+
+// Generated from the tables of the targets and their settings.
+std::string TargetsHelp() {
+  std::string help =
+      "Targets (output that a display library draws unchanged: text with LF line ends, a .bin\n"
+      "file of the raw bytes, or with --code c and for lvgl9 FILE.c and FILE.h named by\n"
+      "-o FILE.c, FILE.h or FILE; the Conversion and Custom format options and --eol are for\n"
+      "--target classic only):\n";
+  for (const TargetSettingInfo& info : TargetSettingTable()) {
+    AppendOption(help, OptionText(info), HelpLine(info));
+    if (info.setting == TargetSetting::Target) {
+      for (const TargetInfo& target : kTargets)
+        AppendOption(help, std::string("  ") + target.name, target.summary);
+    }
+    if (info.setting == TargetSetting::ColorFormat) {
+      std::string formats;
+      for (const LvglFormatInfo& format : kLvglFormats) {
+        if (!formats.empty())
+          formats += ", ";
+        formats += format.name;
+      }
+      AppendOption(help, "", formats);
+    }
+  }
+  return help + "\n";
+}
+
+std::string Help() {
+  const std::string before = R"HELP(Usage: pixmora-cli [OPTIONS] IMAGE
 
 Converts a BMP, JPEG, GIF, ICO or PNG picture into a data table for the graphic display of a
 microcontroller: a C array, BASIC Data lines, a custom token format or raw binary. IMAGE is read
@@ -24,10 +117,11 @@ Output:
   --eol crlf|lf            line ends of the text export (default crlf)
 
 Settings:
-  --settings FILE          read the sections "Preferences" and "Custom" (and the resize filter
-                           of "Resize") of a Pixmora_Convert.ini settings file
-  --save-settings FILE     write the effective preferences and custom format to FILE, in the
-                           same format (other sections of an existing file are kept)
+  --settings FILE          read the sections "Preferences", "Custom" and "Target" (and the resize
+                           filter of "Resize") of a Pixmora_Convert.ini settings file
+  --save-settings FILE     write the effective preferences, custom format and target settings
+                           to FILE, in the same format (other sections of an existing file are
+                           kept)
   Built-in defaults, overridden by --settings, overridden by the options below.
 
 Conversion:
@@ -65,7 +159,8 @@ Custom format (used with --format custom):
   --comment-end T          (default empty)
   --per-line N             data values per line, 1 to 255 (default 8)
 
-Image:
+)HELP";
+  const std::string after = R"HELP(Image:
   --frame N                load frame N (from 0) of an animated GIF (default 0)
   --rotate right|left      rotate a quarter turn
   --flip horizontal|vertical
@@ -83,11 +178,21 @@ Image:
 
 Exit status:
   0  success
-  1  the conversion refused the image (the message is printed as "TITLE: TEXT")
-  2  usage error: unknown option, bad value, palette mode without a palette, frame out of range
+  1  the conversion refused the image (the message is printed as "TITLE: TEXT", or for a
+     target as its reason, such as too many colors for an index target)
+  2  usage error: unknown option, bad value, palette mode without a palette, frame out of range,
+     an option the target does not read
   3  input error: missing, unreadable or malformed image, missing settings file
   4  output error: a file cannot be written (no output file is left behind)
 )HELP";
+  return before + TargetsHelp() + after;
+}
+
+}  // namespace
+
+const char* HelpText() {
+  static const std::string text = Help();
+  return text.c_str();
 }
 
 const char* VersionText() {

@@ -10,6 +10,8 @@
 #include "cli/ConsoleProgress.h"
 #include "cli/Edits.h"
 #include "cli/HelpText.h"
+#include "cli/OutputFiles.h"
+#include "cli/TargetRun.h"
 #include "conversion/ConversionEngine.h"
 #include "image/BmpWriter.h"
 #include "image/ImageDocument.h"
@@ -17,6 +19,7 @@
 #include "platform/AtomicFile.h"
 #include "settings/IniFile.h"
 #include "settings/SettingsFile.h"
+#include "settings/TargetSettingsFile.h"
 #include "ui/ExportFiles.h"
 #include "ui/OutputStatistics.h"
 
@@ -33,6 +36,7 @@ struct Settings {
   Preferences preferences;
   CustomFormat custom;
   ResampleFilter filter = ResampleFilter::Linear;
+  TargetSettings target;
 };
 
 // Built-in defaults, then the settings file, then the options.
@@ -45,6 +49,8 @@ std::string ComposeSettings(const CliOptions& o, Settings& s) {
     ReadPreferences(file, s.preferences);
     ReadCustomFormat(file, s.custom);
     s.filter = ReadResizeOptions(file).optimizeImage ? ResampleFilter::Linear : ResampleFilter::Box;
+    if (std::string reason = ReadTargetSettings(file, s.target); !reason.empty())
+      return *o.settings + ": " + reason;
   }
   for (const auto& [option, on] : o.choices)
     s.preferences.Set(option, on);
@@ -54,6 +60,8 @@ std::string ComposeSettings(const CliOptions& o, Settings& s) {
     s.custom.SetBytesPerLine(*o.perLine);
   if (o.filter)
     s.filter = *o.filter;
+  for (const TargetChoice& choice : o.targetChoices)
+    InfoOf(choice.setting).read(s.target, choice.value);
   return {};
 }
 
@@ -115,32 +123,6 @@ ByteSink SinkTo(PendingFile& file) {
   return [&file](std::string_view bytes) { file.Write(bytes); };
 }
 
-// Every file of a run is written in full under a temporary name first and put in place only
-// when all of them could be written, so a failed run leaves no output file behind.
-class OutputFiles {
- public:
-  PendingFile& Add(const std::string& path) {
-    files_.push_back(std::make_unique<PendingFile>(path));
-    return *files_.back();
-  }
-  // The failure "FILE: reason", or an empty text when every file is in place.
-  std::string Commit() {
-    for (const auto& file : files_) {
-      if (!file->Error().empty())
-        return file->Path() + ": " + file->Error();
-    }
-    for (const auto& file : files_) {
-      if (std::string reason = file->Commit(); !reason.empty()) {
-        return file->Path() + ": " + reason;
-      }
-    }
-    return {};
-  }
-
- private:
-  std::vector<std::unique_ptr<PendingFile>> files_;
-};
-
 }  // namespace
 
 int RunCli(std::span<const std::string> arguments, std::FILE* out, std::FILE* err,
@@ -161,6 +143,17 @@ int RunCli(std::span<const std::string> arguments, std::FILE* out, std::FILE* er
   Settings settings;
   if (std::string error = ComposeSettings(o, settings); !error.empty()) {
     return Fail(err, kInputError, error);
+  }
+  const TargetSettings& target = settings.target;
+  const bool classic = target.target == TargetKind::Classic;
+  const bool convert = o.output || (!o.describe && !o.saveImage) || o.stats;
+  if (std::string error = CheckTargetOptions(o, target); !error.empty())
+    return Fail(err, kUsageError, error);
+  TargetOutputPlan plan;
+  if (!classic && convert) {
+    plan = PlanTargetOutput(o, target);
+    if (!plan.error.empty())
+      return Fail(err, kUsageError, plan.error);
   }
 
   std::string inputError;
@@ -186,26 +179,35 @@ int RunCli(std::span<const std::string> arguments, std::FILE* out, std::FILE* er
       return Fail(err, kUsageError, error);
     }
   }
-  const ImageMode mode = ChooseMode(o, document);
-  if (mode == ImageMode::Palette && !document.HasPalette) {
-    return Fail(err, kUsageError,
-                "--mode palette: " + o.image + " has no palette (reduce its colors with --reduce)");
+  // A target reads the image as the edits left it: the classic mode switch and its default
+  // threshold do not run. Like a Palette conversion, an index target needs the reduced colors
+  // again after a later edit brought in new ones.
+  ImageMode mode = document.ImageMode;
+  if (classic) {
+    mode = ChooseMode(o, document);
+    if (mode == ImageMode::Palette && !document.HasPalette) {
+      return Fail(
+          err, kUsageError,
+          "--mode palette: " + o.image + " has no palette (reduce its colors with --reduce)");
+    }
+    if (mode == ImageMode::Monochrome && !HasThreshold(o))
+      ApplyDefaultThreshold(document);
   }
-  if (mode == ImageMode::Palette) {
+  const bool indexed = classic ? mode == ImageMode::Palette
+                               : TraitsOf(target.target, target.colorFormat).indexBits > 0;
+  if (indexed) {
     if (std::string error = RepeatReductionAfterLaterEdits(o.edits, document); !error.empty())
       return Fail(err, kUsageError, error);
   }
-  if (mode == ImageMode::Monochrome && !HasThreshold(o))
-    ApplyDefaultThreshold(document);
   document.SetImageMode(mode);
   document.RefreshImageSize();
 
   const bool paletteMode = mode == ImageMode::Palette;
-  const bool convert = o.output || (!o.describe && !o.saveImage) || o.stats;
   ConversionEngine engine;
   const ExportSource exported{engine, document.ImageWidth, document.ImageHeight,
                               settings.preferences, paletteMode};
-  if (convert && exported.TableInOwnFile() && !o.tableOutput) {
+  const bool classicConvert = classic && convert;
+  if (classicConvert && exported.TableInOwnFile() && !o.tableOutput) {
     return Fail(err, kUsageError,
                 "--table-placement separate: expected --table-output FILE for the color table");
   }
@@ -223,7 +225,13 @@ int RunCli(std::span<const std::string> arguments, std::FILE* out, std::FILE* er
         .Write(std::string_view(reinterpret_cast<const char*>(bmp.data()), bmp.size()));
   }
 
-  if (convert) {
+  TargetOutcome targetOutcome;
+  if (convert && !classic) {
+    targetOutcome = RunTarget(o, target, document, plan, arguments, files);
+    if (!targetOutcome.refusal.empty())
+      return Fail(err, kConversionRefused, targetOutcome.refusal);
+  }
+  if (classicConvert) {
     ConversionInput input;
     input.WorkingImage = &document.WorkingImage;
     input.ImageWidth = document.ImageWidth;
@@ -251,10 +259,10 @@ int RunCli(std::span<const std::string> arguments, std::FILE* out, std::FILE* er
 
   const std::string_view lineEnd = o.eol == LineEnd::Lf ? "\n" : kCrLf;
   const ExportKind kind = o.output ? ExportKindOf(*o.output) : ExportKind::Text;
-  if (convert && o.output) {
+  if (classicConvert && o.output) {
     WriteMainFileContent(exported, kind, SinkTo(files.Add(*o.output)), lineEnd);
   }
-  if (convert && exported.TableInOwnFile()) {
+  if (classicConvert && exported.TableInOwnFile()) {
     WriteTableFileContent(exported, kind, SinkTo(files.Add(*o.tableOutput)), lineEnd);
   }
   if (o.saveSettings) {
@@ -262,22 +270,31 @@ int RunCli(std::span<const std::string> arguments, std::FILE* out, std::FILE* er
     file.Load(*o.saveSettings);  // other sections of an existing file stay
     WritePreferences(file, settings.preferences);
     WriteCustomFormat(file, settings.custom);
+    WriteTargetSettings(file, target);
     files.Add(*o.saveSettings).Write(file.Text());
   }
   if (std::string error = files.Commit(); !error.empty())
     return Fail(err, kOutputError, error);
 
   if (convert && !o.output && !o.describe && !o.saveImage) {
-    WriteMainFileContent(
-        exported, ExportKind::Text,
-        [out](std::string_view bytes) { std::fwrite(bytes.data(), 1, bytes.size(), out); },
-        lineEnd);
+    const ByteSink toOut = [out](std::string_view bytes) {
+      std::fwrite(bytes.data(), 1, bytes.size(), out);
+    };
+    if (classic) {
+      WriteMainFileContent(exported, ExportKind::Text, toOut, lineEnd);
+    } else {
+      toOut(targetOutcome.standardOutput);
+    }
   }
   if (std::fflush(out) != 0 || std::ferror(out)) {
     return Fail(err, kOutputError, std::string("standard output: ") + std::strerror(errno));
   }
-  if (convert && o.stats) {
+  if (classicConvert && o.stats) {
     PrintStatistics(ComputeOutputStatistics(false, engine, settings.preferences, paletteMode), err);
+  }
+  if (convert && !classic && o.stats) {
+    std::fprintf(err, "Output data size: %zu bytes\nColor table size:\nCompression ratio:\n",
+                 targetOutcome.dataSize);
   }
   return kSuccess;
 }

@@ -33,6 +33,8 @@ std::string ReduceColorsFrom(ImageDocument& document, const TBitmap32& source, i
   try {
     const TIndexedImage indexed = QuantizeImage(source, bits);
     reduced = IndexedToBitmap(indexed);
+    if (!source.FullyCovered())
+      reduced.SetCoverage(source.CoverageCopy(), source.BlendedOver());
     for (const TPaletteColor& c : indexed.Palette) {
       colorTable.push_back(c.R | (std::uint32_t{c.G} << 8) | (std::uint32_t{c.B} << 16));
     }

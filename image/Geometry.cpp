@@ -11,27 +11,60 @@ int RoundEven(float value) {
   return static_cast<int>(std::nearbyint(value));
 }
 
-// Moves every pixel (x, y) of source to the destination index destIndex(x, y) of an image with
-// swapped sides, in square tiles so that both the reads and the strided writes stay in cache.
-template <typename DestIndex>
-TBitmap32 Rotate(const TBitmap32& source, DestIndex destIndex) {
+// Moves every element (x, y) of a w x h source to the destination index destIndex(x, y) of an
+// image with swapped sides, in square tiles so that both the reads and the strided writes stay
+// in cache.
+template <typename T, typename DestIndex>
+void RotateElements(const T* in, int w, int h, T* out, DestIndex destIndex) {
   constexpr int kTile = 64;
-  const int w = source.Width();
-  const int h = source.Height();
-  TBitmap32 result(h, w);
-  std::uint32_t* out = result.Pixels().data();
   for (int ty = 0; ty < h; ty += kTile) {
     for (int tx = 0; tx < w; tx += kTile) {
       const int yEnd = std::min(ty + kTile, h);
       const int xEnd = std::min(tx + kTile, w);
       for (int y = ty; y < yEnd; ++y) {
-        const std::uint32_t* in = source.Row(y);
+        const T* row = in + static_cast<std::size_t>(y) * static_cast<std::size_t>(w);
         for (int x = tx; x < xEnd; ++x)
-          out[destIndex(x, y)] = in[x];
+          out[destIndex(x, y)] = row[x];
       }
     }
   }
+}
+
+template <typename DestIndex>
+TBitmap32 Rotate(const TBitmap32& source, DestIndex destIndex) {
+  const int w = source.Width();
+  const int h = source.Height();
+  TBitmap32 result(h, w);
+  RotateElements(source.Pixels().data(), w, h, result.Pixels().data(), destIndex);
+  if (source.HasCoveragePlane()) {
+    std::vector<std::uint8_t> plane(source.CoveragePlane().size());
+    RotateElements(source.CoveragePlane().data(), w, h, plane.data(), destIndex);
+    result.SetCoverage(std::move(plane), source.BlendedOver());
+  }
   return result;
+}
+
+template <typename T>
+void FlipRows(T* data, std::size_t width, int height) {
+  for (int y = 0; y < height; ++y)
+    std::reverse(data + static_cast<std::size_t>(y) * width, data + (y + 1) * width);
+}
+
+template <typename T>
+void SwapRows(T* data, std::size_t width, int height) {
+  for (int top = 0, bottom = height - 1; top < bottom; ++top, --bottom) {
+    std::swap_ranges(data + top * width, data + (top + 1) * width, data + bottom * width);
+  }
+}
+
+// Copies a width x height block from (left, top) of a source with sourceWidth elements per row.
+template <typename T>
+void CopyBlock(const T* source, std::size_t sourceWidth, int left, int top, int width, int height,
+               T* out, std::size_t outWidth) {
+  for (int y = 0; y < height; ++y) {
+    const T* in = source + static_cast<std::size_t>(top + y) * sourceWidth + left;
+    std::copy(in, in + width, out + static_cast<std::size_t>(y) * outWidth);
+  }
 }
 
 // One axis of a selection: the low edge stays inside the image, the high edge keeps at least
@@ -67,16 +100,17 @@ TBitmap32 RotateLeft(const TBitmap32& source) {
 }
 
 void FlipHorizontal(TBitmap32& image) {
-  for (int y = 0; y < image.Height(); ++y) {
-    std::uint32_t* row = image.Row(y);
-    std::reverse(row, row + image.Width());
-  }
+  const auto width = static_cast<std::size_t>(image.Width());
+  FlipRows(image.Pixels().data(), width, image.Height());
+  if (image.HasCoveragePlane())
+    FlipRows(image.CoveragePlane().data(), width, image.Height());
 }
 
 void FlipVertical(TBitmap32& image) {
-  for (int top = 0, bottom = image.Height() - 1; top < bottom; ++top, --bottom) {
-    std::swap_ranges(image.Row(top), image.Row(top) + image.Width(), image.Row(bottom));
-  }
+  const auto width = static_cast<std::size_t>(image.Width());
+  SwapRows(image.Pixels().data(), width, image.Height());
+  if (image.HasCoveragePlane())
+    SwapRows(image.CoveragePlane().data(), width, image.Height());
 }
 
 TCropRect ConstrainCropRect(TCropRect proposed, int width, int height) {
@@ -105,11 +139,17 @@ TCropResult CropImage(TBitmap32& image, const TCropRect& rect) {
   TBitmap32 result(newWidth, newHeight);
   // Rounding each edge apart can make the source rectangle a pixel smaller than the new size;
   // the pixels it does not cover stay zero.
-  const int copyWidth = std::min(newWidth, right - left);
+  const int copyWidth = std::max(std::min(newWidth, right - left), 0);
   const int copyHeight = std::min(newHeight, bottom - top);
-  for (int y = 0; y < copyHeight; ++y) {
-    const std::uint32_t* in = image.Row(top + y) + left;
-    std::copy(in, in + std::max(copyWidth, 0), result.Row(y));
+  const auto width = static_cast<std::size_t>(image.Width());
+  const auto outWidth = static_cast<std::size_t>(newWidth);
+  CopyBlock(image.Pixels().data(), width, left, top, copyWidth, copyHeight, result.Pixels().data(),
+            outWidth);
+  if (image.HasCoveragePlane()) {
+    std::vector<std::uint8_t> plane(result.PixelCount(), 0);
+    CopyBlock(image.CoveragePlane().data(), width, left, top, copyWidth, copyHeight, plane.data(),
+              outWidth);
+    result.SetCoverage(std::move(plane), image.BlendedOver());
   }
   image = std::move(result);
   return {true, {}};

@@ -26,6 +26,7 @@ std::string BaseName(const std::string& path) {
 }
 
 // The working image takes the staging picture over; only a 32-bit BMP keeps its fourth bytes.
+// The transparency that the opaque pixels hide stays beside them for the targets.
 void CopyStaging(DecodedPicture& staging, TBitmap32& image) {
   if (staging.keepsAlpha) {
     image.SetSize(staging.width, staging.height);
@@ -33,6 +34,7 @@ void CopyStaging(DecodedPicture& staging, TBitmap32& image) {
   } else {
     image.AssignOpaque(staging.width, staging.height, std::move(staging.pixels));
   }
+  image.SetCoverage(std::move(staging.coverage), staging.blendedOver);
 }
 
 }  // namespace

@@ -56,6 +56,41 @@ TAxisWeights KernelWeights(int srcSize, int dstSize) {
   return weights;
 }
 
+// The two passes together give floor(sum of wx * wy * byte / 65536) over both lists exactly:
+// the column sums are kept unscaled in 32-bit integers, one source row's worth at a time. Each
+// element is Channels bytes, each filtered alone.
+template <int Channels>
+void ResampleElements(const std::uint8_t* source, int srcWidth, std::uint8_t* destination,
+                      int dstWidth, int dstHeight, const TAxisWeights& columns,
+                      const TAxisWeights& rows) {
+  const std::size_t rowBytes = static_cast<std::size_t>(srcWidth) * Channels;
+  std::vector<std::int32_t> sums(rowBytes);
+  for (int y = 0; y < dstHeight; ++y) {
+    std::fill(sums.begin(), sums.end(), 0);
+    for (int e = rows.Start[y]; e < rows.Start[y + 1]; ++e) {
+      const std::uint8_t* in = source + static_cast<std::size_t>(rows.Entries[e].Source) * rowBytes;
+      const std::int32_t w = rows.Entries[e].Weight;
+      for (std::size_t k = 0; k < rowBytes; ++k)
+        sums[k] += w * in[k];
+    }
+    std::uint8_t* out = destination + static_cast<std::size_t>(y) * dstWidth * Channels;
+    for (int x = 0; x < dstWidth; ++x) {
+      std::int32_t acc[Channels] = {};
+      for (int e = columns.Start[x]; e < columns.Start[x + 1]; ++e) {
+        const std::int32_t* s =
+            sums.data() + static_cast<std::size_t>(columns.Entries[e].Source) * Channels;
+        const std::int32_t w = columns.Entries[e].Weight;
+        for (int c = 0; c < Channels; ++c)
+          acc[c] += w * s[c];
+      }
+      // A shrink of more than about 20x with the box kernel leaves a negative weight after the
+      // fix-up, which can push the sum out of the byte range.
+      for (int c = 0; c < Channels; ++c)
+        out[Channels * x + c] = static_cast<std::uint8_t>(std::clamp(acc[c] >> 16, 0, 255));
+    }
+  }
+}
+
 }  // namespace
 
 TAxisWeights TKernelResampler::AxisWeights(ResampleFilter filter, int srcSize, int dstSize) {
@@ -63,43 +98,24 @@ TAxisWeights TKernelResampler::AxisWeights(ResampleFilter filter, int srcSize, i
                                        : KernelWeights<TLinearKernel>(srcSize, dstSize);
 }
 
-// The two passes together give floor(sum of wx * wy * byte / 65536) over both lists exactly:
-// the column sums are kept unscaled in 32-bit integers, one source row's worth at a time.
+// A coverage plane is filtered with the same weights, so colors blended over a background and
+// their coverage stay a pair: transparency survives a resize.
 void TKernelResampler::Resample(const TBitmap32& source, TBitmap32& destination,
                                 ResampleFilter filter) {
-  const int srcWidth = source.Width();
-  const int dstWidth = destination.Width();
   if (source.Empty() || destination.Empty())
     return;
-  const TAxisWeights columns = AxisWeights(filter, srcWidth, dstWidth);
+  const TAxisWeights columns = AxisWeights(filter, source.Width(), destination.Width());
   const TAxisWeights rows = AxisWeights(filter, source.Height(), destination.Height());
-
-  const std::size_t rowBytes = static_cast<std::size_t>(srcWidth) * 4;
-  std::vector<std::int32_t> sums(rowBytes);
-  for (int y = 0; y < destination.Height(); ++y) {
-    std::fill(sums.begin(), sums.end(), 0);
-    for (int e = rows.Start[y]; e < rows.Start[y + 1]; ++e) {
-      const auto* in = reinterpret_cast<const std::uint8_t*>(source.Row(rows.Entries[e].Source));
-      const std::int32_t w = rows.Entries[e].Weight;
-      for (std::size_t k = 0; k < rowBytes; ++k)
-        sums[k] += w * in[k];
-    }
-    auto* out = reinterpret_cast<std::uint8_t*>(destination.Row(y));
-    for (int x = 0; x < dstWidth; ++x) {
-      std::int32_t acc[4] = {0, 0, 0, 0};
-      for (int e = columns.Start[x]; e < columns.Start[x + 1]; ++e) {
-        const std::int32_t* s =
-            sums.data() + static_cast<std::size_t>(columns.Entries[e].Source) * 4;
-        const std::int32_t w = columns.Entries[e].Weight;
-        for (int c = 0; c < 4; ++c)
-          acc[c] += w * s[c];
-      }
-      // A shrink of more than about 20x with the box kernel leaves a negative weight after the
-      // fix-up, which can push the sum out of the byte range.
-      for (int c = 0; c < 4; ++c)
-        out[4 * x + c] = static_cast<std::uint8_t>(std::clamp(acc[c] >> 16, 0, 255));
-    }
+  ResampleElements<4>(reinterpret_cast<const std::uint8_t*>(source.Pixels().data()), source.Width(),
+                      reinterpret_cast<std::uint8_t*>(destination.Pixels().data()),
+                      destination.Width(), destination.Height(), columns, rows);
+  std::vector<std::uint8_t> plane;
+  if (source.HasCoveragePlane()) {
+    plane.resize(destination.PixelCount());
+    ResampleElements<1>(source.CoveragePlane().data(), source.Width(), plane.data(),
+                        destination.Width(), destination.Height(), columns, rows);
   }
+  destination.SetCoverage(std::move(plane), source.BlendedOver());
 }
 
 }  // namespace pixmora

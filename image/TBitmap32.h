@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace pixmora {
@@ -17,7 +18,7 @@ class TBitmap32 {
   bool Empty() const { return width_ == 0 || height_ == 0; }
   std::size_t PixelCount() const { return pixels_.size(); }
 
-  // Negative sizes count as zero. The new buffer is all zero.
+  // Negative sizes count as zero. The new buffer is all zero and has no coverage plane.
   void SetSize(int width, int height);
 
   // Takes over decoded pixels (0x??RRGGBB, width x height of them) and makes every pixel opaque.
@@ -30,6 +31,26 @@ class TBitmap32 {
   std::vector<std::uint32_t>& Pixels() { return pixels_; }
   const std::vector<std::uint32_t>& Pixels() const { return pixels_; }
 
+  // How much of each pixel covers what lies behind it, 0 (transparent) to 255 (opaque), for the
+  // targets that keep or blend transparency. The alpha bytes hold it unless a plane of its own
+  // is set: the classic readers expect alpha bytes that say nothing about transparency (0xFF in
+  // a decoded picture, 0 after a threshold), so a picture that differs keeps its coverage apart.
+  bool HasCoveragePlane() const { return !coverage_.empty(); }
+  const std::vector<std::uint8_t>& CoveragePlane() const { return coverage_; }
+  std::vector<std::uint8_t>& CoveragePlane() { return coverage_; }
+  std::uint8_t Coverage(std::size_t index) const {
+    return coverage_.empty() ? static_cast<std::uint8_t>(pixels_[index] >> 24) : coverage_[index];
+  }
+  // The coverage of every pixel as a plane of its own.
+  std::vector<std::uint8_t> CoverageCopy() const;
+  bool FullyCovered() const;
+  // The background (0x00RRGGBB) that the colors of pixels not fully covered are already blended
+  // over, as the classic path shows them; none when those colors are straight.
+  std::optional<std::uint32_t> BlendedOver() const { return blendedOver_; }
+  // An empty plane gives the coverage back to the alpha bytes. A plane must hold one byte per
+  // pixel.
+  void SetCoverage(std::vector<std::uint8_t> plane, std::optional<std::uint32_t> blendedOver);
+
   bool operator==(const TBitmap32&) const = default;
 
  private:
@@ -41,6 +62,8 @@ class TBitmap32 {
   int width_ = 0;
   int height_ = 0;
   std::vector<std::uint32_t> pixels_;
+  std::vector<std::uint8_t> coverage_;
+  std::optional<std::uint32_t> blendedOver_;
 };
 
 // Every reader of pixels takes a color as red + 256 * green + 65536 * blue (0x00BBGGRR),

@@ -1,5 +1,7 @@
 #include "image/codecs/Blend.h"
 
+#include <algorithm>
+
 namespace pixmora {
 
 namespace {
@@ -21,6 +23,15 @@ void BlendOver(std::uint32_t background, std::vector<std::uint32_t>& pixels) {
     }
     p = out;
   }
+}
+
+std::vector<std::uint8_t> AlphaPlane(const std::vector<std::uint32_t>& pixels) {
+  if (std::all_of(pixels.begin(), pixels.end(), [](std::uint32_t p) { return p >> 24 == 0xFF; }))
+    return {};
+  std::vector<std::uint8_t> plane(pixels.size());
+  std::transform(pixels.begin(), pixels.end(), plane.begin(),
+                 [](std::uint32_t p) { return static_cast<std::uint8_t>(p >> 24); });
+  return plane;
 }
 
 }  // namespace pixmora

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -18,6 +19,11 @@ struct DecodedPicture {
   // True only for a 32-bit BMP, whose fourth bytes are taken over as they are; every other
   // picture is made opaque when it becomes the working image.
   bool keepsAlpha = false;
+  // The transparency that `pixels` no longer shows: one coverage byte per pixel (0 transparent,
+  // 255 opaque), empty when the alpha bytes of `pixels` hold it or the picture is opaque. The
+  // colors of pixels not fully covered are blended over `blendedOver` (0x00RRGGBB), or straight.
+  std::vector<std::uint8_t> coverage;
+  std::optional<std::uint32_t> blendedOver;
   bool hasPalette = false;
   std::vector<std::uint32_t> palette;  // 0x00BBGGRR in palette order, at most 256 entries
   int frameCount = 1;                  // images in the file (GIF); 1 for every other format

@@ -373,6 +373,11 @@ DecodeResult DecodeDibPixels(std::span<const std::uint8_t> data, const DibHeader
   picture.width = static_cast<int>(header.width);
   picture.height = static_cast<int>(header.height);
   picture.keepsAlpha = header.bitsPerPixel == 32;
+  // Most 32-bit files leave the fourth byte 0 as unused: such a picture is opaque, not invisible.
+  if (picture.keepsAlpha && std::all_of(picture.pixels.begin(), picture.pixels.end(),
+                                        [](std::uint32_t p) { return p >> 24 == 0; })) {
+    picture.coverage.assign(picture.pixels.size(), 0xFF);
+  }
   picture.hasPalette = IsIndexed(header.bitsPerPixel);
   picture.palette = std::move(palette.colors);
   return result;

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstring>
 #include <memory>
+#include <utility>
 
 namespace pixmora {
 
@@ -54,7 +55,8 @@ struct Frame {
   int top = 0;
   int width = 0;
   int height = 0;
-  std::vector<std::uint32_t> pixels;  // 0xFFRRGGBB
+  std::vector<std::uint32_t> pixels;   // 0xFFRRGGBB
+  std::vector<std::uint8_t> coverage;  // 0 where the transparent index is; empty without one
 };
 
 // What a walk through the file learns: the images, the palette and, when asked, one image.
@@ -128,6 +130,11 @@ class GifWalk {
     GifByteType* block = nullptr;
     if (DGifGetExtension(gif_.get(), &code, &block) == GIF_ERROR)
       return Damaged();
+    GraphicsControlBlock control;
+    if (code == GRAPHICS_EXT_FUNC_CODE && block != nullptr &&
+        DGifExtensionToGCB(block[0], block + 1, &control) == GIF_OK) {
+      transparentIndex_ = control.TransparentColor;
+    }
     while (block != nullptr) {
       if (DGifGetExtensionNext(gif_.get(), &block) == GIF_ERROR)
         return Damaged();
@@ -140,6 +147,8 @@ class GifWalk {
       return Damaged();
     const GifImageDesc& desc = gif_->Image;
     const int index = scan.frameCount++;
+    // A graphic control extension applies to the one image after it.
+    const int transparent = std::exchange(transparentIndex_, -1);
     if (index == decodeIndex_) {
       decoded_ = true;
       // The palette is the one the image's pixels were drawn from.
@@ -147,7 +156,7 @@ class GifWalk {
         scan.hasPalette = true;
         scan.palette = PaletteOf(desc.ColorMap);
       }
-      return DecodeImage(scan.frame);
+      return DecodeImage(scan.frame, transparent);
     }
     int codeSize = 0;
     GifByteType* block = nullptr;
@@ -160,7 +169,7 @@ class GifWalk {
     return {};
   }
 
-  std::string DecodeImage(Frame& frame) {
+  std::string DecodeImage(Frame& frame, int transparent) {
     const GifImageDesc& desc = gif_->Image;
     if (std::string error = CheckImageSize(desc.Width, desc.Height); !error.empty())
       return error;
@@ -178,8 +187,10 @@ class GifWalk {
     for (int i = 0; i < std::min(map->ColorCount, 256); ++i)
       colors[i] = OpaquePixel(map->Colors[i]);
 
-    frame = {desc.Left, desc.Top, desc.Width, desc.Height, {}};
+    frame = {desc.Left, desc.Top, desc.Width, desc.Height, {}, {}};
     frame.pixels.resize(static_cast<std::size_t>(pixelCount));
+    if (transparent >= 0)
+      frame.coverage.assign(frame.pixels.size(), 0xFF);
     std::vector<GifPixelType> line(static_cast<std::size_t>(desc.Width));
     for (int y : RowOrder(desc.Height, desc.Interlace)) {
       if (DGifGetLine(gif_.get(), line.data(), desc.Width) == GIF_ERROR)
@@ -187,6 +198,11 @@ class GifWalk {
       std::uint32_t* row = frame.pixels.data() + static_cast<std::size_t>(y) * desc.Width;
       for (int x = 0; x < desc.Width; ++x)
         row[x] = colors[line[static_cast<std::size_t>(x)]];
+      if (transparent >= 0) {
+        std::uint8_t* coverage = frame.coverage.data() + static_cast<std::size_t>(y) * desc.Width;
+        for (int x = 0; x < desc.Width; ++x)
+          coverage[x] = line[static_cast<std::size_t>(x)] == transparent ? 0 : 0xFF;
+      }
     }
     return {};
   }
@@ -208,12 +224,14 @@ class GifWalk {
 
   Input input_;
   int decodeIndex_;
+  int transparentIndex_ = -1;
   bool decoded_ = false;
   GifHandle gif_;
 };
 
-// The first image on the logical screen, drawn opaquely at its offset. A screen far beyond
-// what the file's data could ever fill is refused like an oversize image.
+// The first image on the logical screen, drawn opaquely at its offset; the screen around it is
+// transparent for the targets. A screen far beyond what the file's data could ever fill is
+// refused like an oversize image.
 DecodeResult Compose(GifScan& scan, std::size_t fileSize) {
   Frame& f = scan.frame;
   const std::int64_t width =
@@ -234,12 +252,20 @@ DecodeResult Compose(GifScan& scan, std::size_t fileSize) {
   picture.height = static_cast<int>(height);
   if (f.left == 0 && f.top == 0 && f.width == width && f.height == height) {
     picture.pixels = std::move(f.pixels);
+    picture.coverage = std::move(f.coverage);
     return result;
   }
   picture.pixels.assign(static_cast<std::size_t>(width * height), scan.background);
+  picture.coverage.assign(picture.pixels.size(), 0);
   for (int y = 0; y < f.height; ++y) {
-    std::copy_n(f.pixels.begin() + static_cast<std::ptrdiff_t>(y) * f.width, f.width,
-                picture.pixels.begin() + (f.top + y) * width + f.left);
+    const std::ptrdiff_t from = static_cast<std::ptrdiff_t>(y) * f.width;
+    const std::ptrdiff_t to = (f.top + y) * width + f.left;
+    std::copy_n(f.pixels.begin() + from, f.width, picture.pixels.begin() + to);
+    if (f.coverage.empty()) {
+      std::fill_n(picture.coverage.begin() + to, f.width, 0xFF);
+    } else {
+      std::copy_n(f.coverage.begin() + from, f.width, picture.coverage.begin() + to);
+    }
   }
   return result;
 }
@@ -271,6 +297,7 @@ DecodeResult DecodeGif(std::span<const std::uint8_t> file, int frameIndex) {
     result.picture.width = scan.frame.width;
     result.picture.height = scan.frame.height;
     result.picture.pixels = std::move(scan.frame.pixels);
+    result.picture.coverage = std::move(scan.frame.coverage);
   } else {
     result = Compose(scan, file.size());
     if (!result.ok)

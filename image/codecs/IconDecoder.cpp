@@ -63,7 +63,8 @@ bool AnyAlpha(const std::vector<std::uint32_t>& pixels) {
 }
 
 // The XOR image drawn over white through the AND mask: where a mask bit is set the white
-// background shows, inverted by whatever color the XOR image holds there.
+// background shows, inverted by whatever color the XOR image holds there. Only where it holds
+// black is the pixel transparent; an inverting pixel is kept as it shows over white.
 std::string ApplyMask(std::span<const std::uint8_t> data, std::size_t maskOffset,
                       const DibHeader& header, DecodedPicture& picture) {
   const std::uint64_t stride = DibStride(header.width, 1);
@@ -71,14 +72,22 @@ std::string ApplyMask(std::span<const std::uint8_t> data, std::size_t maskOffset
       stride * std::uint64_t(header.height) > data.size() - maskOffset) {
     return "the icon mask is truncated";
   }
+  std::vector<std::uint8_t> coverage(picture.pixels.size(), 0xFF);
   for (std::int64_t row = 0; row < header.height; ++row) {
     const std::uint8_t* bits = data.data() + maskOffset + static_cast<std::size_t>(row * stride);
     const std::int64_t y = header.topDown ? row : header.height - 1 - row;
-    std::uint32_t* out = picture.pixels.data() + static_cast<std::size_t>(y * header.width);
+    const auto first = static_cast<std::size_t>(y * header.width);
+    std::uint32_t* out = picture.pixels.data() + first;
     for (std::int64_t x = 0; x < header.width; ++x) {
       const bool masked = (bits[x / 8] >> (7 - x % 8)) & 1;
+      if (masked && (out[x] & kWhite) == 0)
+        coverage[first + static_cast<std::size_t>(x)] = 0;
       out[x] = 0xFF000000u | (masked ? (out[x] ^ kWhite) : out[x]);
     }
+  }
+  if (std::find(coverage.begin(), coverage.end(), 0) != coverage.end()) {
+    picture.coverage = std::move(coverage);
+    picture.blendedOver = kWhite;
   }
   return {};
 }
@@ -101,7 +110,10 @@ DecodeResult DecodeBitmapImage(std::span<const std::uint8_t> data) {
   if (!result.ok)
     return result;
   DecodedPicture& picture = result.picture;
+  picture.coverage.clear();
   if (header.bitsPerPixel == 32 && AnyAlpha(picture.pixels)) {
+    picture.coverage = AlphaPlane(picture.pixels);
+    picture.blendedOver = kWhite;
     BlendOver(kWhite, picture.pixels);
   } else {
     const std::size_t maskOffset =

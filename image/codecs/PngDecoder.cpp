@@ -203,10 +203,13 @@ DecodeResult DecodePng(std::span<const std::uint8_t> file, std::uint32_t backgro
   }
   if (!read.gammaIsIdentity)
     ApplyGamma(read.gamma, read.pixels);
-  if (read.hasAlpha)
-    BlendOver(background, read.pixels);
   DecodeResult result{true, {}, {}};
   DecodedPicture& picture = result.picture;
+  if (read.hasAlpha) {
+    picture.coverage = AlphaPlane(read.pixels);
+    picture.blendedOver = background;
+    BlendOver(background, read.pixels);
+  }
   picture.width = static_cast<int>(read.width);
   picture.height = static_cast<int>(read.height);
   picture.pixels = std::move(read.pixels);

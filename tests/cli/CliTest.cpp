@@ -10,6 +10,7 @@
 #include "image/BmpWriter.h"
 #include "image/ReadImageFile.h"
 #include "platform/AtomicFile.h"
+#include "tests/cli/CliFixture.h"
 #include "tests/image/TestImages.h"
 
 namespace pixmora::cli {
@@ -18,17 +19,10 @@ namespace {
 namespace fs = std::filesystem;
 using pixmora::testing::Bytes;
 
-struct Outcome {
-  int code = -1;
-  std::string out;
-  std::string err;
-};
-
-class CliTest : public ::testing::Test {
+class CliTest : public CliFixture {
  protected:
   void SetUp() override {
-    char pattern[] = "/tmp/pixmora-cli-XXXXXX";
-    folder_ = mkdtemp(pattern);
+    CliFixture::SetUp();
     // Red, blue: 5-6-5 words F800 and 001F.
     Save("rgb.png", pixmora::testing::MakeRgbPng(2, 1, {0xFF0000, 0x0000FF}, false));
     Save("pal.bmp", pixmora::testing::MakeIndexedBmp(8, 2, 1, {0xFF0000, 0x0000FF}, {0, 1}));
@@ -40,43 +34,6 @@ class CliTest : public ::testing::Test {
                                     .palette = {0xFF0000, 0x0000FF},
                                     .frames = {{.width = 2, .height = 1, .indices = {0, 1}}}}));
   }
-  void TearDown() override { fs::remove_all(folder_); }
-
-  void Save(const std::string& name, const Bytes& bytes) {
-    ASSERT_EQ(WriteFileAtomically(Path(name), std::span<const unsigned char>(bytes)), "");
-  }
-  std::string Path(const std::string& name) const { return (folder_ / name).string(); }
-  static std::string Read(const std::string& path) {
-    std::string bytes;
-    EXPECT_EQ(ReadWholeFile(path, bytes), "") << path;
-    return bytes;
-  }
-  static Bytes BytesOf(const std::string& text) { return Bytes(text.begin(), text.end()); }
-
-  Outcome Run(std::vector<std::string> arguments) {
-    Outcome outcome;
-    char* outText = nullptr;
-    char* errText = nullptr;
-    std::size_t outSize = 0;
-    std::size_t errSize = 0;
-    std::FILE* out = open_memstream(&outText, &outSize);
-    std::FILE* err = open_memstream(&errText, &errSize);
-    outcome.code = RunCli(arguments, out, err, false);
-    std::fclose(out);
-    std::fclose(err);
-    outcome.out.assign(outText, outSize);
-    outcome.err.assign(errText, errSize);
-    std::free(outText);
-    std::free(errText);
-    return outcome;
-  }
-
-  std::size_t FileCount() const {
-    return static_cast<std::size_t>(
-        std::distance(fs::directory_iterator(folder_), fs::directory_iterator()));
-  }
-
-  fs::path folder_;
 };
 
 TEST_F(CliTest, HelpDocumentsEveryOptionAndVersionNamesTheProgram) {
