@@ -88,10 +88,11 @@ std::optional<ScanError> ScanCArray(std::string_view text, Sink& sink) {
       continue;
     }
     if (c == '/' && p + 1 < end && (p[1] == '*' || p[1] == '/')) {
+      const Cursor before = cursor;
       const char* start = p;
       p = SkipCComment(cursor, p);
       if (p == nullptr)
-        return cursor.Error(start, "the comment is not closed");
+        return before.Error(start, "the comment is not closed");
       continue;
     }
     if (!inside) {
