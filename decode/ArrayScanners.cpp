@@ -59,13 +59,12 @@ bool StartsWith(const char* p, const char* limit, std::string_view word, bool an
   return true;
 }
 
-std::optional<ScanError> CheckDigits(const Cursor& cursor, const char* at, const HexRun& run) {
-  if (run.digits == 0)
-    return cursor.Unexpected(at, "a hexadecimal value");
-  if (run.value > 0xFFFF) {
+ScanError ValueFault(const Cursor& cursor, const char* at, const HexRun& run,
+                     std::string_view wanted) {
+  if (run.value > 0xFFFF)
     return cursor.Error(at, "the value \"" + Excerpt(at, run.end) + "\" is wider than 16 bits");
-  }
-  return std::nullopt;
+  const bool glued = run.end < cursor.End() && IsWordChar(*run.end);
+  return cursor.Unexpected(at, run.digits == 0 && !glued ? "a hexadecimal value" : wanted);
 }
 
 const char* SkipCComment(Cursor& cursor, const char* p) {

@@ -2,7 +2,7 @@
 
 // The readers behind ArrayText, one per syntax. Each walks the text once and hands every array
 // opening and every value to a sink:
-//   void Open(std::size_t line);
+//   void Open(std::size_t line, std::size_t maxValues);  // no more values can follow
 //   bool Value(std::uint16_t value, std::size_t line);  // false stops the walk
 // so that one walk collects the values and another finds the line of a value after a fault.
 
@@ -66,77 +66,103 @@ inline bool IsWordChar(char c) {
 // Whether the text at `p` (up to `limit`) starts with `word`; BASIC words in any case.
 bool StartsWith(const char* p, const char* limit, std::string_view word, bool anyCase);
 
-// A value that fits the syntax: some digits, at most 16 bits.
-std::optional<ScanError> CheckDigits(const Cursor& cursor, const char* at, const HexRun& run);
+// Some digits, at most 16 bits, and no letter glued to them (0x12u, 0xZZ).
+inline bool IsCleanValue(const HexRun& run, const char* end) {
+  return run.digits != 0 && run.value <= 0xFFFF && (run.end == end || !IsWordChar(*run.end));
+}
+
+// What is wrong with the value at `at` whose digits are `run`: too wide, or not `wanted`.
+ScanError ValueFault(const Cursor& cursor, const char* at, const HexRun& run,
+                     std::string_view wanted);
 
 // Skips a C comment starting at `p` ("/*" or "//"), counting its line ends; nullptr when a
 // block comment is not closed.
 const char* SkipCComment(Cursor& cursor, const char* p);
+
+// Skips blanks, line ends and C comments; nullptr when a comment is not closed, with `error`
+// saying where it opened.
+inline const char* SkipCSpace(Cursor& cursor, const char* p, std::optional<ScanError>& error) {
+  const char* const end = cursor.End();
+  while (p < end) {
+    const char c = *p;
+    if (c == ' ' || c == '\r' || c == '\t' || c == '\f' || c == '\v') {
+      ++p;
+    } else if (c == '\n') {
+      cursor.NewLine(++p);
+    } else if (c == '/' && p + 1 < end && (p[1] == '*' || p[1] == '/')) {
+      const Cursor before = cursor;
+      const char* next = SkipCComment(cursor, p);
+      if (next == nullptr) {
+        error = before.Error(p, "the comment is not closed");
+        return nullptr;
+      }
+      p = next;
+    } else {
+      break;
+    }
+  }
+  return p;
+}
 
 template <class Sink>
 std::optional<ScanError> ScanCArray(std::string_view text, Sink& sink) {
   Cursor cursor(text);
   const char* p = cursor.Begin();
   const char* const end = cursor.End();
-  bool inside = false;
-  bool afterValue = false;
-  std::size_t openLine = 0;
-  while (p < end) {
-    const char c = *p;
-    if (c == '\n') {
-      cursor.NewLine(++p);
-      continue;
-    }
-    if (c == '/' && p + 1 < end && (p[1] == '*' || p[1] == '/')) {
-      const Cursor before = cursor;
-      const char* start = p;
-      p = SkipCComment(cursor, p);
-      if (p == nullptr)
-        return before.Error(start, "the comment is not closed");
-      continue;
-    }
-    if (!inside) {
-      if (c == '{') {
-        inside = true;
-        afterValue = false;
-        openLine = cursor.Line();
-        sink.Open(openLine);
-      }
-      ++p;
-      continue;
-    }
-    if (c == ' ' || c == '\r' || c == '\t' || c == '\f' || c == '\v') {
-      ++p;
-      continue;
-    }
-    if (c == ',' && afterValue) {
-      afterValue = false;
-      ++p;
-      continue;
-    }
-    if (c == '}') {
-      inside = false;
-      ++p;
-      continue;
-    }
-    if (afterValue)
-      return cursor.Unexpected(p, "a comma or } after the value");
-    if (c != '0' || p + 1 == end || (p[1] != 'x' && p[1] != 'X'))
-      return cursor.Unexpected(p, "a value such as 0x1F");
-    const HexRun run = ReadHexDigits(p + 2, end);
-    if (run.end < end && IsWordChar(*run.end))
-      return cursor.Unexpected(p, "a value such as 0x1F");
-    if (auto error = CheckDigits(cursor, p, run))
+  std::optional<ScanError> error;
+  for (;;) {
+    // Outside the braces only comments count: declarations, names and the like are skipped.
+    p = SkipCSpace(cursor, p, error);
+    if (p == nullptr)
       return error;
-    if (!sink.Value(static_cast<std::uint16_t>(run.value), cursor.Line()))
+    if (p == end)
       return std::nullopt;
-    afterValue = true;
-    p = run.end;
+    if (*p++ != '{')
+      continue;
+    const std::size_t openLine = cursor.Line();
+    // Every value takes at least four characters: "0x0,".
+    sink.Open(openLine, static_cast<std::size_t>(end - p) / 4 + 1);
+    for (;;) {
+      // The values of a line follow each other as "0x1F, 0x20": one blank, then the value.
+      if (p < end && *p == ' ')
+        ++p;
+      if (p == end || *p != '0') {
+        p = SkipCSpace(cursor, p, error);
+        if (p == nullptr)
+          return error;
+        if (p == end)
+          return cursor.UnclosedArray(openLine);
+        if (*p == '}') {
+          ++p;
+          break;
+        }
+      }
+      if (*p != '0' || p + 1 == end || (p[1] | 0x20) != 'x')
+        return cursor.Unexpected(p, "a value such as 0x1F");
+      const HexRun run = ReadHexDigits(p + 2, end);
+      if (!IsCleanValue(run, end))
+        return ValueFault(cursor, p, run, "a value such as 0x1F");
+      if (!sink.Value(static_cast<std::uint16_t>(run.value), cursor.Line()))
+        return std::nullopt;
+      p = run.end;
+      if (p < end && *p == ',') {
+        ++p;
+        continue;
+      }
+      p = SkipCSpace(cursor, p, error);
+      if (p == nullptr)
+        return error;
+      if (p == end)
+        return cursor.UnclosedArray(openLine);
+      if (*p == '}') {
+        ++p;
+        break;
+      }
+      if (*p != ',')
+        return cursor.Unexpected(p, "a comma or } after the value");
+      ++p;
+    }
   }
-  if (inside) {
-    return cursor.UnclosedArray(openLine);
-  }
-  return std::nullopt;
 }
 
 template <class Sink>
@@ -144,7 +170,7 @@ std::optional<ScanError> ScanPlainList(std::string_view text, Sink& sink) {
   Cursor cursor(text);
   const char* p = cursor.Begin();
   const char* const end = cursor.End();
-  sink.Open(1);
+  sink.Open(1, text.size() / 2 + 1);
   while (p < end) {
     const char c = *p;
     if (c == '\n') {
@@ -159,10 +185,8 @@ std::optional<ScanError> ScanPlainList(std::string_view text, Sink& sink) {
     if (c == '0' && p + 1 < end && (p[1] == 'x' || p[1] == 'X'))
       digits += 2;
     const HexRun run = ReadHexDigits(digits, end);
-    if (run.end < end && IsWordChar(*run.end))
-      return cursor.Unexpected(p, "a hexadecimal value");
-    if (auto error = CheckDigits(cursor, p, run))
-      return error;
+    if (!IsCleanValue(run, end))
+      return ValueFault(cursor, p, run, "a hexadecimal value");
     if (!sink.Value(static_cast<std::uint16_t>(run.value), cursor.Line()))
       return std::nullopt;
     p = run.end;
@@ -172,12 +196,12 @@ std::optional<ScanError> ScanPlainList(std::string_view text, Sink& sink) {
 
 // What the line-based formats (BASIC, custom) write around their values.
 struct LineTokens {
-  bool basic = false;           // keywords and &h in any case, "%" optional, strict lines
-  std::string_view rowPrefix;   // custom: starts every data line
+  bool basic = false;          // keywords and &h in any case, "%" optional, strict lines
+  std::string_view rowPrefix;  // custom: starts every data line
   std::string_view hexPrefix;
   std::string_view hexSuffix;
-  std::string_view separator;   // without blanks around it; may be empty
-  std::string_view openLine;    // custom: the line that opens an array, without end blanks
+  std::string_view separator;  // without blanks around it; may be empty
+  std::string_view openLine;   // custom: the line that opens an array, without end blanks
 };
 
 enum class LineKind { Ignored, Data, Opening, Unknown };
@@ -199,8 +223,8 @@ std::optional<ScanError> ScanDataLine(const Cursor& cursor, const char* p, const
     const char* start = p;
     p += tokens.hexPrefix.size();
     const HexRun run = ReadValueDigits(p, lineEnd, tokens.hexSuffix, tokens.basic);
-    if (auto error = CheckDigits(cursor, start, run))
-      return error;
+    if (run.digits == 0 || run.value > 0xFFFF)
+      return ValueFault(cursor, start, run, "a hexadecimal value");
     p = run.end;
     if (StartsWith(p, lineEnd, tokens.hexSuffix, tokens.basic)) {
       p += tokens.hexSuffix.size();
@@ -245,12 +269,12 @@ std::optional<ScanError> ScanLines(std::string_view text, const LineTokens& toke
       case LineKind::Ignored:
         break;
       case LineKind::Opening:
-        sink.Open(cursor.Line());
+        sink.Open(cursor.Line(), static_cast<std::size_t>(end - p) / 2 + 1);
         opened = true;
         break;
       case LineKind::Data: {
         if (!opened) {
-          sink.Open(cursor.Line());
+          sink.Open(cursor.Line(), static_cast<std::size_t>(end - p) / 2 + 1);
           opened = true;
         }
         bool stopped = false;

@@ -57,9 +57,12 @@ class CollectingSink {
  public:
   explicit CollectingSink(std::vector<TextArray>& arrays) : arrays_(arrays) {}
 
-  void Open(std::size_t line) {
+  // Room for the most values the rest of the text can hold: pages never written cost no
+  // memory, and the values are never moved while they are read.
+  void Open(std::size_t line, std::size_t maxValues) {
     arrays_.push_back({line, {}});
     values_ = &arrays_.back().values;
+    values_->reserve(maxValues);
   }
   bool Value(std::uint16_t value, std::size_t) {
     values_->push_back(value);
@@ -75,7 +78,7 @@ class LocatingSink {
  public:
   LocatingSink(std::size_t array, std::size_t index) : array_(array), index_(index) {}
 
-  void Open(std::size_t) { ++opened_; }
+  void Open(std::size_t, std::size_t) { ++opened_; }
   bool Value(std::uint16_t, std::size_t line) {
     if (opened_ != array_ + 1 || count_++ != index_)
       return true;
@@ -101,6 +104,11 @@ ArrayText ReadArrayText(std::string_view text, const TextSyntax& syntax) {
     result.arrays.clear();
     result.error = "line " + std::to_string(error->line) + ", column " +
                    std::to_string(error->column) + ": " + error->reason;
+  }
+  // A color table before the image was given room for the whole text.
+  for (TextArray& array : result.arrays) {
+    if (array.values.capacity() > 2 * array.values.size() + 4096)
+      array.values.shrink_to_fit();
   }
   return result;
 }

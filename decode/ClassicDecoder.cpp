@@ -107,9 +107,9 @@ DecodeOutcome ClassicDecoder::Decode(std::span<const std::uint16_t> image,
   if (layout_.includeInfo) {
     infoLength = word ? 3 : 6;
     if (image.size() < infoLength) {
-      return DecodeOutcome::Failure("the data ends inside the image information, which takes " +
-                                        ValueCount(infoLength),
-                                    LastOf(image));
+      return DecodeOutcome::Failure(
+          "the data ends inside the image information, which takes " + ValueCount(infoLength),
+          LastOf(image));
     }
     // Byte data writes each field high byte first; Word with LSB first exchanges the bytes.
     const auto field = [&](std::size_t k) -> std::uint16_t {
@@ -178,8 +178,9 @@ DecodeOutcome ClassicDecoder::DecodeArrays(std::span<const TextArray> arrays) co
                                   "at most two");
   }
   const bool tableInText = arrays.size() == 2;
-  const std::vector<std::uint16_t>* table =
-      tableInText ? &arrays.front().values : separateTable_ ? &*separateTable_ : nullptr;
+  const std::vector<std::uint16_t>* table = tableInText      ? &arrays.front().values
+                                            : separateTable_ ? &*separateTable_
+                                                             : nullptr;
   DecodeOutcome outcome = Decode(arrays.back().values, table);
   if (outcome.position) {
     if (outcome.position->array == kImagePart) {
@@ -192,7 +193,8 @@ DecodeOutcome ClassicDecoder::DecodeArrays(std::span<const TextArray> arrays) co
 }
 
 DecodeOutcome ClassicDecoder::DecodeBinary(std::span<const std::uint8_t> bytes) const {
-  const std::size_t tableBytes = 2 * static_cast<std::size_t>(std::max(layout_.binaryTableColors, 0));
+  const std::size_t tableBytes =
+      2 * static_cast<std::size_t>(std::max(layout_.binaryTableColors, 0));
   if (bytes.size() < tableBytes) {
     return DecodeOutcome::Failure("the file holds " + std::to_string(bytes.size()) +
                                   " bytes, fewer than the " + std::to_string(tableBytes) +
@@ -204,8 +206,9 @@ DecodeOutcome ClassicDecoder::DecodeBinary(std::span<const std::uint8_t> bytes) 
                                   DataPosition{0, bytes.size() - 1});
   }
   const auto inFile = BinaryValues(bytes.first(tableBytes), layout_.tableWord);
-  const std::vector<std::uint16_t>* table =
-      tableBytes > 0 ? &*inFile : separateTable_ ? &*separateTable_ : nullptr;
+  const std::vector<std::uint16_t>* table = tableBytes > 0   ? &*inFile
+                                            : separateTable_ ? &*separateTable_
+                                                             : nullptr;
   DecodeOutcome outcome = Decode(*image, table);
   if (outcome.position) {
     DataPosition& position = outcome.position.value();

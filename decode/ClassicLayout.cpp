@@ -18,8 +18,8 @@ static_assert(ModeCodeIs(ClassicEncoding::Palette2, ColorModeBits::kPalette2Pixe
 static_assert(ModeCodeIs(ClassicEncoding::Palette4, ColorModeBits::kPalette4Pixels));
 static_assert(ModeCodeIs(ClassicEncoding::Palette8, ColorModeBits::kPalette8Pixels));
 static_assert(ModeCodeIs(ClassicEncoding::MonochromeVertical, ColorModeBits::kMonochromeVertical));
-static_assert(
-    ModeCodeIs(ClassicEncoding::MonochromeHorizontal, ColorModeBits::kMonochromeHorizontal));
+static_assert(ModeCodeIs(ClassicEncoding::MonochromeHorizontal,
+                         ColorModeBits::kMonochromeHorizontal));
 
 constexpr std::uint16_t kReservedBits = 0xF8E0;  // bits 5-7 and 11-15
 
@@ -76,7 +76,8 @@ ClassicLayout LayoutOfExport(const ExportSource& source) {
   const bool tableWord =
       preferences.Effective(OptionGroup::TableRepresentation) == Option::PaletteTableWord;
   const std::uint16_t mode = source.engine.ColorModeWord();
-  const auto tableColors = static_cast<int>(source.engine.ColorTableData().size() / (tableWord ? 1 : 2));
+  const auto tableColors =
+      static_cast<int>(source.engine.ColorTableData().size() / (tableWord ? 1 : 2));
   return {.word = word,
           .lsbFirst = lsbFirst,
           .includeInfo = preferences.Is(Option::IncludeInfo),

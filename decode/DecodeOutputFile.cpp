@@ -7,8 +7,8 @@ namespace pixmora {
 namespace {
 
 DecodeOutcome Failed(std::string_view fileName, const std::string& place, DecodeOutcome outcome) {
-  outcome.error = "Cannot decode \"" + std::string(fileName) + "\": " +
-                  (place.empty() ? std::string() : place + ": ") + outcome.error;
+  outcome.error = "Cannot decode \"" + std::string(fileName) +
+                  "\": " + (place.empty() ? std::string() : place + ": ") + outcome.error;
   return outcome;
 }
 

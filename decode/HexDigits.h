@@ -28,9 +28,9 @@ inline bool IsHexDigit(char c) {
 }
 
 struct HexRun {
-  const char* end;       // just past the digits
-  std::size_t digits;    // how many there are
-  std::uint32_t value;   // 0x10000 for any value wider than 16 bits
+  const char* end;      // just past the digits
+  std::size_t digits;   // how many there are
+  std::uint32_t value;  // 0x10000 for any value wider than 16 bits
 };
 
 // The hexadecimal digits at `p`, up to `limit`.

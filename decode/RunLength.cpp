@@ -27,8 +27,8 @@ std::optional<RunFault> ExpandRuns(std::span<const std::uint16_t> items, std::si
     }
     const std::size_t left = count - values.size();
     if (left == 0) {
-      return RunFault{"the picture is complete after " + ValueCount(count) + ", but the data goes on",
-                      i};
+      return RunFault{
+          "the picture is complete after " + ValueCount(count) + ", but the data goes on", i};
     }
     if (copies > left) {
       return RunFault{"a run of " + ValueCount(copies) + " ends " + ValueCount(copies - left) +

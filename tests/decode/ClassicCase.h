@@ -15,7 +15,14 @@
 
 namespace pixmora {
 
-enum class Family { Color565, Color444, Color332, MonochromeVertical, MonochromeHorizontal, Palette };
+enum class Family {
+  Color565,
+  Color444,
+  Color332,
+  MonochromeVertical,
+  MonochromeHorizontal,
+  Palette
+};
 
 struct ClassicCase {
   Family family = Family::Color565;
@@ -35,20 +42,21 @@ struct ClassicCase {
   std::uint32_t seed = 0;
 
   std::string Describe() const {
-    static constexpr const char* kFamilies[] = {"565", "444", "332", "mono vertical",
-                                                "mono horizontal", "palette"};
+    static constexpr const char* kFamilies[] = {
+        "565", "444", "332", "mono vertical", "mono horizontal", "palette"};
     std::string text = kFamilies[static_cast<int>(family)];
     if (family == Family::Palette) {
-      text += " " + std::to_string(paletteColors) + (packed ? " packed" : " 1 per byte") +
-              (tableWord ? " table words" : " table bytes") +
-              (tableInMainFile ? " in file" : " apart");
+      text.append(" ").append(std::to_string(paletteColors));
+      text.append(packed ? " packed" : " 1 per byte");
+      text.append(tableWord ? " table words" : " table bytes");
+      text.append(tableInMainFile ? " in file" : " apart");
     }
-    text += word ? " Word" : " Byte";
-    text += lsbFirst ? " LSB" : "";
-    text += compression ? " compressed" : "";
-    text += includeInfo ? " info" : "";
-    return text + " " + std::to_string(width) + "x" + std::to_string(height) + " seed " +
-           std::to_string(seed);
+    text.append(word ? " Word" : " Byte");
+    text.append(lsbFirst ? " LSB" : "");
+    text.append(compression ? " compressed" : "");
+    text.append(includeInfo ? " info" : "");
+    text.append(" ").append(std::to_string(width)).append("x").append(std::to_string(height));
+    return text.append(" seed ").append(std::to_string(seed));
   }
 };
 
@@ -171,8 +179,7 @@ inline TBitmap32 RandomPicture(const ClassicCase& c, CaseRandom& random,
     if (c.family == Family::Palette) {
       const std::uint32_t entry = palette[random.Below(c.paletteColors)];
       pixel = alpha | (entry & 0xFF) << 16 | (entry & 0xFF00) | entry >> 16;
-    } else if (c.family == Family::MonochromeVertical ||
-               c.family == Family::MonochromeHorizontal) {
+    } else if (c.family == Family::MonochromeVertical || c.family == Family::MonochromeHorizontal) {
       const std::uint32_t nearBlack[] = {0, 0x010000, 0x000100, 0x000001, 0xFFFFFF};
       pixel = alpha | (random.Chance(50) ? 0 : nearBlack[random.Below(5)]);
     } else {
@@ -239,8 +246,8 @@ struct ClassicRun {
 
   std::string MainFile(ExportKind kind, std::string_view lineEnd = kCrLf) const {
     std::string file;
-    WriteMainFileContent(Source(), kind, [&file](std::string_view bytes) { file += bytes; },
-                         lineEnd);
+    WriteMainFileContent(
+        Source(), kind, [&file](std::string_view bytes) { file += bytes; }, lineEnd);
     return file;
   }
 

@@ -31,8 +31,7 @@ using P = std::vector<std::uint32_t>;
 
 // The encoders' documented bytes, shown with every channel widened by bit replication.
 TEST(ClassicDecoder, ShowsTheDocumentedEncodings) {
-  EXPECT_EQ(Pixels(Layout(0x01, 2, 1), {{0xFC, 0x08, 0x11, 0xAA}}),
-            (P{0xFFFF8242, 0xFF103452}));
+  EXPECT_EQ(Pixels(Layout(0x01, 2, 1), {{0xFC, 0x08, 0x11, 0xAA}}), (P{0xFFFF8242, 0xFF103452}));
   EXPECT_EQ(Pixels(Layout(0x03, 1, 1), {{0xF8, 0x4F}}), (P{0xFFFF8844}));
   EXPECT_EQ(Pixels(Layout(0x03, 2, 1), {{0xF8, 0x41, 0x35}}), (P{0xFFFF8844, 0xFF113355}));
   EXPECT_EQ(Pixels(Layout(0x05, 2, 1), {{0xF1, 0x05}}), (P{0xFFFF9255, 0xFF002455}));
@@ -101,36 +100,63 @@ TEST(ClassicDecoder, FaultsSayWhatAndWhere) {
   info.includeInfo = true;
   const Case cases[] = {
       {Layout(0x05, 2, 1), {}, "the text holds no array of values", {}},
-      {Layout(0x05, 2, 1), {{1}, {2}, {3}}, "the text holds 3 arrays: the image data, and the "
-                                            "color table before it, are at most two", {}},
-      {Layout(0x05, 2, 1), {{0x12, 0x1FF}}, "0x01FF does not fit in a byte of Byte data",
-       DataPosition{0, 1}},
-      {info, {{0x00, 0x02, 0x00}}, "the data ends inside the image information, which takes 6 "
-                                   "values", DataPosition{0, 2}},
-      {info, {{0x00, 0x02, 0x00, 0x01, 0x00, 0x13, 0xFF}}, "the color mode word 0x0013 names no "
-                                                           "encoding: its mode code 9 is reserved",
-       DataPosition{0, 4}},
-      {info, {{0x00, 0x00, 0x00, 0x01, 0x00, 0x05}}, "invalid image size 0 x 1",
-       DataPosition{0, 0}},
-      {Layout(0x25, 1, 1), {{0}}, "the color mode word 0x0025 names no encoding: it sets "
-                                  "reserved bits", {}},
-      {Layout(0x405, 1, 1), {{0}}, "the color mode word 0x0405 names no encoding: it gives a "
-                                   "palette size to data without a palette", {}},
-      {Layout(0x05, 2, 2), {{1, 2, 3}}, "the data holds 3 values, but a 2 x 2 picture in 256 "
-                                        "colors (3-3-2) needs 4", DataPosition{0, 2}},
-      {Layout(0x05, 2, 1), {{1, 2, 3}}, "the data holds 3 values, but a 2 x 1 picture in 256 "
-                                        "colors (3-3-2) needs 2", DataPosition{0, 2}},
-      {Layout(0x04, 2, 1), {{7, 7}}, "the data ends inside a run: 0x07 repeats, but the count "
-                                     "that follows a pair is missing", DataPosition{0, 1}},
-      {Layout(0x07, 2, 1), {{1, 0}}, "the palette data needs its color table, which is missing",
+      {Layout(0x05, 2, 1),
+       {{1}, {2}, {3}},
+       "the text holds 3 arrays: the image data, and the color table before it, are at most two",
        {}},
-      {Layout(0x07, 2, 1), {{0xF8, 0x00, 0x07}, {1, 0}}, "the color table holds an odd number "
-                                                         "of bytes, but every color has two",
+      {Layout(0x05, 2, 1),
+       {{0x12, 0x1FF}},
+       "0x01FF does not fit in a byte of Byte data",
+       DataPosition{0, 1}},
+      {info,
+       {{0x00, 0x02, 0x00}},
+       "the data ends inside the image information, which takes 6 values",
        DataPosition{0, 2}},
-      {Layout(0x07, 2, 1), {{0xF8, 0x100}, {1, 0}}, "the color table value 0x0100 does not fit "
-                                                    "in a byte", DataPosition{0, 1}},
-      {Layout(0x07, 3, 1), {{0xF8, 0x00}, {0, 0, 1}}, "pixel (2, 0) has the color index 1, but "
-                                                      "the color table has 1 color", {}},
+      {info,
+       {{0x00, 0x02, 0x00, 0x01, 0x00, 0x13, 0xFF}},
+       "the color mode word 0x0013 names no encoding: its mode code 9 is reserved",
+       DataPosition{0, 4}},
+      {info,
+       {{0x00, 0x00, 0x00, 0x01, 0x00, 0x05}},
+       "invalid image size 0 x 1",
+       DataPosition{0, 0}},
+      {Layout(0x25, 1, 1),
+       {{0}},
+       "the color mode word 0x0025 names no encoding: it sets reserved bits",
+       {}},
+      {Layout(0x405, 1, 1),
+       {{0}},
+       "the color mode word 0x0405 names no encoding: it gives a palette size to data without a "
+       "palette",
+       {}},
+      {Layout(0x05, 2, 2),
+       {{1, 2, 3}},
+       "the data holds 3 values, but a 2 x 2 picture in 256 colors (3-3-2) needs 4",
+       DataPosition{0, 2}},
+      {Layout(0x05, 2, 1),
+       {{1, 2, 3}},
+       "the data holds 3 values, but a 2 x 1 picture in 256 colors (3-3-2) needs 2",
+       DataPosition{0, 2}},
+      {Layout(0x04, 2, 1),
+       {{7, 7}},
+       "the data ends inside a run: 0x07 repeats, but the count that follows a pair is missing",
+       DataPosition{0, 1}},
+      {Layout(0x07, 2, 1),
+       {{1, 0}},
+       "the palette data needs its color table, which is missing",
+       {}},
+      {Layout(0x07, 2, 1),
+       {{0xF8, 0x00, 0x07}, {1, 0}},
+       "the color table holds an odd number of bytes, but every color has two",
+       DataPosition{0, 2}},
+      {Layout(0x07, 2, 1),
+       {{0xF8, 0x100}, {1, 0}},
+       "the color table value 0x0100 does not fit in a byte",
+       DataPosition{0, 1}},
+      {Layout(0x07, 3, 1),
+       {{0xF8, 0x00}, {0, 0, 1}},
+       "pixel (2, 0) has the color index 1, but the color table has 1 color",
+       {}},
   };
   for (const Case& c : cases) {
     const DecodeOutcome outcome = Decode(c.layout, c.arrays);
@@ -176,9 +202,9 @@ TEST(ClassicDecoder, FaultsInASeparateTableSayWhichValue) {
   decoder.UseColorTable({0xF8, 0x00, 0x1FF});
   const std::vector<TextArray> image = {{1, {0}}};
   const DecodeOutcome outcome = decoder.DecodeArrays(image);
-  EXPECT_EQ(outcome.error,
-            "the color table value 0x01FF does not fit in a byte (value 3 of the separate color "
-            "table)");
+  EXPECT_EQ(
+      outcome.error,
+      "the color table value 0x01FF does not fit in a byte (value 3 of the separate color table)");
   EXPECT_FALSE(outcome.position);
 }
 

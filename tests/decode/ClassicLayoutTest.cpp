@@ -39,8 +39,7 @@ TEST(ClassicLayout, RefusesWordsThatNameNoEncoding) {
   EXPECT_EQ(ReadColorModeWord(0x0800, fields), "it sets reserved bits");
   // A swapped word (Word with LSB first read the wrong way) shows as one of these.
   EXPECT_NE(ReadColorModeWord(0x0C07, fields), "");
-  EXPECT_EQ(ReadColorModeWord(0x0101, fields),
-            "it gives a palette size to data without a palette");
+  EXPECT_EQ(ReadColorModeWord(0x0101, fields), "it gives a palette size to data without a palette");
 }
 
 }  // namespace

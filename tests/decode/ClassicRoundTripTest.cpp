@@ -4,8 +4,8 @@
 
 #include <functional>
 
-#include "decode/ClassicDecoder.h"
 #include "decode/ClassicCase.h"
+#include "decode/ClassicDecoder.h"
 #include "decode/ClassicLayout.h"
 #include "decode/DecodeOutputFile.h"
 
@@ -56,10 +56,9 @@ class ClassicRoundTrip : public ::testing::Test {
                                .colorModeWord = ExpectedModeWord(c),
                                .width = c.width,
                                .height = c.height,
-                               .binaryTableColors =
-                                   c.family == Family::Palette && c.tableInMainFile
-                                       ? c.paletteColors
-                                       : 0};
+                               .binaryTableColors = c.family == Family::Palette && c.tableInMainFile
+                                                        ? c.paletteColors
+                                                        : 0};
     // Without the information the layout tells the decoder everything; with it, the file does.
     ClassicLayout given = layout;
     if (c.includeInfo) {
@@ -175,8 +174,8 @@ TEST_F(ClassicRoundTrip, PaletteSizesAndPackings) {
 // longer than a count can hold, so that runs are split.
 TEST_F(ClassicRoundTrip, WidePicturesAndLongRuns) {
   int files = 0;
-  for (const Family family : {Family::Color565, Family::Color332, Family::MonochromeVertical,
-                              Family::Palette}) {
+  for (const Family family :
+       {Family::Color565, Family::Color332, Family::MonochromeVertical, Family::Palette}) {
     files += ForEachCombination(
         1,
         [family](ClassicCase& c, CaseRandom& random) {

@@ -7,8 +7,8 @@ namespace {
 
 using Values = std::vector<std::uint16_t>;
 
-constexpr std::uint16_t A = 0xA, B = 0xB, C = 0xC, D = 0xD, E = 0xE, F = 0xF, G = 0x6,
-                        H = 0x8, I = 0x1, J = 0x2;
+constexpr std::uint16_t A = 0xA, B = 0xB, C = 0xC, D = 0xD, E = 0xE, F = 0xF, G = 0x6, H = 0x8,
+                        I = 0x1, J = 0x2;
 
 Values Repeated(std::size_t n, std::uint16_t value) {
   return Values(n, value);
@@ -50,8 +50,10 @@ TEST(RunLength, FaultsNameTheItem) {
     std::size_t item;
   };
   const Case cases[] = {
-      {{A, B, B}, 4, "the data ends inside a run: 0x0B repeats, but the count that follows a pair "
-                     "is missing", 2},
+      {{A, B, B},
+       4,
+       "the data ends inside a run: 0x0B repeats, but the count that follows a pair is missing",
+       2},
       {{A, B, B, 5}, 5, "a run of 7 values ends 3 values past the last pixel", 3},
       {{A, B, C}, 2, "the picture is complete after 2 values, but the data goes on", 2},
       {{A, A, 1, B}, 3, "the picture is complete after 3 values, but the data goes on", 3},
