@@ -3,7 +3,7 @@
 // The readers behind ArrayText, one per syntax. Each walks the text once and hands every array
 // opening and every value to a sink:
 //   void Open(std::size_t line, std::size_t maxValues);  // no more values can follow
-//   bool Value(std::uint16_t value, std::size_t line);  // false stops the walk
+//   bool Value(std::uint16_t value, TextPlace place);  // false stops the walk
 // so that one walk collects the values and another finds the line of a value after a fault.
 
 #include <cstddef>
@@ -13,13 +13,13 @@
 #include <string>
 #include <string_view>
 
+#include "decode/ArrayText.h"
 #include "decode/HexDigits.h"
 
 namespace pixmora::scan {
 
 struct ScanError {
-  std::size_t line = 0;
-  std::size_t column = 0;
+  TextPlace place;
   std::string reason;
 };
 
@@ -38,8 +38,11 @@ class Cursor {
     ++line_;
     lineStart_ = next;
   }
+  TextPlace Place(const char* at) const {
+    return {line_, static_cast<std::size_t>(at - lineStart_) + 1};
+  }
   ScanError Error(const char* at, std::string reason) const {
-    return {line_, static_cast<std::size_t>(at - lineStart_) + 1, std::move(reason)};
+    return {Place(at), std::move(reason)};
   }
   // "expected WANTED, found ..." with what stands at `at`.
   ScanError Unexpected(const char* at, std::string_view wanted) const;
@@ -142,7 +145,7 @@ std::optional<ScanError> ScanCArray(std::string_view text, Sink& sink) {
       const HexRun run = ReadHexDigits(p + 2, end);
       if (!IsCleanValue(run, end))
         return ValueFault(cursor, p, run, "a value such as 0x1F");
-      if (!sink.Value(static_cast<std::uint16_t>(run.value), cursor.Line()))
+      if (!sink.Value(static_cast<std::uint16_t>(run.value), cursor.Place(p)))
         return std::nullopt;
       p = run.end;
       if (p < end && *p == ',') {
@@ -187,7 +190,7 @@ std::optional<ScanError> ScanPlainList(std::string_view text, Sink& sink) {
     const HexRun run = ReadHexDigits(digits, end);
     if (!IsCleanValue(run, end))
       return ValueFault(cursor, p, run, "a hexadecimal value");
-    if (!sink.Value(static_cast<std::uint16_t>(run.value), cursor.Line()))
+    if (!sink.Value(static_cast<std::uint16_t>(run.value), cursor.Place(p)))
       return std::nullopt;
     p = run.end;
   }
@@ -231,7 +234,7 @@ std::optional<ScanError> ScanDataLine(const Cursor& cursor, const char* p, const
     } else if (!tokens.basic) {
       return cursor.MissingToken(p, tokens.hexSuffix, "after the value");
     }
-    if (!sink.Value(static_cast<std::uint16_t>(run.value), cursor.Line())) {
+    if (!sink.Value(static_cast<std::uint16_t>(run.value), cursor.Place(start))) {
       stopped = true;
       return std::nullopt;
     }

@@ -64,7 +64,7 @@ class CollectingSink {
     values_ = &arrays_.back().values;
     values_->reserve(maxValues);
   }
-  bool Value(std::uint16_t value, std::size_t) {
+  bool Value(std::uint16_t value, TextPlace) {
     values_->push_back(value);
     return true;
   }
@@ -79,20 +79,20 @@ class LocatingSink {
   LocatingSink(std::size_t array, std::size_t index) : array_(array), index_(index) {}
 
   void Open(std::size_t, std::size_t) { ++opened_; }
-  bool Value(std::uint16_t, std::size_t line) {
+  bool Value(std::uint16_t, TextPlace place) {
     if (opened_ != array_ + 1 || count_++ != index_)
       return true;
-    line_ = line;
+    place_ = place;
     return false;
   }
-  std::size_t Line() const { return line_; }
+  TextPlace Place() const { return place_; }
 
  private:
   std::size_t array_;
   std::size_t index_;
   std::size_t opened_ = 0;
   std::size_t count_ = 0;
-  std::size_t line_ = 0;
+  TextPlace place_;
 };
 
 }  // namespace
@@ -102,8 +102,8 @@ ArrayText ReadArrayText(std::string_view text, const TextSyntax& syntax) {
   CollectingSink sink(result.arrays);
   if (const auto error = Scan(text, syntax, sink)) {
     result.arrays.clear();
-    result.error = "line " + std::to_string(error->line) + ", column " +
-                   std::to_string(error->column) + ": " + error->reason;
+    result.error = "line " + std::to_string(error->place.line) + ", column " +
+                   std::to_string(error->place.column) + ": " + error->reason;
   }
   // A color table before the image was given room for the whole text.
   for (TextArray& array : result.arrays) {
@@ -127,11 +127,11 @@ ArraySyntax DetectArraySyntax(std::string_view text) {
   return ArraySyntax::PlainList;
 }
 
-std::size_t LineOfValue(std::string_view text, const TextSyntax& syntax, std::size_t array,
-                        std::size_t index) {
+TextPlace PlaceOfValue(std::string_view text, const TextSyntax& syntax, std::size_t array,
+                       std::size_t index) {
   LocatingSink sink(array, index);
   Scan(text, syntax, sink);
-  return sink.Line();
+  return sink.Place();
 }
 
 }  // namespace pixmora

@@ -30,6 +30,12 @@ struct TextArray {
   std::vector<std::uint16_t> values;
 };
 
+// A place in a text, both counted from 1.
+struct TextPlace {
+  std::size_t line = 0;
+  std::size_t column = 0;
+};
+
 struct ArrayText {
   std::vector<TextArray> arrays;  // in text order
   std::string error;              // "line L, column C: what is wrong"; empty when read
@@ -43,8 +49,8 @@ ArrayText ReadArrayText(std::string_view text, const TextSyntax& syntax);
 // custom format cannot be recognised: its tokens have to be given.
 ArraySyntax DetectArraySyntax(std::string_view text);
 
-// The line of value `index` of array `array` (both from 0); 0 when the text has no such value.
-std::size_t LineOfValue(std::string_view text, const TextSyntax& syntax, std::size_t array,
-                        std::size_t index);
+// Where value `index` of array `array` (both from 0) starts; line 0 when there is no such value.
+TextPlace PlaceOfValue(std::string_view text, const TextSyntax& syntax, std::size_t array,
+                       std::size_t index);
 
 }  // namespace pixmora

@@ -22,8 +22,9 @@ DataPosition InTable(std::size_t index) {
 DataPosition InImage(std::size_t index) {
   return {kImagePart, index};
 }
-std::optional<DataPosition> LastOf(std::span<const std::uint16_t> values) {
-  return values.empty() ? std::nullopt : std::optional(InImage(values.size() - 1));
+// The last value of the image data; the place where it starts when there is none.
+DataPosition LastOf(std::span<const std::uint16_t> values) {
+  return InImage(values.empty() ? 0 : values.size() - 1);
 }
 
 // A fault in a color table of its own has no place in the file decoded; the message says where.

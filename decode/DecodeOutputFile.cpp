@@ -25,11 +25,12 @@ DecodeOutcome DecodeOutputText(std::string_view fileName, std::string_view text,
   std::string place;
   if (outcome.position) {
     const DataPosition at = *outcome.position;
-    std::size_t line = LineOfValue(text, syntax, at.array, at.index);
-    if (line == 0 && at.array < read.arrays.size())
-      line = read.arrays[at.array].line;
-    if (line != 0)
-      place = "line " + std::to_string(line);
+    const TextPlace value = PlaceOfValue(text, syntax, at.array, at.index);
+    if (value.line != 0) {
+      place = "line " + std::to_string(value.line) + ", column " + std::to_string(value.column);
+    } else if (at.array < read.arrays.size()) {
+      place = "line " + std::to_string(read.arrays[at.array].line);
+    }
   }
   return Failed(fileName, place, std::move(outcome));
 }

@@ -118,14 +118,23 @@ TEST(ArrayText, DetectsTheSyntax) {
   EXPECT_EQ(DetectArraySyntax("01 02 03\nDatabase\n"), ArraySyntax::PlainList);
 }
 
-TEST(ArrayText, FindsTheLineOfAValue) {
-  const std::string_view text = "a = {\n0x01, 0x02,\n0x03 };\nb = { 0x04,\n\n0x05 };";
+TEST(ArrayText, FindsTheLineAndColumnOfAValue) {
+  const std::string_view text = "a = {\n0x01, 0x02,\n0x03 };\nb = { 0x04,\n\n  0x05 };";
   const TextSyntax syntax = Syntax(ArraySyntax::CArray);
-  EXPECT_EQ(LineOfValue(text, syntax, 0, 2), 3u);
-  EXPECT_EQ(LineOfValue(text, syntax, 1, 0), 4u);
-  EXPECT_EQ(LineOfValue(text, syntax, 1, 1), 6u);
-  EXPECT_EQ(LineOfValue(text, syntax, 1, 2), 0u);
-  EXPECT_EQ(LineOfValue(text, syntax, 2, 0), 0u);
+  using Place = std::pair<std::size_t, std::size_t>;
+  const auto place = [&](std::size_t array, std::size_t index) {
+    const TextPlace at = PlaceOfValue(text, syntax, array, index);
+    return Place(at.line, at.column);
+  };
+  EXPECT_EQ(place(0, 1), Place(2, 7));
+  EXPECT_EQ(place(0, 2), Place(3, 1));
+  EXPECT_EQ(place(1, 0), Place(4, 7));
+  EXPECT_EQ(place(1, 1), Place(6, 3));
+  EXPECT_EQ(place(1, 2).first, 0u);
+  EXPECT_EQ(place(2, 0).first, 0u);
+  // The line formats give the place of the value's prefix.
+  EXPECT_EQ(PlaceOfValue("x:\nData &h01, &h02\n", Syntax(ArraySyntax::BasicData), 0, 1).column,
+            12u);
 }
 
 }  // namespace

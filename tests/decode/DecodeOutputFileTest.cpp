@@ -22,14 +22,17 @@ TEST(DecodeOutputFile, DecodesTextAndBinaryFiles) {
 TEST(DecodeOutputFile, MessagesNameTheFileAndThePlace) {
   const TextSyntax c{ArraySyntax::CArray};
   EXPECT_EQ(DecodeOutputText("logo.h", "x[] = {\n0xE0,\n0x1C,\n0x03\n};", c, kDecoder).error,
-            "Cannot decode \"logo.h\": line 4: the data holds 3 values, but a 2 x 1 picture in 256 "
+            "Cannot decode \"logo.h\": line 4, column 1: the data holds 3 values, but a 2 x 1 "
+            "picture in 256 "
             "colors (3-3-2) needs 2");
   EXPECT_EQ(DecodeOutputText("logo.h", "x[] = {\n0xE0 };", c, kDecoder).error,
-            "Cannot decode \"logo.h\": line 2: the data holds 1 value, but a 2 x 1 picture in 256 "
+            "Cannot decode \"logo.h\": line 2, column 1: the data holds 1 value, but a 2 x 1 "
+            "picture in 256 "
             "colors (3-3-2) needs 2");
-  // An empty array has no value to point at: its opening line stands for it.
+  // An empty array has no value to point at: the line where it opens stands for it.
   EXPECT_EQ(DecodeOutputText("logo.h", "\nx[] = {\n};", c, kDecoder).error,
-            "Cannot decode \"logo.h\": the data holds 0 values, but a 2 x 1 picture in 256 colors "
+            "Cannot decode \"logo.h\": line 2: the data holds 0 values, but a 2 x 1 picture in 256 "
+            "colors "
             "(3-3-2) needs 2");
   EXPECT_EQ(DecodeOutputText("logo.h", "x[] = {\n0xE0, 0xGG };", c, kDecoder).error,
             "Cannot decode \"logo.h\": line 2, column 7: expected a value such as 0x1F, found "
