@@ -4,7 +4,7 @@
 // opening and every value to a sink:
 //   void Open(std::size_t line, std::size_t maxValues);  // no more values can follow
 //   bool Value(std::uint16_t value, TextPlace place);  // false stops the walk
-// so that one walk collects the values and another finds the line of a value after a fault.
+// so that one walk collects the values and another finds the place of a value after a fault.
 
 #include <cstddef>
 #include <cstdint>

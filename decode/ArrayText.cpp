@@ -39,6 +39,9 @@ scan::LineTokens LineTokensOf(const TextSyntax& syntax, std::string& openLine) {
 
 template <class Sink>
 std::optional<scan::ScanError> Scan(std::string_view text, const TextSyntax& syntax, Sink& sink) {
+  // An editor may have put a byte order mark in front.
+  if (text.starts_with("\xEF\xBB\xBF"))
+    text.remove_prefix(3);
   switch (syntax.kind) {
     case ArraySyntax::CArray:
       return scan::ScanCArray(text, sink);

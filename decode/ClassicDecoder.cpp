@@ -86,13 +86,82 @@ std::optional<DecodeOutcome> ReadTable(const std::vector<std::uint16_t>& values,
   return std::nullopt;
 }
 
+// What the image information says, or the layout without it.
+struct Head {
+  int width = 0;
+  int height = 0;
+  ColorModeFields fields;
+  std::size_t infoLength = 0;  // values
+};
+
+std::optional<DecodeOutcome> ReadHead(const ClassicLayout& layout,
+                                      std::span<const std::uint16_t> image, Head& head) {
+  const bool word = layout.word;
+  std::uint16_t mode = layout.colorModeWord;
+  head.width = layout.width;
+  head.height = layout.height;
+  if (layout.includeInfo) {
+    head.infoLength = word ? 3 : 6;
+    if (image.size() < head.infoLength) {
+      return DecodeOutcome::Failure(
+          "the data ends inside the image information, which takes " + ValueCount(head.infoLength),
+          LastOf(image));
+    }
+    // Byte data writes each field high byte first; Word with LSB first exchanges the bytes.
+    const auto field = [&](std::size_t k) -> std::uint16_t {
+      if (!word)
+        return static_cast<std::uint16_t>(image[2 * k] << 8 | image[2 * k + 1]);
+      return layout.lsbFirst ? SwapBytes(image[k]) : image[k];
+    };
+    head.width = field(0);
+    head.height = field(1);
+    mode = field(2);
+  }
+  const auto fieldAt = [&](std::size_t field) -> std::optional<DataPosition> {
+    if (!layout.includeInfo)
+      return std::nullopt;
+    return InImage(word ? field : 2 * field);
+  };
+  if (const std::string why = ReadColorModeWord(mode, head.fields); !why.empty()) {
+    std::string hex;
+    AppendHex(hex, mode, 4);
+    return DecodeOutcome::Failure("the color mode word 0x" + hex + " names no encoding: " + why,
+                                  fieldAt(2));
+  }
+  if (const std::string why = CheckImageSize(head.width, head.height); !why.empty())
+    return DecodeOutcome::Failure(why, fieldAt(0));
+  return std::nullopt;
+}
+
+// The bytes the encoder wrote: the runs expanded and the words split.
+std::optional<DecodeOutcome> ReadEncodedBytes(const ClassicLayout& layout, const Head& head,
+                                              std::span<const std::uint16_t> image,
+                                              std::vector<std::uint8_t>& bytes) {
+  const std::uint64_t byteCount = EncodedByteCount(head.fields.encoding, head.width, head.height);
+  const std::size_t elementCount = layout.word ? (byteCount + 1) / 2 : byteCount;
+  std::span<const std::uint16_t> elements = image.subspan(head.infoLength);
+  std::vector<std::uint16_t> expanded;
+  if (head.fields.compressed) {
+    if (const auto fault = ExpandRuns(elements, elementCount, expanded))
+      return DecodeOutcome::Failure(fault->reason, InImage(head.infoLength + fault->item));
+    elements = expanded;
+  } else if (elements.size() != elementCount) {
+    return DecodeOutcome::Failure(
+        "the data holds " + ValueCount(elements.size()) + ", but a " +
+            SizeText(head.width, head.height) + " picture in " +
+            std::string(EncodingName(head.fields.encoding)) + " needs " +
+            std::to_string(elementCount),
+        elements.size() > elementCount ? InImage(head.infoLength + elementCount) : LastOf(image));
+  }
+  bytes = DataBytes(elements, byteCount, layout.word, layout.lsbFirst);
+  return std::nullopt;
+}
+
 }  // namespace
 
 DecodeOutcome ClassicDecoder::Decode(std::span<const std::uint16_t> image,
                                      const std::vector<std::uint16_t>* table) const {
-  const bool word = layout_.word;
-  const bool lsbFirst = layout_.lsbFirst;
-  if (!word) {
+  if (!layout_.word) {
     for (std::size_t i = 0; i < image.size(); ++i) {
       if (image[i] > 0xFF) {
         return DecodeOutcome::Failure(HexValue(image[i]) + " does not fit in a byte of Byte data",
@@ -100,71 +169,22 @@ DecodeOutcome ClassicDecoder::Decode(std::span<const std::uint16_t> image,
       }
     }
   }
-
-  int width = layout_.width;
-  int height = layout_.height;
-  std::uint16_t mode = layout_.colorModeWord;
-  std::size_t infoLength = 0;
-  if (layout_.includeInfo) {
-    infoLength = word ? 3 : 6;
-    if (image.size() < infoLength) {
-      return DecodeOutcome::Failure(
-          "the data ends inside the image information, which takes " + ValueCount(infoLength),
-          LastOf(image));
-    }
-    // Byte data writes each field high byte first; Word with LSB first exchanges the bytes.
-    const auto field = [&](std::size_t k) -> std::uint16_t {
-      if (!word)
-        return static_cast<std::uint16_t>(image[2 * k] << 8 | image[2 * k + 1]);
-      return lsbFirst ? SwapBytes(image[k]) : image[k];
-    };
-    width = field(0);
-    height = field(1);
-    mode = field(2);
-  }
-  const auto infoAt = [&](std::size_t field) -> std::optional<DataPosition> {
-    if (!layout_.includeInfo)
-      return std::nullopt;
-    return InImage(word ? field : 2 * field);
-  };
-
-  ColorModeFields fields;
-  if (const std::string why = ReadColorModeWord(mode, fields); !why.empty()) {
-    std::string hex;
-    AppendHex(hex, mode, 4);
-    return DecodeOutcome::Failure("the color mode word 0x" + hex + " names no encoding: " + why,
-                                  infoAt(2));
-  }
-  if (const std::string why = CheckImageSize(width, height); !why.empty())
-    return DecodeOutcome::Failure(why, infoAt(0));
-
-  const std::uint64_t byteCount = EncodedByteCount(fields.encoding, width, height);
-  const std::size_t elementCount = word ? (byteCount + 1) / 2 : byteCount;
-  std::span<const std::uint16_t> elements = image.subspan(infoLength);
-  std::vector<std::uint16_t> expanded;
-  if (fields.compressed) {
-    if (const auto fault = ExpandRuns(elements, elementCount, expanded))
-      return DecodeOutcome::Failure(fault->reason, InImage(infoLength + fault->item));
-    elements = expanded;
-  } else if (elements.size() != elementCount) {
-    return DecodeOutcome::Failure(
-        "the data holds " + ValueCount(elements.size()) + ", but a " + SizeText(width, height) +
-            " picture in " + std::string(EncodingName(fields.encoding)) + " needs " +
-            std::to_string(elementCount),
-        elements.size() > elementCount ? InImage(infoLength + elementCount) : LastOf(image));
-  }
-  const std::vector<std::uint8_t> bytes = DataBytes(elements, byteCount, word, lsbFirst);
-
+  Head head;
+  if (auto failure = ReadHead(layout_, image, head))
+    return std::move(*failure);
+  std::vector<std::uint8_t> bytes;
+  if (auto failure = ReadEncodedBytes(layout_, head, image, bytes))
+    return std::move(*failure);
   std::vector<std::uint16_t> colors;
-  if (IsPalette(fields.encoding)) {
+  if (IsPalette(head.fields.encoding)) {
     if (table == nullptr)
       return DecodeOutcome::Failure("the palette data needs its color table, which is missing");
-    if (auto failure = ReadTable(*table, layout_.tableWord, lsbFirst, colors))
+    if (auto failure = ReadTable(*table, layout_.tableWord, layout_.lsbFirst, colors))
       return std::move(*failure);
   }
   DecodeOutcome outcome;
-  outcome.picture.SetSize(width, height);
-  outcome.error = PaintPixels(fields.encoding, bytes, colors, outcome.picture);
+  outcome.picture.SetSize(head.width, head.height);
+  outcome.error = PaintPixels(head.fields.encoding, bytes, colors, outcome.picture);
   if (!outcome.Ok())
     outcome.picture = {};
   return outcome;

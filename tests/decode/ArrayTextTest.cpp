@@ -68,6 +68,12 @@ TEST(ArrayText, DataBeforeAnOpeningLineIsAnArray) {
   EXPECT_EQ(ValuesOf(text), (std::vector<Values>{{1}, {2}}));
 }
 
+TEST(ArrayText, SkipsAByteOrderMark) {
+  const ArrayText text =
+      Read("\xEF\xBB\xBF'banner\r\nlogo:\r\nData &h01\r\n", ArraySyntax::BasicData);
+  EXPECT_EQ(ValuesOf(text), (std::vector<Values>{{1}}));
+}
+
 TEST(ArrayText, FaultsNameTheLineAndColumn) {
   struct Case {
     ArraySyntax kind;

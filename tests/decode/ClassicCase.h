@@ -42,20 +42,10 @@ struct ClassicCase {
   std::uint32_t seed = 0;
 
   std::string Describe() const {
-    static constexpr const char* kFamilies[] = {
-        "565", "444", "332", "mono vertical", "mono horizontal", "palette"};
-    std::string text = kFamilies[static_cast<int>(family)];
-    if (family == Family::Palette) {
-      text.append(" ").append(std::to_string(paletteColors));
-      text.append(packed ? " packed" : " 1 per byte");
-      text.append(tableWord ? " table words" : " table bytes");
-      text.append(tableInMainFile ? " in file" : " apart");
-    }
-    text.append(word ? " Word" : " Byte");
-    text.append(lsbFirst ? " LSB" : "");
-    text.append(compression ? " compressed" : "");
-    text.append(includeInfo ? " info" : "");
-    text.append(" ").append(std::to_string(width)).append("x").append(std::to_string(height));
+    std::string text = "family " + std::to_string(static_cast<int>(family));
+    for (const int value : {paletteColors, +packed, +word, +lsbFirst, +compression, +includeInfo,
+                            +tableWord, +tableInMainFile, width, height})
+      text.append(" ").append(std::to_string(value));
     return text.append(" seed ").append(std::to_string(seed));
   }
 };
@@ -74,40 +64,26 @@ class CaseRandom {
 
 // The documented color mode word of a case, bytes in order.
 inline std::uint16_t ExpectedModeWord(const ClassicCase& c) {
-  std::uint16_t word = c.compression ? 0 : 1;
-  switch (c.family) {
-    case Family::Color565:
-      return word;
-    case Family::Color444:
-      return word | 0x02;
-    case Family::Color332:
-      return word | 0x04;
-    case Family::MonochromeVertical:
-      return word | 0x0E;
-    case Family::MonochromeHorizontal:
-      return word | 0x10;
-    case Family::Palette:
-      break;
+  const std::uint16_t compressionOff = c.compression ? 0 : 1;
+  if (c.family != Family::Palette) {
+    const std::uint16_t codes[] = {0x00, 0x02, 0x04, 0x0E, 0x10};
+    return compressionOff | codes[static_cast<int>(c.family)];
   }
   const int n = c.paletteColors;
-  if (!c.packed) {
-    word |= 0x06;
-  } else if (n == 2) {
-    word |= 0x0C;
-  } else if (n == 4) {
-    word |= 0x0A;
-  } else if (n >= 8 && n <= 16) {
-    word |= 0x08;
-  } else {
-    word |= 0x06;
+  std::uint16_t packing = 0x06;
+  if (c.packed && n == 2) {
+    packing = 0x0C;
+  } else if (c.packed && n == 4) {
+    packing = 0x0A;
+  } else if (c.packed && n >= 8 && n <= 16) {
+    packing = 0x08;
   }
-  const int sizeCodes[][2] = {{128, 0x100}, {64, 0x200}, {32, 0x300}, {16, 0x400},
-                              {8, 0x500},   {4, 0x600},  {2, 0x700}};
-  for (const auto& [colors, code] : sizeCodes) {
+  std::uint16_t size = 0;
+  for (int colors = 128, code = 0x100; colors >= 2; colors /= 2, code += 0x100) {
     if (colors == n)
-      word |= code;
+      size = static_cast<std::uint16_t>(code);
   }
-  return word;
+  return compressionOff | packing | size;
 }
 
 inline std::uint32_t Opaque(int r, int g, int b) {
@@ -196,29 +172,16 @@ struct ClassicRun {
     CaseRandom random(c.seed);
     picture = RandomPicture(c, random, palette);
     Preferences& p = input.Preferences;
-    switch (c.family) {
-      case Family::Color565:
-        p.Set(Option::Color65536, true);
-        break;
-      case Family::Color444:
-        p.Set(Option::Color4096, true);
-        break;
-      case Family::Color332:
-        p.Set(Option::Color256, true);
-        break;
-      case Family::MonochromeVertical:
-        p.Set(Option::MonochromeVertical, true);
+    const Option modes[] = {Option::Color65536, Option::Color4096, Option::Color256,
+                            Option::MonochromeVertical, Option::MonochromeHorizontal};
+    if (c.family == Family::Palette) {
+      input.ImageMode = ImageMode::Palette;
+      input.ColorTable = palette;
+      input.PaletteColorCount = c.paletteColors;
+    } else {
+      p.Set(modes[static_cast<int>(c.family)], true);
+      if (c.family == Family::MonochromeVertical || c.family == Family::MonochromeHorizontal)
         input.ImageMode = ImageMode::Monochrome;
-        break;
-      case Family::MonochromeHorizontal:
-        p.Set(Option::MonochromeHorizontal, true);
-        input.ImageMode = ImageMode::Monochrome;
-        break;
-      case Family::Palette:
-        input.ImageMode = ImageMode::Palette;
-        input.ColorTable = palette;
-        input.PaletteColorCount = c.paletteColors;
-        break;
     }
     p.Set(c.packed ? Option::Palette1To8Pixel : Option::Palette1Pixel, true);
     p.Set(c.word ? Option::Word : Option::Byte, true);

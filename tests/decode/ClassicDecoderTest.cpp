@@ -57,38 +57,6 @@ TEST(ClassicDecoder, LooksPaletteIndicesUpInTheTable) {
   EXPECT_EQ(Pixels(words, {{0x00F8, 0xE007}, {1, 0}}), (P{green, red}));
 }
 
-// Word data joins the bytes in pairs; an odd last byte is the second of its pair.
-TEST(ClassicDecoder, SplitsWordsBackIntoBytes) {
-  ClassicLayout layout = Layout(0x05, 3, 3);
-  layout.word = true;
-  const Values bytes = {0x00, 0x1C, 0x03, 0xE0, 0x1F, 0xFF, 0x92, 0x6D, 0xB6};
-  const P shown = Pixels(Layout(0x05, 3, 3), {bytes});
-  EXPECT_EQ(Pixels(layout, {{0x001C, 0x03E0, 0x1FFF, 0x926D, 0x00B6}}), shown);
-  layout.lsbFirst = true;
-  EXPECT_EQ(Pixels(layout, {{0x1C00, 0xE003, 0xFF1F, 0x6D92, 0xB600}}), shown);
-}
-
-// With the information the file gives size and mode; with Word and LSB first each of its
-// words has its bytes exchanged.
-TEST(ClassicDecoder, ReadsTheImageInformation) {
-  ClassicLayout layout;
-  layout.includeInfo = true;
-  EXPECT_EQ(Pixels(layout, {{0x00, 0x02, 0x00, 0x01, 0x00, 0x05, 0xE0, 0x1C}}),
-            (P{0xFFFF0000, 0xFF00FF00}));
-  layout.word = true;
-  layout.lsbFirst = true;
-  EXPECT_EQ(Pixels(layout, {{0x0200, 0x0100, 0x0500, 0x1CE0}}), (P{0xFFFF0000, 0xFF00FF00}));
-}
-
-TEST(ClassicDecoder, ExpandsCompressedData) {
-  // 65536 colors in words: 300 equal pixels are one run, split after 65537 never.
-  ClassicLayout layout = Layout(0x00, 300, 1);
-  layout.word = true;
-  EXPECT_EQ(Pixels(layout, {{0xF800, 0xF800, 298}}), P(300, 0xFFFF0000));
-  // Byte data: a run of 300 zero bytes is split after 257.
-  EXPECT_EQ(Pixels(Layout(0x0E, 300, 8), {{0, 0, 255, 0, 0, 41}}), P(2400, W));
-}
-
 TEST(ClassicDecoder, FaultsSayWhatAndWhere) {
   struct Case {
     ClassicLayout layout;
@@ -120,15 +88,6 @@ TEST(ClassicDecoder, FaultsSayWhatAndWhere) {
        {{0x00, 0x00, 0x00, 0x01, 0x00, 0x05}},
        "invalid image size 0 x 1",
        DataPosition{0, 0}},
-      {Layout(0x25, 1, 1),
-       {{0}},
-       "the color mode word 0x0025 names no encoding: it sets reserved bits",
-       {}},
-      {Layout(0x405, 1, 1),
-       {{0}},
-       "the color mode word 0x0405 names no encoding: it gives a palette size to data without a "
-       "palette",
-       {}},
       {Layout(0x05, 2, 2),
        {{1, 2, 3}},
        "the data holds 3 values, but a 2 x 2 picture in 256 colors (3-3-2) needs 4",

@@ -28,13 +28,11 @@ TEST(ClassicLayout, ReadsTheColorModeWord) {
   EXPECT_TRUE(two.compressed);
   EXPECT_EQ(Fields(0x0107).paletteColors, 128);
   EXPECT_EQ(Fields(0x0007).paletteColors, 0);
-  EXPECT_EQ(Fields(0x0011).encoding, ClassicEncoding::MonochromeHorizontal);
 }
 
 TEST(ClassicLayout, RefusesWordsThatNameNoEncoding) {
   ColorModeFields fields;
   EXPECT_EQ(ReadColorModeWord(0x0012, fields), "its mode code 9 is reserved");
-  EXPECT_EQ(ReadColorModeWord(0x001E, fields), "its mode code 15 is reserved");
   EXPECT_EQ(ReadColorModeWord(0x0080, fields), "it sets reserved bits");
   EXPECT_EQ(ReadColorModeWord(0x0800, fields), "it sets reserved bits");
   // A swapped word (Word with LSB first read the wrong way) shows as one of these.

@@ -36,46 +36,26 @@ static const pixmora_data* table_data(const firmware_case* c, pixmora_data* tabl
   return table;
 }
 
-static int info_of(const firmware_case* c, const pixmora_data* data, pixmora_info* info) {
-  return c->has_info ? pixmora_decode_info(data, info)
-                     : pixmora_make_info(info, c->width, c->height, c->mode);
-}
-
-int FIRMWARE_NAME(firmware_decode, FIRMWARE_LANGUAGE)(const firmware_case* c, uint32_t* pixels,
-                                                      size_t capacity, uint16_t* width,
-                                                      uint16_t* height) {
+int FIRMWARE_NAME(firmware_decode, FIRMWARE_LANGUAGE)(const firmware_case* c,
+                                                      firmware_output* out) {
   pixmora_data data = main_data(c);
   pixmora_data table;
+  const pixmora_data* colors = table_data(c, &table);
   pixmora_info info;
   pixel_sink sink;
-  int result = info_of(c, &data, &info);
+  int result = c->has_info ? pixmora_decode_info(&data, &info)
+                           : pixmora_make_info(&info, c->width, c->height, c->mode);
   if (result != PIXMORA_OK)
     return result;
-  *width = info.width;
-  *height = info.height;
-  sink.pixels = pixels;
-  sink.capacity = capacity;
+  out->width = info.width;
+  out->height = info.height;
+  sink.pixels = out->pixels;
+  sink.capacity = out->capacity;
   sink.width = info.width;
-  return pixmora_decode(&data, &info, table_data(c, &table), put_pixel, &sink);
-}
-
-int FIRMWARE_NAME(firmware_decode_565, FIRMWARE_LANGUAGE)(const firmware_case* c, uint16_t* pixels,
-                                                          size_t capacity) {
-  pixmora_data data = main_data(c);
-  pixmora_data table;
-  pixmora_info info;
-  int result = info_of(c, &data, &info);
-  if (result != PIXMORA_OK)
-    return result;
-  return pixmora_decode_565(&data, &info, table_data(c, &table), pixels, capacity);
-}
-
-int FIRMWARE_NAME(firmware_unpack, FIRMWARE_LANGUAGE)(const firmware_case* c, uint8_t* bytes,
-                                                      size_t capacity) {
-  pixmora_data data = main_data(c);
-  pixmora_info info;
-  int result = info_of(c, &data, &info);
-  if (result != PIXMORA_OK)
-    return result;
-  return pixmora_unpack(&data, &info, bytes, capacity);
+  result = pixmora_decode(&data, &info, colors, put_pixel, &sink);
+  if (result == PIXMORA_OK && out->frame != NULL)
+    result = pixmora_decode_565(&data, &info, colors, out->frame, out->capacity);
+  if (result == PIXMORA_OK && out->bytes != NULL)
+    result = pixmora_unpack(&data, &info, out->bytes, out->capacity);
+  return result;
 }

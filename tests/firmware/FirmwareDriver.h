@@ -25,16 +25,20 @@ typedef struct {
   uint16_t mode;
 } firmware_case;
 
-/* Every pixel, 0xFFRRGGBB row by row, through the pixel callback; the size from the info. */
-int firmware_decode_c99(const firmware_case* c, uint32_t* pixels, size_t capacity, uint16_t* width,
-                        uint16_t* height);
-int firmware_decode_565_c99(const firmware_case* c, uint16_t* pixels, size_t capacity);
-int firmware_unpack_c99(const firmware_case* c, uint8_t* bytes, size_t capacity);
+/* Where the calls put what they give: the pixels of the callback (0xFFRRGGBB, row by row), and
+   when set, a 5-6-5 frame and the unpacked bytes; each buffer holds `capacity` items. */
+typedef struct {
+  uint32_t* pixels;
+  uint16_t* frame;
+  uint8_t* bytes;
+  size_t capacity;
+  uint16_t width;
+  uint16_t height;
+} firmware_output;
 
-int firmware_decode_cxx17(const firmware_case* c, uint32_t* pixels, size_t capacity,
-                          uint16_t* width, uint16_t* height);
-int firmware_decode_565_cxx17(const firmware_case* c, uint16_t* pixels, size_t capacity);
-int firmware_unpack_cxx17(const firmware_case* c, uint8_t* bytes, size_t capacity);
+/* Reads the info, then decodes through every call; the first result that is not 0, or 0. */
+int firmware_decode_c99(const firmware_case* c, firmware_output* out);
+int firmware_decode_cxx17(const firmware_case* c, firmware_output* out);
 
 #ifdef __cplusplus
 }

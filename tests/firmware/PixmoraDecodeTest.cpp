@@ -11,14 +11,9 @@ namespace {
 struct Driver {
   const char* language;
   decltype(&firmware_decode_c99) decode;
-  decltype(&firmware_decode_565_c99) decode565;
-  decltype(&firmware_unpack_c99) unpack;
 };
 
-const Driver kDrivers[] = {
-    {"C99", firmware_decode_c99, firmware_decode_565_c99, firmware_unpack_c99},
-    {"C++17", firmware_decode_cxx17, firmware_decode_565_cxx17, firmware_unpack_cxx17},
-};
+const Driver kDrivers[] = {{"C99", firmware_decode_c99}, {"C++17", firmware_decode_cxx17}};
 
 // The arrays of a binary export, declared as a firmware declares the text's arrays.
 struct DeviceArrays {
@@ -78,20 +73,19 @@ void CheckCase(const ClassicCase& c) {
   const std::size_t count = run.expected.PixelCount();
   for (const Driver& driver : kDrivers) {
     SCOPED_TRACE(driver.language);
-    std::vector<std::uint32_t> pixels(count);
-    std::uint16_t width = 0, height = 0;
-    ASSERT_EQ(driver.decode(&arrays.device, pixels.data(), count, &width, &height), 0);
-    EXPECT_EQ(width, c.width);
-    EXPECT_EQ(height, c.height);
+    const std::size_t capacity = std::max(count, encoded.size());
+    std::vector<std::uint32_t> pixels(capacity);
+    std::vector<std::uint16_t> frame(capacity);
+    std::vector<std::uint8_t> bytes(capacity);
+    firmware_output out{pixels.data(), frame.data(), bytes.data(), capacity};
+    ASSERT_EQ(driver.decode(&arrays.device, &out), 0);
+    EXPECT_EQ(out.width, c.width);
+    EXPECT_EQ(out.height, c.height);
+    pixels.resize(count);
+    frame.resize(count);
     EXPECT_EQ(pixels, run.expected.Pixels());
-
-    std::vector<std::uint16_t> frame(count);
-    EXPECT_EQ(driver.decode565(&arrays.device, frame.data(), count), 0);
     EXPECT_EQ(frame, As565(run.expected));
-
-    std::vector<std::uint8_t> bytes(encoded.size());
-    EXPECT_EQ(driver.unpack(&arrays.device, bytes.data(), bytes.size()), 0);
-    EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), encoded.begin()));
+    EXPECT_TRUE(std::equal(encoded.begin(), encoded.end(), bytes.begin()));
   }
 }
 
@@ -164,13 +158,14 @@ TEST(PixmoraDecode, ReportsFaults) {
                                  .table_count = 2,
                                  .has_info = 1};
       std::uint32_t pixels[2];
-      std::uint16_t width = 0, height = 0;
-      EXPECT_EQ(driver.decode(&device, pixels, 2, &width, &height), c.result)
-          << driver.language << " " << c.count;
+      firmware_output out{.pixels = pixels, .capacity = 2};
+      EXPECT_EQ(driver.decode(&device, &out), c.result) << driver.language << " " << c.count;
     }
     const firmware_case device{.bytes = good, .count = 8, .has_info = 1};
+    std::uint32_t pixels[1];
     std::uint16_t frame[1];
-    EXPECT_EQ(driver.decode565(&device, frame, 1), -6);
+    firmware_output out{.pixels = pixels, .frame = frame, .capacity = 1};
+    EXPECT_EQ(driver.decode(&device, &out), -6);
   }
 }
 
