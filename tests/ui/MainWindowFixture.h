@@ -76,6 +76,8 @@ class MainWindowTest : public ::testing::Test {
   // offscreen, nothing gives the activation back after a menu or a modal window has closed, as
   // a window manager does.
   void Press(QKeyCombination keys) {
+    // A menu still closing would take the keys, as it would the user's.
+    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() == nullptr; }));
     if (QApplication::activeWindow() != window.get()) {
       window->activateWindow();
       ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));

@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <chrono>
+#include <ctime>
 #include <fstream>
 
 #include "conversion/UConvert.h"
@@ -332,15 +333,22 @@ TEST_F(MainWindowTest, DropsDuringTheRunOpenTheLastOneAfterIt) {
   EXPECT_EQ(w.mruList.Entries(), (std::vector<std::string>{second, big}));
 }
 
-// 4096 x 4096 in 65536 colors with compression: a second of page faults went by without a
-// repaint while the phases sized their buffers.
+// The processor time this thread has used: unlike the clock on the wall, it does not count the
+// time other programs take from a busy machine.
+std::chrono::nanoseconds ThreadTime() {
+  timespec now{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+  return std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec);
+}
+
+// 4096 x 4096 in 65536 colors with compression: the phases sized their buffers first, half a
+// second of page faults during which the window neither repainted nor took Cancel.
 TEST_F(MainWindowTest, TheConversionWindowRepaintsThroughEveryPhaseOfABigPicture) {
   std::ofstream(settingsPath) << "[Preferences]\r\nCompression=1\r\n";
   TFMain& w = Start();
   Open(WriteImage("huge.bmp", 4096, 4096));
-  using Clock = std::chrono::steady_clock;
-  Clock::time_point last{};
-  Clock::duration longest{};
+  std::chrono::nanoseconds last{};
+  std::chrono::nanoseconds longest{};
   bool running = false;
   std::vector<std::string> phases;
   QObject::connect(w.frmConvert, &TFConvert::PhaseStarted, [&](const QString& caption) {
@@ -348,7 +356,7 @@ TEST_F(MainWindowTest, TheConversionWindowRepaintsThroughEveryPhaseOfABigPicture
     phases.push_back(caption.toStdString());
     if (!running) {
       running = true;
-      last = Clock::now();
+      last = ThreadTime();
     }
   });
   // A timer of the main window's: it fires whenever the run dispatches events.
@@ -356,8 +364,8 @@ TEST_F(MainWindowTest, TheConversionWindowRepaintsThroughEveryPhaseOfABigPicture
   QObject::connect(&beat, &QTimer::timeout, [&] {
     if (!running || !w.mmoDataOutput->IsEmpty())
       return;
-    longest = std::max(longest, Clock::now() - last);
-    last = Clock::now();
+    longest = std::max(longest, ThreadTime() - last);
+    last = ThreadTime();
   });
   beat.start(2);
   Press(Qt::Key_F5);
@@ -366,7 +374,7 @@ TEST_F(MainWindowTest, TheConversionWindowRepaintsThroughEveryPhaseOfABigPicture
                                               "Compressing data...", "Formatting output..."}));
   EXPECT_FALSE(w.mmoDataOutput->IsEmpty());
   EXPECT_FALSE(w.frmConvert->isVisible());
-  EXPECT_LT(std::chrono::duration_cast<std::chrono::milliseconds>(longest).count(), 250);
+  EXPECT_LT(std::chrono::duration_cast<std::chrono::milliseconds>(longest).count(), 200);
 }
 
 TEST_F(MainWindowTest, OpeningAnotherPictureGivesBackTheMemoryOfTheLastConversion) {
