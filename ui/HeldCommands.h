@@ -15,7 +15,6 @@ namespace pixmora {
 class HeldCommands {
  public:
   void Run(const std::string& name, std::function<void()> command);
-  bool Running() const { return running_; }
   // Drops the held command of that name, if there is one.
   void Forget(const std::string& name);
 
