@@ -16,8 +16,9 @@ std::int64_t PixelCount(std::uint16_t width, std::uint16_t height) {
 // Packs nibbles two to a byte, the earlier one high; an odd last nibble gets 0xF below it.
 bool PackNibbles(const std::vector<std::uint8_t>& nibbles, WorkingData& data, Progress& progress) {
   const std::int64_t length = static_cast<std::int64_t>((nibbles.size() + 1) / 2);
-  data.assign(static_cast<std::size_t>(length), 0);
   progress.RestartBar(length - 1);
+  if (!progress.SizeBuffer(data, static_cast<std::size_t>(length)))
+    return false;
   const std::size_t count = nibbles.size();
   return progress.ForEachUnit(
       length,
@@ -36,9 +37,12 @@ bool EncodeEachPixel(const TBitmap32& image, std::uint16_t width, std::uint16_t 
                      Encode encode) {
   const std::int64_t count = PixelCount(width, height);
   const std::uint32_t* pixels = image.Pixels().data();
-  data.assign(BytesPerPixel * static_cast<std::size_t>(count), 0);
-  std::int32_t* out = data.data();
   progress.StartPhase(caption, count - 1);
+  if (!progress.SizeBuffer(data, BytesPerPixel * static_cast<std::size_t>(count))) {
+    progress.ResetBar();
+    return false;
+  }
+  std::int32_t* out = data.data();
   const bool completed = progress.ForEachUnit(
       count, [&](std::int64_t i) { encode(pixels[i], out + BytesPerPixel * i); }, kSamePosition);
   progress.ResetBar();
@@ -60,9 +64,10 @@ bool Encode444(const TBitmap32& image, std::uint16_t width, std::uint16_t height
                Progress& progress) {
   const std::int64_t count = PixelCount(width, height);
   const std::uint32_t* pixels = image.Pixels().data();
-  std::vector<std::uint8_t> nibbles(3 * static_cast<std::size_t>(count));
+  std::vector<std::uint8_t> nibbles;
   progress.StartPhase("Convert image to 4096 colors...", count - 1);
-  const bool completed = progress.ForEachUnit(
+  const bool completed = progress.SizeBuffer(nibbles, 3 * static_cast<std::size_t>(count)) &&
+                         progress.ForEachUnit(
                              count,
                              [&](std::int64_t i) {
                                const std::uint32_t p = pixels[i];

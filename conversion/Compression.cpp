@@ -14,11 +14,12 @@ bool CompressRuns(const WorkingData& input, WorkingData& output, std::int32_t ma
                   Progress& progress) {
   const std::size_t n = input.size();
   const std::int32_t* x = input.data();
+  progress.StartPhase("Compressing data...", static_cast<std::int64_t>(n));
   // Pairs grow the stream most: three items for two values.
-  output.resize(n + n / 2 + 1);
+  if (!progress.SizeBuffer(output, n + n / 2 + 1))
+    return false;
   std::int32_t* out = output.data();
   std::size_t emitted = 0;
-  progress.StartPhase("Compressing data...", static_cast<std::int64_t>(n));
   std::size_t i = 0;
   while (i < n) {
     if (i + 1 < n && x[i] == x[i + 1]) {

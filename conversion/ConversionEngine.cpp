@@ -1,6 +1,7 @@
 #include "conversion/ConversionEngine.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "conversion/ColorEncoders.h"
 #include "conversion/ColorModeWord.h"
@@ -220,6 +221,26 @@ bool ConversionEngine::FinishRun(const ConversionInput& input, Progress& progres
   }
   outputLines_.SetLead(outputBanner_ + colorTableLines_.Text() + std::string(kGap));
   return true;
+}
+
+void ConversionEngine::Release() {
+  // A run in progress keeps what it works on. Swapped, not assigned: a string assigned a short
+  // one keeps its own buffer.
+  if (running_)
+    return;
+  ConversionEngine released;
+  std::swap(*this, released);
+}
+
+std::size_t ConversionEngine::HeldBytes() const {
+  std::size_t bytes = 0;
+  for (const std::vector<std::int32_t>* buffer :
+       {&workingData_, &compressed_, &tableBytes_, &outputData_, &colorTableData_}) {
+    bytes += buffer->capacity() * sizeof(std::int32_t);
+  }
+  for (const std::string* text : {&outputBanner_, &infoHeader_, &outputHeader_, &colorTableHeader_})
+    bytes += text->capacity();
+  return bytes + outputLines_.HeldBytes() + colorTableLines_.HeldBytes();
 }
 
 TextPieces ConversionEngine::OutputTextPieces() const {

@@ -57,6 +57,12 @@ class ConversionEngine {
   // Whether the last run completed: the results below are valid exactly then.
   bool Completed() const { return completed_; }
 
+  // Gives the memory of the results and of the run's buffers back, as when nothing had run:
+  // for an output nobody shows any more. The next run sizes its buffers anew.
+  void Release();
+  // The bytes the results and buffers hold, kept capacity included.
+  std::size_t HeldBytes() const;
+
   const std::vector<std::int32_t>& OutputData() const { return outputData_; }
   const std::vector<std::int32_t>& ColorTableData() const { return colorTableData_; }
   std::uint16_t ColorModeWord() const { return colorModeWord_; }

@@ -62,6 +62,9 @@ class LineList {
     size_ = static_cast<std::size_t>(next - data_.get());
   }
 
+  // The bytes the text and the line index hold, kept capacity included.
+  std::size_t HeldBytes() const { return capacity_ + starts_.capacity() * sizeof(std::size_t); }
+
   bool operator==(const LineList& other) const { return TextView() == other.TextView(); }
 
  private:

@@ -20,8 +20,12 @@ constexpr std::int32_t PushBit(std::int32_t byte, std::uint32_t pixel) {
 bool EncodeMonochromeVertical(const TBitmap32& image, std::uint16_t width, std::uint16_t height,
                               WorkingData& data, Progress& progress) {
   const int pages = height / 8 + (height % 8 != 0 ? 1 : 0);
-  data.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(pages), 0);
   progress.StartPhase(kCaption, pages);
+  if (!progress.SizeBuffer(data,
+                           static_cast<std::size_t>(width) * static_cast<std::size_t>(pages))) {
+    progress.ResetBar();
+    return false;
+  }
   std::size_t next = 0;
   for (int page = 0; page < pages; ++page) {
     const int top = 8 * page;
@@ -45,8 +49,11 @@ bool EncodeMonochromeHorizontal(const TBitmap32& image, std::uint16_t width, std
                                 WorkingData& data, Progress& progress) {
   const std::size_t count = std::size_t{width} * std::size_t{height};
   const std::size_t groups = count / 8 + (count % 8 != 0 ? 1 : 0);
-  data.assign(groups, 0);
   progress.StartPhase(kCaption, static_cast<std::int64_t>(groups));
+  if (!progress.SizeBuffer(data, groups)) {
+    progress.ResetBar();
+    return false;
+  }
   const std::uint32_t* pixels = image.Pixels().data();
   for (std::size_t g = 0; g < groups; ++g) {
     const std::size_t first = 8 * g;

@@ -27,8 +27,11 @@ bool EncodePaletteIndices(const TBitmap32& image, std::uint16_t width, std::uint
   const std::uint32_t* pixels = image.Pixels().data();
   const ColorIndex index(colorTable);
   const auto entries = static_cast<std::int64_t>(colorTable.size());
-  data.assign(static_cast<std::size_t>(count), 0);
   progress.StartPhase("Convert image to palette mode...", count - 1);
+  if (!progress.SizeBuffer(data, static_cast<std::size_t>(count))) {
+    progress.ResetBar();
+    return false;
+  }
   for (std::int64_t i = 0; i < count; ++i) {
     const std::int32_t k = index.Find(PixelColor(pixels[i]));
     // One unit per comparison of the linear search the lookup stands for.

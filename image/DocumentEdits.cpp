@@ -99,12 +99,14 @@ void CancelThreshold(ImageDocument& document) {
 bool SwitchImageMode(ImageDocument& document, ImageMode mode, std::uint32_t thresholdPosition) {
   if (mode == ImageMode::Palette && !document.HasPalette)
     return false;
+  const ImageMode previous = document.ImageMode;
   document.SetImageMode(mode);
-  document.View().ClearOutput();
   if (mode == ImageMode::Monochrome) {
+    document.View().ClearOutput();
     StartThreshold(document, thresholdPosition);
-  } else {
-    document.mnuOpenClick(LoadOrigin::ModeChange);
+  } else if (!document.mnuOpenClick(LoadOrigin::ModeChange)) {
+    // The image shown is still the one of the mode before.
+    document.SetImageMode(previous);
   }
   return true;
 }

@@ -41,7 +41,8 @@ void CancelThreshold(ImageDocument& document);
 
 // The image mode switch: Color and Palette reload the image (the decoded file, or a copy after
 // a color reduction); Monochrome thresholds the working image at thresholdPosition. Palette
-// needs HasPalette: without it nothing happens and false is returned.
+// needs HasPalette: without it nothing happens and false is returned. A reload that fails
+// keeps the mode, the image and the output as they were.
 bool SwitchImageMode(ImageDocument& document, ImageMode mode, std::uint32_t thresholdPosition);
 
 }  // namespace pixmora

@@ -20,6 +20,9 @@ class DocumentView {
   // Enables the commands that need an image (EnableImageCommands); never disables any.
   virtual void EnableImageCommands() = 0;
   virtual void AddRecentFile(const std::string& fileName) = 0;
+  // A file was opened anew: Save Image asks for a name again instead of writing over the file
+  // the last document was saved to. A view without Save Image has nothing to do.
+  virtual void ForgetSaveImageName() {}
   // Empties the output window and refreshes the output statistics.
   virtual void ClearOutput() = 0;
   // Moves the monochrome threshold scroll bar.

@@ -39,54 +39,54 @@ void CopyStaging(DecodedPicture& staging, TBitmap32& image) {
 
 }  // namespace
 
-void ImageDocument::mnuOpenClick(LoadOrigin origin) {
-  Load(origin);
+bool ImageDocument::mnuOpenClick(LoadOrigin origin) {
+  return Load(origin, std::nullopt);
 }
 
-bool ImageDocument::Load(LoadOrigin origin) {
+bool ImageDocument::mnuOpenClick(LoadOrigin origin, const std::string& fileName) {
+  return Load(origin, fileName);
+}
+
+bool ImageDocument::Load(LoadOrigin origin, std::optional<std::string> fileName) {
   if (!AskToSaveChanges())
     return false;
+  if (origin == LoadOrigin::Dialog) {
+    fileName = view_.AskOpenImageName();
+    if (!fileName)
+      return false;
+  } else if (!fileName) {
+    fileName = CurrentFileName;
+  }
+  // The file is read before anything changes: one that cannot be read changes nothing.
+  const int frameIndex = origin == LoadOrigin::ModeChange ? FrameIndex : 0;
+  ImageFileRead read = ReadImageFile(*fileName, frameIndex);
+  if (!read.ok) {
+    view_.ReportError(read.error);
+    return false;
+  }
 
-  switch (origin) {
-    case LoadOrigin::ModeChange:
-      break;
-    case LoadOrigin::Dialog: {
-      std::optional<std::string> chosen = view_.AskOpenImageName();
-      if (!chosen)
-        return false;
-      CurrentFileName = *chosen;
-      FrameIndex = 0;
-      view_.EnableImageCommands();
+  CurrentFileName = *fileName;
+  FrameIndex = frameIndex;
+  // The image that was not saved when the question came is replaced now.
+  ImageChanged = false;
+  if (origin != LoadOrigin::ModeChange) {
+    view_.EnableImageCommands();
+    if (origin == LoadOrigin::Dialog || origin == LoadOrigin::Drop)
       view_.AddRecentFile(CurrentFileName);
-      ImageResampled = false;
-      break;
+    // A file opened anew is a new document: Save Image asks for its name again.
+    if (origin == LoadOrigin::Dialog || origin == LoadOrigin::Drop ||
+        origin == LoadOrigin::RecentFile) {
+      view_.ForgetSaveImageName();
     }
-    case LoadOrigin::Reload:
-    case LoadOrigin::RecentFile:
-    case LoadOrigin::ExternalChange:
-    case LoadOrigin::Drop:
-      FrameIndex = 0;
-      view_.EnableImageCommands();
-      ImageResampled = false;
-      if (origin == LoadOrigin::Drop)
-        view_.AddRecentFile(CurrentFileName);
-      break;
+    ImageResampled = false;
+    ReleaseCopies();
   }
 
   view_.ClearOutput();
   view_.SetThresholdPosition(kDefaultThresholdPosition);
   ThresholdSourceStale = true;
-  HasPalette = false;
-  IsAnimated = false;
   view_.WatchFile(CurrentFileName);
-
-  PaletteColorCount = 0;
   view_.ResetColorSwatches();
-  ImageFileRead read = ReadImageFile(CurrentFileName, FrameIndex);
-  if (!read.ok) {
-    view_.ReportError(read.error);
-    return false;
-  }
   HasPalette = read.hasPalette;
   PaletteColorCount = read.paletteColorCount;
   read.FillColorTable(ColorTable);
@@ -165,7 +165,7 @@ void ImageDocument::ShowFrame(int frameIndex) {
   const bool shownResampled = ImageResampled;
   FrameIndex = frameIndex;
   ImageResampled = false;
-  if (!Load(LoadOrigin::ModeChange)) {
+  if (!mnuOpenClick(LoadOrigin::ModeChange)) {
     FrameIndex = shownFrame;
     ImageResampled = shownResampled;
     return;
@@ -209,7 +209,8 @@ bool ImageDocument::AskToSaveChanges() {
                      MessageIcon::Question, MessageButtons::YesNoCancel);
   if (answer == MessageResult::Cancel)
     return false;
-  ImageChanged = false;
+  // No, or Yes with the save dialog cancelled: the load goes on, and the load clears the flag
+  // when it replaces the image. A load that then does not happen keeps the edit and its flag.
   if (answer != MessageResult::Yes)
     return true;
   std::optional<std::string> name = view_.AskSaveImageName();
@@ -217,11 +218,20 @@ bool ImageDocument::AskToSaveChanges() {
     return true;
   if (std::string error = WriteBmp32(WorkingImage, *name); !error.empty()) {
     // The edited image was not saved: keep it, and the question for the next load.
-    ImageChanged = true;
     view_.ReportError(error);
     return false;
   }
+  ImageChanged = false;
   return true;
+}
+
+// The copies that only an earlier file's edits use; a reduction or the threshold window makes
+// them again when they are needed.
+void ImageDocument::ReleaseCopies() {
+  PaletteImageCopy = TBitmap32();
+  PaletteImageColorTable = std::vector<std::uint32_t>();
+  ThresholdSource = TBitmap32();
+  ThresholdUndoCopy = TBitmap32();
 }
 
 std::string ImageDocument::AnimationsText() const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,10 +40,13 @@ class ImageDocument {
   ImageDocument(DocumentView& view, MessageBoxService& messages)
       : view_(view), messages_(messages) {}
 
-  // The load. Dialog asks the view for the file; every other origin reads CurrentFileName.
-  // A file that cannot be read is reported through the view and leaves the working image and
-  // its texts as they were.
-  void mnuOpenClick(LoadOrigin origin);
+  // The load. Dialog asks the view for the file; Reload, ExternalChange and ModeChange read
+  // CurrentFileName again. A load that does not happen (cancelled, or a file that cannot be
+  // read, reported through the view) leaves the document as it was: file name, image, frames,
+  // output, watch, recent files, and an edit not saved with its question. True when it happened.
+  bool mnuOpenClick(LoadOrigin origin);
+  // The load of a named file: RecentFile and Drop (the command line loads as a Drop).
+  bool mnuOpenClick(LoadOrigin origin, const std::string& fileName);
 
   // Next / previous frame of an animated GIF, wrapping around the file's current frame count.
   void mnuNextClick();
@@ -93,8 +97,9 @@ class ImageDocument {
   DocumentTexts Texts;
 
  private:
-  bool Load(LoadOrigin origin);  // false when cancelled or the file could not be read
+  bool Load(LoadOrigin origin, std::optional<std::string> fileName);
   bool AskToSaveChanges();
+  void ReleaseCopies();
   int FramesOnDisk();
   void ShowFrame(int frameIndex);
   std::string AnimationsText() const;

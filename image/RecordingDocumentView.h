@@ -24,6 +24,7 @@ class RecordingDocumentView : public DocumentView {
   void AddRecentFile(const std::string& fileName) override {
     steps.push_back("AddRecentFile " + fileName);
   }
+  void ForgetSaveImageName() override { steps.push_back("ForgetSaveImageName"); }
   void ClearOutput() override { steps.push_back("ClearOutput"); }
   void SetThresholdPosition(int position) override {
     steps.push_back("SetThresholdPosition " + std::to_string(position));

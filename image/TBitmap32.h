@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace pixmora {
@@ -12,6 +13,14 @@ class TBitmap32 {
  public:
   TBitmap32() = default;
   TBitmap32(int width, int height) { SetSize(width, height); }
+  TBitmap32(const TBitmap32&) = default;
+  TBitmap32(TBitmap32&&) noexcept = default;
+  TBitmap32& operator=(TBitmap32&&) noexcept = default;
+  // A copy holds just its own pixels: copied over a bigger image, it gives that memory back.
+  TBitmap32& operator=(const TBitmap32& other) {
+    TBitmap32 copy(other);
+    return *this = std::move(copy);
+  }
 
   int Width() const { return width_; }
   int Height() const { return height_; }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,8 @@ class RecordingMessageBox : public MessageBoxService {
   MessageResult Show(const std::string& text, const std::string& title, MessageIcon icon,
                      MessageButtons buttons) override {
     shown.push_back({text, title, icon, buttons});
+    if (whileShown)
+      whileShown();
     if (!answers.empty()) {
       MessageResult answer = answers.front();
       answers.pop_front();
@@ -34,6 +37,8 @@ class RecordingMessageBox : public MessageBoxService {
 
   std::vector<Shown> shown;
   std::deque<MessageResult> answers;
+  // Runs while a box is up, as the events that the box's own event loop dispatches would.
+  std::function<void()> whileShown;
 };
 
 }  // namespace pixmora

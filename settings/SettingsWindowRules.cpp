@@ -42,6 +42,17 @@ bool ChangeEmptiesOutput(const Preferences& snapshot, const Preferences& current
   return snapshot.Is(Option::Compression) != current.Is(Option::Compression);
 }
 
+bool ChangeAltersOutput(const Preferences& snapshot, const Preferences& current,
+                        bool customFormatChanged, ImageMode mode) {
+  const auto changed = [&](Option option) { return snapshot.Is(option) != current.Is(option); };
+  return (current.Effective(OptionGroup::DataRepresentation) == Option::Word &&
+          changed(Option::LSBFirst)) ||
+         changed(Option::IncludeInfo) ||
+         (mode == ImageMode::Palette &&
+          GroupChanged(snapshot, current, OptionGroup::TableSaving)) ||
+         (current.Effective(OptionGroup::OutputFormat) == Option::Custom && customFormatChanged);
+}
+
 void ApplyAutoDetect(bool on, FileWatch& watch, const std::string& currentFileName) {
   watch.Stop();
   if (!on)

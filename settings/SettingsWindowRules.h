@@ -23,6 +23,13 @@ SettingsEnabling EnablingOf(const Preferences& preferences);
 // options leave the text as it is.
 bool ChangeEmptiesOutput(const Preferences& snapshot, const Preferences& current, ImageMode mode);
 
+// Whether a change that leaves the output text in place makes it out of date, so that a
+// conversion now would give another text or export other files: the byte order of words, the
+// image information, in Palette mode how the color table is saved, and the custom format's
+// tokens while that format is chosen. Program options and the hidden options do not.
+bool ChangeAltersOutput(const Preferences& snapshot, const Preferences& current,
+                        bool customFormatChanged, ImageMode mode);
+
 // "Autodetect external changes" takes effect at once: switched on it watches the current image
 // for a new name or a new write, switched off it stops the watch.
 void ApplyAutoDetect(bool on, FileWatch& watch, const std::string& currentFileName);

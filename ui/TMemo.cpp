@@ -58,6 +58,10 @@ void TMemo::SetText(std::string text) {
 }
 
 void TMemo::Clear() {
+  // The index of a big text takes tens of megabytes and a text of its own as much again; the
+  // next text sizes its own. Swapped: a string assigned an empty one keeps its buffer.
+  lineStarts_ = std::vector<std::size_t>();
+  std::string().swap(owned_);
   SetText({});
 }
 

@@ -31,11 +31,16 @@ class TMemo : public QAbstractScrollArea {
   // ends in CR LF): they start at knownStarts[i] - shift in text. Only the part in front of
   // them and the last line are read, so a million lines show without reading them through.
   void ShowText(std::string_view text, std::span<const std::size_t> knownStarts, std::size_t shift);
+  // Empties the text and gives back the memory of its line index and of a text it owned.
   void Clear();
   std::string_view Text() const { return text_; }
   bool IsEmpty() const { return text_.empty(); }
 
   std::size_t LineCount() const { return lineStarts_.size(); }
+  // The bytes the memo itself holds for its text, kept capacity included.
+  std::size_t HeldBytes() const {
+    return owned_.capacity() + lineStarts_.capacity() * sizeof(std::size_t);
+  }
   // Characters of the longest line, without its line break.
   std::size_t LongestLine() const { return longestLine_; }
   std::size_t TopLine() const;

@@ -20,6 +20,7 @@
 #include "image/UResize.h"
 #include "image/Zoom.h"
 #include "platform/qt/Cp1252.h"
+#include "settings/SettingsWindowRules.h"
 #include "settings/SystemIntegration.h"
 #include "settings/UCustom.h"
 #include "settings/USettings.h"
@@ -195,11 +196,12 @@ bool TFMain::FormCloseQuery() {
     case MessageResult::Yes:
       if (services_.dialogs.Execute(dlgSaveImage)) {
         const std::string error = WriteBmp32(Document.WorkingImage, dlgSaveImage.fileName);
-        if (error.empty()) {
-          Document.ImageChanged = false;
-        } else {
+        if (!error.empty()) {
+          // The edit was not saved: the window stays, as a failed save stops a load.
           ReportError(error);
+          return false;
         }
+        Document.ImageChanged = false;
       }
       return true;
     case MessageResult::No:
@@ -284,6 +286,9 @@ void TFMain::mnuConvertClick() {
   input.PaletteColorCount = Document.PaletteColorCount;
   input.CurrentFileName = Document.CurrentFileName;
   frmConvert->Execute(input, *mmoDataOutput);
+  // A cancelled or refused run leaves nothing to show, only buffers.
+  if (mmoDataOutput->IsEmpty())
+    Engine.Release();
 }
 
 void TFMain::mnuCopyClick() {
@@ -293,7 +298,7 @@ void TFMain::mnuCopyClick() {
 }
 
 void TFMain::mnuClearOutputClick() {
-  mmoDataOutput->Clear();
+  ClearOutput();
 }
 
 void TFMain::mmoDataOutputChange() {
@@ -303,6 +308,8 @@ void TFMain::mmoDataOutputChange() {
     Command(name)->setEnabled(statistics.outputCommandsEnabled);
   }
   ShowOutputStatistics(statistics);
+  // A new text, or none, is never out of date.
+  ShowOutputStale(false);
 }
 
 void TFMain::ResetOutputStatistics() {
@@ -341,10 +348,22 @@ void TFMain::AfterZoom() {
 }
 
 void TFMain::mnuPreferencesClick() {
-  frmSettings->exec();
-  ShowSummaryLabels();
+  ShowPreferences();
   ApplySystemIntegration();
   ApplyStayOnTop();
+}
+
+void TFMain::ShowPreferences() {
+  const pixmora::Preferences preferences = Preferences;
+  const pixmora::CustomFormat customFormat = CustomFormat;
+  frmSettings->exec();
+  // A change that empties the output has done so already; others may still alter it.
+  if (!mmoDataOutput->IsEmpty() &&
+      ChangeAltersOutput(preferences, Preferences, customFormat != CustomFormat,
+                         Document.ImageMode)) {
+    ShowOutputStale(true);
+  }
+  ShowSummaryLabels();
 }
 
 void TFMain::lblColorModeClick(QObject* sender) {
@@ -359,8 +378,7 @@ void TFMain::lblColorModeClick(QObject* sender) {
              name == "lblCompression") {
     frmSettings->SelectTab("Common");
   }
-  frmSettings->exec();
-  ShowSummaryLabels();
+  ShowPreferences();
 }
 
 void TFMain::mnuColorTableClick() {

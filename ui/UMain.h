@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <functional>
 #include <string>
 
 #include "conversion/ConversionEngine.h"
@@ -17,6 +18,7 @@
 #include "settings/Preferences.h"
 #include "settings/SettingsFile.h"
 #include "settings/SummaryLabels.h"
+#include "ui/HeldCommands.h"
 #include "ui/OutputStatistics.h"
 #include "ui/RecentFiles.h"
 
@@ -145,6 +147,8 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   std::optional<std::string> AskOpenImageName() override;
   void EnableImageCommands() override;
   void AddRecentFile(const std::string& fileName) override;
+  void ForgetSaveImageName() override;
+  // Empties the output window and gives back the memory of the results it showed.
   void ClearOutput() override;
   void SetThresholdPosition(int position) override;
   void WatchFile(const std::string& fileName) override;
@@ -152,6 +156,7 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   void ShowFileInformation(const ImageDocument& document) override;
   void EnablePaletteMode(bool enabled) override;
   void EnableFrameCommands(bool enabled) override;
+  // Also marks an output made from the image before as out of date.
   void ShowWorkingImage(const ImageDocument& document) override;
   void ShowImageMode(const ImageDocument& document) override;
   void ResetCropSelection(int width, int height) override;
@@ -191,6 +196,9 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   void CreateToolbar();
   void CreatePopups();
   void ConnectCommands();
+  // Every command that can touch the document or the output goes through here: one that
+  // arrives while another runs waits for it (see HeldCommands).
+  void RunCommand(const std::string& name, std::function<void()> command);
   // UMainFileEvents.cpp
   void ConnectFileEvents();
   void ShowRecentFiles(QMenu* menu);
@@ -202,6 +210,12 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   void CreateStatusBar();
   void PlaceFloatingStatistics();
   void ShowSummaryLabels();
+  void ShowPreferences();
+  // Whether the output window keeps a text made before the last edit: said over the output
+  // and in the status bar until the output changes.
+  void ShowOutputStale(bool stale);
+  // Asks before an export of an output made before the last edit; true to go on.
+  bool ExportStaleOutputAnyway();
   void ApplySystemIntegration();
   void ApplyStayOnTop();
   void AfterZoom();
@@ -215,6 +229,8 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   LiveSettings Live();
 
   const MainServices services_;
+  HeldCommands commands_;
+  bool outputStale_ = false;
   std::vector<std::string> recentEntries_;  // the list as the settings file reads it
   ResizeOptions resizeOptions_;
   SummaryLabels summaryLabels_;

@@ -363,14 +363,21 @@ void TFMain::ConnectCommands() {
       {"mnuResampleImage2", &TFMain::mnuResampleImage2Click},
   };
   for (const auto& [name, handler] : handlers) {
-    connect(Command(name), &QAction::triggered, this, handler);
+    connect(Command(name), &QAction::triggered, this, [this, name = name, handler = handler] {
+      // A command held until another has ended runs only if it can still be chosen then.
+      RunCommand(name, [this, name, handler] {
+        if (Command(name)->isEnabled())
+          (this->*handler)();
+      });
+    });
   }
   connect(Command("mnuExit"), &QAction::triggered, this, &QWidget::close);
   const std::pair<const char*, ImageMode> modes[] = {{"mnuColorMode1", ImageMode::Color},
                                                      {"mnuMonochromeMode1", ImageMode::Monochrome},
                                                      {"mnuPaletteMode1", ImageMode::Palette}};
   for (const auto& [name, mode] : modes) {
-    connect(Command(name), &QAction::triggered, this, [this, mode = mode] { SwitchMode(mode); });
+    connect(Command(name), &QAction::triggered, this,
+            [this, mode = mode] { RunCommand("SwitchMode", [this, mode] { SwitchMode(mode); }); });
   }
   // Panel toggles: the check item flips itself; the panel follows and so does its popup view.
   const std::pair<const char*, QWidget*> panels[] = {{"mnuMainToolbar", tlbMainToolbar},
@@ -379,6 +386,10 @@ void TFMain::ConnectCommands() {
   for (const auto& [name, panel] : panels) {
     connect(Command(name), &QAction::triggered, panel, &QWidget::setVisible);
   }
+}
+
+void TFMain::RunCommand(const std::string& name, std::function<void()> command) {
+  commands_.Run(name, std::move(command));
 }
 
 QAction* TFMain::Command(const char* name) const {

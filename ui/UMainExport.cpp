@@ -44,6 +44,8 @@ void TFMain::ExportTo(const std::string& fileName, bool askTableName) {
 }
 
 void TFMain::mnuExportClick() {
+  if (!ExportStaleOutputAnyway())
+    return;
   if (dlgExportImage1.fileName.empty()) {
     PrepareExportFilters();
     if (!services_.dialogs.Execute(dlgExportImage1))
@@ -53,7 +55,7 @@ void TFMain::mnuExportClick() {
 }
 
 void TFMain::mnuExportAsClick() {
-  if (mmoDataOutput->IsEmpty())
+  if (mmoDataOutput->IsEmpty() || !ExportStaleOutputAnyway())
     return;
   PrepareExportFilters();
   if (!services_.dialogs.Execute(dlgExportImage1))

@@ -2,6 +2,7 @@
 // the Recent Files submenu and a change of the open file on disk.
 #include <QAction>
 #include <QMenu>
+#include <algorithm>
 
 #include "image/TImgView32.h"
 #include "platform/qt/Cp1252.h"
@@ -13,22 +14,25 @@ namespace pixmora {
 void TFMain::ConnectFileEvents() {
   auto* menu = findChild<QMenu*>("mnuRecentFiles");
   connect(menu, &QMenu::aboutToShow, this, [this, menu] { ShowRecentFiles(menu); });
-  connect(Command("mnuClearHistory"), &QAction::triggered, this, &TFMain::mnuClearHistoryClick);
+  connect(Command("mnuClearHistory"), &QAction::triggered, this,
+          [this] { RunCommand("mnuClearHistory", [this] { mnuClearHistoryClick(); }); });
   connect(ImgView, &TImgView32::FilesDropped, this, [this](const QStringList& names) {
     std::vector<std::string> fileNames;
     for (const QString& name : names)
       fileNames.push_back(ToNativePath(name));
-    DropFilesTarget1DropFiles(fileNames);
+    RunCommand("DropFilesTarget1DropFiles",
+               [this, fileNames] { DropFilesTarget1DropFiles(fileNames); });
   });
   services_.watch.SetOptions(kImageFileChanges);
-  services_.watch.SetChangeHandler([this] { ATFileNotification1Changed(); });
+  services_.watch.SetChangeHandler([this] {
+    RunCommand("ATFileNotification1Changed", [this] { ATFileNotification1Changed(); });
+  });
 }
 
 void TFMain::OpenCommandLineFile() {
   if (!IsCommandLineImage(services_.commandLineFile))
     return;
-  Document.CurrentFileName = services_.commandLineFile;
-  Document.mnuOpenClick(LoadOrigin::Drop);
+  Document.mnuOpenClick(LoadOrigin::Drop, services_.commandLineFile);
   Document.IgnoreNextChange = true;
 }
 
@@ -36,15 +40,16 @@ void TFMain::DropFilesTarget1DropFiles(const std::vector<std::string>& fileNames
   const std::optional<std::string> fileName = FileToLoadFromDrop(fileNames, services_.messages);
   if (!fileName)
     return;
-  Document.CurrentFileName = *fileName;
-  Document.mnuOpenClick(LoadOrigin::Drop);
+  Document.mnuOpenClick(LoadOrigin::Drop, *fileName);
 }
 
 void TFMain::ATFileNotification1Changed() {
-  if (ReloadAfterChange(Document.CurrentFileName, Document.IgnoreNextChange, Preferences,
-                        services_.messages)) {
+  const bool reload = ReloadAfterChange(Document.CurrentFileName, Document.IgnoreNextChange,
+                                        Preferences, services_.messages);
+  // Changes that came while the question was open are the change it asked about.
+  commands_.Forget("ATFileNotification1Changed");
+  if (reload)
     Document.mnuOpenClick(LoadOrigin::ExternalChange);
-  }
 }
 
 void TFMain::ShowRecentFiles(QMenu* menu) {
@@ -57,19 +62,22 @@ void TFMain::ShowRecentFiles(QMenu* menu) {
   for (std::size_t index = 0; index < captions.size(); ++index) {
     auto* item = new QAction(FromNativePath(captions[index]), menu);
     item->setObjectName("mnuMRU");
-    connect(item, &QAction::triggered, this, [this, index] {
-      // The entry goes to the top before the load, which may still fail.
-      const std::string fileName = mruList.Entries().at(index);
-      mruList.MoveToTop(index);
-      mruListClick(fileName);
+    connect(item, &QAction::triggered, this, [this, fileName = mruList.Entries().at(index)] {
+      RunCommand("mruListClick", [this, fileName] {
+        // The entry goes to the top before the load, which may still fail.
+        const std::vector<std::string>& entries = mruList.Entries();
+        const auto entry = std::find(entries.begin(), entries.end(), fileName);
+        if (entry != entries.end())
+          mruList.MoveToTop(static_cast<std::size_t>(entry - entries.begin()));
+        mruListClick(fileName);
+      });
     });
     menu->insertAction(separator, item);
   }
 }
 
 void TFMain::mruListClick(const std::string& fileName) {
-  Document.CurrentFileName = fileName;
-  Document.mnuOpenClick(LoadOrigin::RecentFile);
+  Document.mnuOpenClick(LoadOrigin::RecentFile, fileName);
 }
 
 void TFMain::mnuClearHistoryClick() {

@@ -19,6 +19,12 @@ namespace pixmora {
 namespace {
 
 const QColor kInfoBackground(0xFF, 0xFF, 0xE1);
+constexpr const char* kOutputStaleText =
+    "The output was made before the last edit. Convert again (F5).";
+constexpr const char* kOutputStaleStatus = "Output out of date";
+constexpr const char* kExportStaleText =
+    "The output was made before the last edit.\nExport it anyway?";
+constexpr const char* kExportStaleTitle = "Export";
 constexpr int kStatisticsWidth = StatisticsPanelState::kFloatingWidth;
 constexpr int kStatisticsHeight = StatisticsPanelState::kFloatingHeight;
 
@@ -117,8 +123,10 @@ void TFMain::CreateStatisticsPanel() {
     }
     if (group.labels.empty()) {
       for (std::size_t i = 0; i < SummaryLabels::kControls.size(); ++i) {
-        auto* label = new SummaryLabel(FromCp1252(summaryLabels_.texts[i]), frame,
-                                       [this](QObject* sender) { lblColorModeClick(sender); });
+        auto* label =
+            new SummaryLabel(FromCp1252(summaryLabels_.texts[i]), frame, [this](QObject* sender) {
+              RunCommand("lblColorModeClick", [this, sender] { lblColorModeClick(sender); });
+            });
         label->setObjectName(SummaryLabels::kControls[i]);
         label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         label->setWordWrap(true);
@@ -159,9 +167,25 @@ void TFMain::CreateOutputPanel() {
   pnlOutputPanel->setObjectName("pnlOutputPanel");
   pnlOutputPanel->setAllowedAreas(Qt::BottomDockWidgetArea | Qt::LeftDockWidgetArea |
                                   Qt::RightDockWidgetArea);
-  mmoDataOutput = new TMemo(pnlOutputPanel);
+  auto* body = new QWidget(pnlOutputPanel);
+  auto* column = new QVBoxLayout(body);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  auto* stale = new QLabel(kOutputStaleText, body);
+  stale->setObjectName("lblOutputStale");
+  stale->setFrameShape(QFrame::StyledPanel);
+  stale->setMargin(3);
+  stale->setAutoFillBackground(true);
+  QPalette colors = stale->palette();
+  colors.setColor(QPalette::Window, kInfoBackground);
+  colors.setColor(QPalette::WindowText, Qt::black);
+  stale->setPalette(colors);
+  stale->hide();
+  column->addWidget(stale);
+  mmoDataOutput = new TMemo(body);
   mmoDataOutput->setObjectName("mmoDataOutput");
-  pnlOutputPanel->setWidget(mmoDataOutput);
+  column->addWidget(mmoDataOutput);
+  pnlOutputPanel->setWidget(body);
   pnlOutputPanel->installEventFilter(this);
   addDockWidget(Qt::BottomDockWidgetArea, pnlOutputPanel);
   resizeDocks({pnlOutputPanel}, {150}, Qt::Vertical);
@@ -183,7 +207,23 @@ void TFMain::CreateStatusBar() {
       label->setFixedWidth(width);
     bar->addWidget(label, width > 0 ? 0 : 1);
   }
+  auto* stale = new QLabel(kOutputStaleStatus, bar);
+  stale->setObjectName("lblOutputState");
+  stale->hide();
+  bar->addPermanentWidget(stale);
   setStatusBar(bar);
+}
+
+void TFMain::ShowOutputStale(bool stale) {
+  outputStale_ = stale;
+  Label("lblOutputStale")->setVisible(stale);
+  Label("lblOutputState")->setVisible(stale);
+}
+
+bool TFMain::ExportStaleOutputAnyway() {
+  return !outputStale_ ||
+         services_.messages.Show(kExportStaleText, kExportStaleTitle, MessageIcon::Question,
+                                 MessageButtons::YesNo) == MessageResult::Yes;
 }
 
 void TFMain::ShowSummaryLabels() {

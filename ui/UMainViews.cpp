@@ -54,8 +54,14 @@ void TFMain::AddRecentFile(const std::string& fileName) {
   mruList.Add(fileName);
 }
 
+void TFMain::ForgetSaveImageName() {
+  dlgSaveImage.fileName.clear();
+}
+
 void TFMain::ClearOutput() {
   mmoDataOutput->Clear();
+  // Nobody reads the results of an output that is gone; an 8K picture's take over a gigabyte.
+  Engine.Release();
 }
 
 void TFMain::SetThresholdPosition(int position) {
@@ -92,6 +98,9 @@ void TFMain::EnableFrameCommands(bool enabled) {
 
 void TFMain::ShowWorkingImage(const ImageDocument& document) {
   ImgView->SetBitmap(document.WorkingImage);
+  // Every way the image changes comes here; a load has emptied the output before.
+  if (!mmoDataOutput->IsEmpty())
+    ShowOutputStale(true);
   // An edit that changes the size has refreshed the dimension texts with it.
   Label("lblImageDimensions")->setText(FromCp1252(document.Texts.lblImageDimensions));
   Label("lblDimensions")->setText(FromCp1252(document.Texts.lblDimensions));

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "conversion/OutputTexts.h"
 #include "conversion/RecordingProgressSink.h"
 #include "platform/RecordingMessageBox.h"
@@ -455,6 +457,40 @@ TEST_F(Conversion, ResultsStayUntilTheNextRun) {
   input.ImageMode = ImageMode::Monochrome;
   EXPECT_NE(Text(), first);
   EXPECT_EQ(copy.OutputText(), first);
+}
+
+TEST_F(Conversion, ReleaseGivesBackResultsAndBuffersAndTheNextRunSizesThemAnew) {
+  Set({Compression});
+  const std::string converted = Text();
+  const std::size_t held = engine.HeldBytes();
+  EXPECT_GT(held, converted.size());
+  engine.Release();
+  EXPECT_FALSE(engine.Completed());
+  EXPECT_TRUE(engine.OutputText().empty());
+  EXPECT_TRUE(engine.OutputData().empty());
+  EXPECT_EQ(engine.HeldBytes(), ConversionEngine().HeldBytes());
+  EXPECT_EQ(Text(), converted);
+}
+
+TEST_F(Conversion, ABigBufferIsSizedInSlicesWithTheWindowPumpedBetween) {
+  // 1024 x 1024 pixels: 2 MB values of 4 bytes for the bytes of 5-6-5, 3 MB for the
+  // compression's worst case; every 4 MB slice is followed by a pump at the bar's start.
+  image.SetSize(1024, 1024);
+  input.ImageWidth = 1024;
+  input.ImageHeight = 1024;
+  Set({Compression});
+  RecordingProgressSink sink;
+  ASSERT_TRUE(engine.Run(input, sink, messages));
+  ASSERT_GE(sink.phases.size(), 2u);
+  const auto leadingZeros = [](const std::vector<std::int64_t>& positions) {
+    return std::find_if(positions.begin(), positions.end(), [](auto p) { return p != 0; }) -
+           positions.begin();
+  };
+  EXPECT_EQ(sink.phases[0].caption, "Convert image to 65536 colors...");
+  // One pump after the first slice, then the pump after pixel 0.
+  EXPECT_EQ(leadingZeros(sink.phases[0].positions), 2);
+  EXPECT_EQ(sink.phases[1].caption, "Compressing data...");
+  EXPECT_EQ(leadingZeros(sink.phases[1].positions), 3);  // 3 MB + 1 values, then the runs
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "image/BmpWriter.h"
+#include "image/DocumentEdits.h"
 #include "image/RecordingDocumentView.h"
 #include "platform/AtomicFile.h"
 #include "platform/RecordingMessageBox.h"
@@ -52,8 +53,9 @@ TEST_F(ImageDocumentTest, DialogLoadRunsItsStepsInOrderAndDescribesTheFile) {
 
   EXPECT_THAT(
       view_.steps,
-      ElementsAre("AskOpenImageName", "EnableImageCommands", "AddRecentFile " + path, "ClearOutput",
-                  "SetThresholdPosition 8388607", "WatchFile " + path, "ResetColorSwatches",
+      ElementsAre("AskOpenImageName", "EnableImageCommands", "AddRecentFile " + path,
+                  "ForgetSaveImageName", "ClearOutput", "SetThresholdPosition 8388607",
+                  "WatchFile " + path, "ResetColorSwatches",
                   "ShowFileInformation Colors: 16M, Animations: 0 from 0", "EnablePaletteMode off",
                   "EnableFrameCommands off", "ShowWorkingImage 3x2", "ShowImageMode Color",
                   "ResetCropSelection 3x2", "RecreatePixelGrid 3x2", "ShowImageTexts " + path));
@@ -76,17 +78,22 @@ TEST_F(ImageDocumentTest, DialogLoadRunsItsStepsInOrderAndDescribesTheFile) {
 
 TEST_F(ImageDocumentTest, OriginsDifferOnlyInTheirFirstSteps) {
   const std::string path = WriteBmp("a.bmp", Gradient(2, 2));
-  document_.CurrentFileName = path;
   document_.FrameIndex = 2;
   document_.ImageResampled = true;
-  document_.mnuOpenClick(LoadOrigin::Drop);
-  EXPECT_THAT(std::vector(view_.steps.begin(), view_.steps.begin() + 3),
-              ElementsAre("EnableImageCommands", "AddRecentFile " + path, "ClearOutput"));
+  document_.mnuOpenClick(LoadOrigin::Drop, path);
+  EXPECT_THAT(std::vector(view_.steps.begin(), view_.steps.begin() + 4),
+              ElementsAre("EnableImageCommands", "AddRecentFile " + path, "ForgetSaveImageName",
+                          "ClearOutput"));
+  EXPECT_EQ(document_.CurrentFileName, path);
   EXPECT_EQ(document_.FrameIndex, 0);
   EXPECT_FALSE(document_.ImageResampled);
 
-  for (LoadOrigin origin :
-       {LoadOrigin::Reload, LoadOrigin::RecentFile, LoadOrigin::ExternalChange}) {
+  // A recent file is a file opened anew too; reading the same file again is not.
+  view_.steps.clear();
+  document_.mnuOpenClick(LoadOrigin::RecentFile, path);
+  EXPECT_THAT(std::vector(view_.steps.begin(), view_.steps.begin() + 3),
+              ElementsAre("EnableImageCommands", "ForgetSaveImageName", "ClearOutput"));
+  for (LoadOrigin origin : {LoadOrigin::Reload, LoadOrigin::ExternalChange}) {
     view_.steps.clear();
     document_.ImageResampled = true;
     document_.mnuOpenClick(origin);
@@ -188,27 +195,76 @@ TEST_F(ImageDocumentTest, ReloadAfterAnEditThatKeepsTheFlagClearAsksNothing) {
   EXPECT_EQ(document_.WorkingImage, Gradient(3, 2));
 }
 
-TEST_F(ImageDocumentTest, UnreadableFileKeepsThePreviousImageAndItsTexts) {
-  const std::string good = WriteBmp("good.bmp", Gradient(3, 2));
+TEST_F(ImageDocumentTest, AFileThatCannotBeReadLeavesTheDocumentAsItWas) {
+  const std::string good = Write("good.gif", MakeAnimatedGif(3, 4, 3));
   Open(good);
+  document_.mnuNextClick();
+  document_.PaletteImageCopy = TBitmap32(4, 3);
+  document_.ImageResampled = true;
+  const TBitmap32 edited = Gradient(4, 1);
+  document_.WorkingImage = edited;
+  document_.ImageChanged = true;
   const DocumentTexts before = document_.Texts;
-  const std::string bad = Write("bad.bmp", MakeRgbPng(1, 1, {0xFF0000}, false));
-  document_.CurrentFileName = bad;
-  document_.mnuOpenClick(LoadOrigin::Drop);
+  view_.steps.clear();
 
+  // "No" to the question, then a file that is no picture: the edit stays, with its question.
+  const std::string bad = Write("bad.bmp", MakeRgbPng(1, 1, {0xFF0000}, false));
+  messages_.answers = {MessageResult::No};
+  EXPECT_FALSE(document_.mnuOpenClick(LoadOrigin::Drop, bad));
   ASSERT_EQ(view_.errors.size(), 1u);
   EXPECT_EQ(view_.errors[0], "Cannot read \"" + bad + "\": not a BMP file");
-  EXPECT_THAT(view_.steps, ElementsAre("EnableImageCommands", "AddRecentFile " + bad, "ClearOutput",
-                                       "SetThresholdPosition 8388607", "WatchFile " + bad,
-                                       "ResetColorSwatches", "ReportError " + view_.errors[0]));
-  EXPECT_EQ(document_.CurrentFileName, bad);
-  EXPECT_EQ(document_.WorkingImage, Gradient(3, 2));
-  EXPECT_EQ(document_.ColorImageCopy, Gradient(3, 2));
+  EXPECT_THAT(view_.steps, ElementsAre("ReportError " + view_.errors[0]));
+  EXPECT_EQ(document_.CurrentFileName, good);
+  EXPECT_EQ(document_.WorkingImage, edited);
+  EXPECT_TRUE(document_.ImageChanged);
+  EXPECT_EQ(document_.FrameIndex, 1);
+  EXPECT_EQ(document_.FrameCount, 3);
+  EXPECT_TRUE(document_.IsAnimated);
+  EXPECT_TRUE(document_.HasPalette);
+  EXPECT_EQ(document_.PaletteColorCount, 4);
+  EXPECT_TRUE(document_.ImageResampled);
+  EXPECT_EQ(document_.PaletteImageCopy, TBitmap32(4, 3));
   EXPECT_EQ(document_.Texts.lblName, before.lblName);
-  EXPECT_EQ(document_.Texts.lblSize, before.lblSize);
-  EXPECT_EQ(document_.Texts.lblColors, before.lblColors);
-  EXPECT_FALSE(document_.HasPalette);
-  EXPECT_FALSE(document_.IsAnimated);
+  EXPECT_EQ(document_.Texts.lblAnimations, before.lblAnimations);
+
+  // The same through the open dialog, and a cancelled dialog after "No".
+  view_.steps.clear();
+  view_.openNames = {PathOf("missing.bmp")};
+  messages_.answers = {MessageResult::No};
+  EXPECT_FALSE(document_.mnuOpenClick(LoadOrigin::Dialog));
+  messages_.answers = {MessageResult::No};
+  EXPECT_FALSE(document_.mnuOpenClick(LoadOrigin::Dialog));
+  EXPECT_THAT(view_.steps, ElementsAre("AskOpenImageName", "ReportError " + view_.errors[1],
+                                       "AskOpenImageName"));
+  EXPECT_EQ(document_.CurrentFileName, good);
+  EXPECT_TRUE(document_.ImageChanged);
+}
+
+TEST_F(ImageDocumentTest, OpeningAnotherFileKeepsNoMemoryOfTheLastOne) {
+  Open(WriteBmp("big.bmp", Gradient(300, 200)));
+  document_.ThresholdSource = document_.WorkingImage;
+  document_.ThresholdUndoCopy = document_.WorkingImage;
+  document_.PaletteImageCopy = document_.WorkingImage;
+  document_.PaletteImageColorTable.assign(256, 0);
+  Open(WriteBmp("small.bmp", Gradient(4, 2)));
+  EXPECT_EQ(document_.WorkingImage.Pixels().capacity(), 8u);
+  EXPECT_EQ(document_.ColorImageCopy.Pixels().capacity(), 8u);
+  for (const TBitmap32* copy :
+       {&document_.ThresholdSource, &document_.ThresholdUndoCopy, &document_.PaletteImageCopy}) {
+    EXPECT_EQ(copy->Pixels().capacity(), 0u);
+  }
+  EXPECT_EQ(document_.PaletteImageColorTable.capacity(), 0u);
+}
+
+TEST_F(ImageDocumentTest, AFailedModeSwitchKeepsTheModeItCameFrom) {
+  const std::string path = Write("four.bmp", MakeIndexedBmp(4, 2, 1, {0, 0xFFFFFF}, {0, 1}));
+  Open(path);
+  ASSERT_EQ(document_.ImageMode, ImageMode::Palette);
+  std::filesystem::remove(path);
+  EXPECT_TRUE(SwitchImageMode(document_, ImageMode::Color, 0));
+  EXPECT_EQ(document_.ImageMode, ImageMode::Palette);
+  EXPECT_EQ(document_.Texts.lblConvertMode, "Convert mode: Palette");
+  EXPECT_THAT(view_.steps, ::testing::Not(::testing::Contains("ClearOutput")));
 }
 
 TEST_F(ImageDocumentTest, ModeSwitchAfterAReductionRestoresTheCopies) {

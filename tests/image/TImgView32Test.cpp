@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QDropEvent>
-#include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
+
+#include "tests/image/DropFiles.h"
 
 namespace pixmora {
 namespace {
@@ -79,21 +79,6 @@ TEST_F(TImgView32Test, DraggingTheSelectionMovesItInsideTheImage) {
 
 namespace pixmora {
 namespace {
-
-// Delivers a drag and drop of the given files onto the view; returns whether the enter was
-// accepted.
-bool DropFiles(TImgView32& view, const QStringList& names) {
-  QMimeData data;
-  QList<QUrl> urls;
-  for (const QString& name : names)
-    urls << QUrl::fromLocalFile(name);
-  data.setUrls(urls);
-  QDragEnterEvent enter(QPoint(5, 6), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(view.viewport(), &enter);
-  QDropEvent drop(QPointF(5, 6), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(view.viewport(), &drop);
-  return enter.isAccepted();
-}
 
 TEST_F(TImgView32Test, DroppedFilesArriveOnlyWhileTheDropTargetIsEnabled) {
   QSignalSpy dropped(&view, &TImgView32::FilesDropped);

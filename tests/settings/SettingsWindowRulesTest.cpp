@@ -51,6 +51,32 @@ TEST(SettingsWindowRulesTest, OnlyChangesThatShapeTheOutputOfTheModeEmptyIt) {
   EXPECT_TRUE(ChangeEmptiesOutput(emptyGroup, before, Monochrome));
 }
 
+TEST(SettingsWindowRulesTest, ChangesThatKeepTheOutputTextStillMakeItOutOfDate) {
+  const Preferences bytes;
+  Preferences words;
+  words.Set(Word, true);
+  const auto toggled = [](Preferences p, Option option) {
+    p.Set(option, !p.Is(option));
+    return p;
+  };
+  EXPECT_TRUE(ChangeAltersOutput(words, toggled(words, LSBFirst), false, Color));
+  EXPECT_FALSE(ChangeAltersOutput(bytes, toggled(bytes, LSBFirst), false, Color));
+  EXPECT_TRUE(ChangeAltersOutput(bytes, toggled(bytes, IncludeInfo), false, Monochrome));
+  Preferences ownFile = bytes;
+  ownFile.Set(PaletteSaveDiffFile, true);
+  EXPECT_TRUE(ChangeAltersOutput(bytes, ownFile, false, Palette));
+  EXPECT_FALSE(ChangeAltersOutput(bytes, ownFile, false, Color));
+  for (Option option : {SystemAutoDetect, SystemStayOnTop, PaletteInclude, PaletteSeparate})
+    EXPECT_FALSE(ChangeAltersOutput(bytes, toggled(bytes, option), false, Palette));
+
+  // The custom tokens shape only the custom format's text.
+  EXPECT_FALSE(ChangeAltersOutput(bytes, bytes, true, Color));
+  Preferences custom;
+  custom.Set(Custom, true);
+  EXPECT_TRUE(ChangeAltersOutput(custom, custom, true, Color));
+  EXPECT_FALSE(ChangeAltersOutput(custom, custom, false, Color));
+}
+
 TEST(SettingsWindowRulesTest, AutodetectRestartsTheWatchOnTheCurrentImageOrStopsIt) {
   RecordingFileWatch watch;
   watch.options = WatchOptions{WatchKind::Size};

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -15,7 +18,7 @@
 namespace pixmora {
 namespace {
 
-class CustomWindowTest : public testing::Test {
+class CustomWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     window.show();
@@ -47,6 +50,25 @@ TEST_F(CustomWindowTest, ShowsTheFieldsInOrderAndTheDefaultExample) {
   EXPECT_EQ(window.spnLength->value(), 8);
   EXPECT_TRUE(window.mmoExample->isReadOnly());
   EXPECT_EQ(Example(), "//This is a comment\nCaption = (\nData &h0A%, &hFC%, (8 times)\n)");
+
+  // Each field with its label, top to bottom.
+  auto* fields = window.findChild<QFormLayout*>();
+  ASSERT_NE(fields, nullptr);
+  QStringList rows;
+  for (int row = 0; row < fields->rowCount(); ++row) {
+    auto* label = qobject_cast<QLabel*>(fields->itemAt(row, QFormLayout::LabelRole)->widget());
+    rows << label->text() + " " +
+                fields->itemAt(row, QFormLayout::FieldRole)->widget()->objectName();
+  }
+  EXPECT_EQ(rows, QStringList({"Caption edtCaption", "Row directive edtRowDirective",
+                               "Open brace edtOpenBrace", "Close brace edtCloseBrace",
+                               "Hex notation edtHexNotation", "End notation edtEndNotation",
+                               "Comma symbol edtCommaSymbol", "Comment start edtCommentStart",
+                               "Comment end edtCommentEnd", "Data per line spnLength"}));
+  QStringList frames;
+  for (auto* frame : window.findChildren<QGroupBox*>())
+    frames << frame->title();
+  EXPECT_EQ(frames, QStringList({" Settings ", " Output example "}));
 }
 
 TEST_F(CustomWindowTest, EveryEditReachesTheFormatAndTheExampleAtOnce) {
@@ -146,7 +168,7 @@ TEST_F(MainWindowTest, SettingsButtonEditsTheLiveFormatAndPreferencesCancelKeeps
   w.Preferences.Set(Option::Custom, true);
   auto* settingsButton = w.frmSettings->findChild<QPushButton*>("btnSettings");
   bool preferencesOpenAfterCancel = false;
-  QTimer::singleShot(0, [&] {
+  WhenShown(w.frmSettings, [&] {
     QTimer::singleShot(0, [&] {
       w.frmCustom->findChild<QLineEdit*>("edtCaption")->setText("Cancelled");
       w.frmCustom->reject();
@@ -160,7 +182,7 @@ TEST_F(MainWindowTest, SettingsButtonEditsTheLiveFormatAndPreferencesCancelKeeps
     settingsButton->click();
     w.frmSettings->reject();
   });
-  w.Command("mnuPreferences")->trigger();
+  ChooseMenuItem("mnuSettings", {"mnuPreferences"});
   EXPECT_TRUE(preferencesOpenAfterCancel);
   EXPECT_EQ(w.CustomFormat.Caption, "Kept");
 }

@@ -65,23 +65,94 @@ class SettingsWindowTest : public testing::Test {
       [this] { ++outputClears; }, [this] { customFormat(); }});
 };
 
-TEST_F(SettingsWindowTest, ControlsComeFromTheOptionTable) {
+TEST_F(SettingsWindowTest, ControlsCarryTheirCaptionsHintsAndFirstStartValues) {
   EXPECT_EQ(window->windowTitle(), "Preferences");
   EXPECT_EQ(window->ActiveTab(), "Color");
-  for (const OptionInfo& info : Options()) {
-    QAbstractButton* control = Control(info.control);
-    ASSERT_NE(control, nullptr) << info.key;
-    EXPECT_EQ(control->text(), info.caption);
-    EXPECT_EQ(control->toolTip(), info.hint ? QString(info.hint).replace("\r\n", "\n") : "");
-    EXPECT_EQ(control->isHidden(), info.hidden) << info.key;
-    EXPECT_EQ(control->isChecked(), info.defaultValue) << info.key;  // a first start
+  const struct {
+    const char* control;
+    const char* caption;
+    const char* hint;
+    bool checked;  // at a first start
+  } controls[] = {
+      {"rdbColor256", "256 Colors (3-3-2)", "Convert image to 256 colors mode (RGB: 3-3-2)", false},
+      {"rdbColor4096", "4096 Colors (4-4-4)", "Convert image to 4096 colors mode (RGB: 4-4-4)",
+       false},
+      {"rdbColor65536", "65536 Colors (5-6-5)", "Convert image to 65536 colors mode (RGB: 5-6-5)",
+       true},
+      {"rdbMonochromeHorizontal", "Horizontal orientation",
+       "Convert image to monochrome mode with\nhorizontal orientation (1 byte = 8 pixel)", false},
+      {"rdbMonochromeVertical", "Vertical orientation",
+       "Convert image to monochrome mode with\nvertical orientation (1 byte = 8 pixel)", true},
+      {"rdbPaletteTableByte", "Byte", "Set color table output data as bytes", false},
+      {"rdbPaletteTableWord", "Word", "Set color table output data as words (two bytes)", true},
+      {"rdbPalette1Pixel", "1 pixel per byte",
+       "Always use 1 pixel per byte, regardless of color depth", true},
+      {"rdbPalette1To8Pixel", "1 - 8 pixels per byte",
+       "Use 1 to 8 pixels per byte, according to color depth:\n256 - 32 colors: 1 pixel per "
+       "byte\n16 - 8 colors: 2 pixels per byte\n4 colors: 4 pixels per byte\n2 colors: 8 pixels "
+       "per byte",
+       false},
+      {"chkPaletteSeparate", "Separate color table", "", true},
+      {"rdbPaletteSaveHeader", "Save color table with image file",
+       "Save color table with image file as header", true},
+      {"rdbPaletteSaveDiffFile", "Save color table to different file",
+       "Save color table to different file", false},
+      {"rdbPaletteSaveNo", "Don't save color table", "Don't save color table at all", false},
+      {"chkPaletteInclude", "Include table size", "Save color table size into color table file",
+       false},
+      {"rdbCArray", "C Array", "Convert image output data to C array", true},
+      {"rdbBasicData", "Basic Data", "Convert image output data to BASIC table (Bascom format)",
+       false},
+      {"rdbCustom", "Custom format", "Convert image output data according to custom settings",
+       false},
+      {"rdbByte", "Byte", "Set image output data as bytes", true},
+      {"rdbWord", "Word", "Set image output data as words (two bytes)", false},
+      {"chkLSBFirst", "LSB byte first", "Output data order: LSB-MSB", false},
+      {"chkCompression", "Compress data",
+       "Encoding scheme:\n\nAAAA BB  C D EEEEE F G HHH I J =\n\nAA2  BB0 C D EE3   F G HH1 I J",
+       false},
+      {"chkIncludeInfo", "Include image information",
+       "Include image dimensions and color mode into image file", true},
+      {"chkSystemAddToSend", "Add to 'Send To' menu", "Add program to \"Send To\" menu", false},
+      {"chkContextMenu", "Add to Windows Explorer's context menu",
+       "Add the program to Windows Explorer's context menu", false},
+      {"chkSystemAutoDetect", "Autodetect external changes",
+       "Detect external changes automatically", false},
+      {"chkSystemEnableDragDrop", "Enable Drag && Drop", "Enable drag & drop operations", false},
+      {"chkSystemAskReload", "Ask before reload image", "Ask before reload image", false},
+      {"chkStayOnTop", "Stay on top", "Make program to stay on top", false},
+  };
+  for (const auto& c : controls) {
+    QAbstractButton* control = Control(c.control);
+    ASSERT_NE(control, nullptr) << c.control;
+    EXPECT_EQ(control->text(), c.caption) << c.control;
+    EXPECT_EQ(control->toolTip(), c.hint) << c.control;
+    EXPECT_EQ(control->isChecked(), c.checked) << c.control;
   }
+  EXPECT_TRUE(Control("chkPaletteSeparate")->isHidden());
+  EXPECT_TRUE(Control("chkPaletteInclude")->isHidden());
+  EXPECT_FALSE(Control("chkStayOnTop")->isHidden());
   const auto frameOf = [&](const char* name) {
     return qobject_cast<QGroupBox*>(Control(name)->parentWidget())->title();
   };
+  EXPECT_EQ(frameOf("rdbColor256"), " Colors ");
+  EXPECT_EQ(frameOf("rdbMonochromeVertical"), " Orientation ");
   EXPECT_EQ(frameOf("chkPaletteSeparate"), " Color table representation ");
+  EXPECT_EQ(frameOf("rdbPalette1Pixel"), " Output data pixels per byte (16 colors or less) ");
+  EXPECT_EQ(frameOf("rdbPaletteSaveNo"), " Save options for color table ");
   EXPECT_EQ(frameOf("btnSettings"), " Output format ");
+  EXPECT_EQ(frameOf("chkLSBFirst"), " Data representation ");
+  EXPECT_EQ(frameOf("chkCompression"), " Compression ");
+  EXPECT_EQ(frameOf("chkIncludeInfo"), " Save options for image info ");
+  EXPECT_EQ(frameOf("chkContextMenu"), " System integration ");
   EXPECT_EQ(frameOf("chkSystemAskReload"), " File handling ");
+  EXPECT_EQ(frameOf("chkStayOnTop"), " Program behavior ");
+  EXPECT_EQ(Control("btnSettings")->text(), "Settings...");
+  QStringList tabs;
+  auto* pages = window->findChild<QTabWidget*>("pagPreferences");
+  for (int i = 0; i < pages->count(); ++i)
+    tabs << pages->tabText(i);
+  EXPECT_EQ(tabs, QStringList({"Color", "Monochrome", "Palette", "Common", "System"}));
 }
 
 TEST_F(SettingsWindowTest, ClickingARadioButtonKeepsOneSetPerGroupAndOkKeepsIt) {
@@ -187,14 +258,14 @@ class PreferencesCommandTest : public MainWindowTest {};
 TEST_F(PreferencesCommandTest, OkWithANewOutputFormatEmptiesTheOutputWindow) {
   TFMain& w = Start();
   Open(WriteImage("sample.bmp", 8, 8));
-  w.Command("mnuConvert")->trigger();
+  Press(Qt::Key_F5);
   ASSERT_FALSE(w.mmoDataOutput->IsEmpty());
   const auto okAfterClicking = [&](const char* name) {
-    QTimer::singleShot(0, [&w, name] {
+    WhenShown(w.frmSettings, [&w, name] {
       Click(*w.frmSettings, name);
       Click(*w.frmSettings, "btnOK");
     });
-    w.Command("mnuPreferences")->trigger();
+    ClickButton("btnPreferences");
   };
   okAfterClicking("chkIncludeInfo");
   EXPECT_FALSE(w.mmoDataOutput->IsEmpty());

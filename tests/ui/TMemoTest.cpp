@@ -176,5 +176,21 @@ TEST(TMemoTest, HorizontalRangeCoversTheLongestLine) {
   SUCCEED();
 }
 
+TEST(TMemoTest, ClearGivesBackTheLineIndexAndTheTextItOwned) {
+  TMemo memo;
+  memo.SetText(NumberedLines(100000));
+  EXPECT_GT(memo.HeldBytes(), 100000 * (sizeof(std::size_t) + 8));
+  memo.Clear();
+  EXPECT_TRUE(memo.IsEmpty());
+  EXPECT_EQ(memo.LineCount(), 1u);
+  EXPECT_LT(memo.HeldBytes(), 64u);
+
+  // A text shown in place is not the memo's to give back, its index is.
+  const std::string text = NumberedLines(100000);
+  memo.ShowText(text);
+  memo.Clear();
+  EXPECT_LT(memo.HeldBytes(), 64u);
+}
+
 }  // namespace
 }  // namespace pixmora

@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <functional>
 
 #include "image/TImgView32.h"
 #include "image/UMonochrome.h"
@@ -34,16 +35,16 @@ class EditTest : public MainWindowTest {
 
   // Runs the command; while its window is open, the width field gets this text typed into it
   // and then the button is pressed.
-  void Resize(QAction* command, const char* width, QPushButton* TFResize::*button) {
+  void Resize(const std::function<void()>& command, const char* width,
+              QPushButton* TFResize::*button) {
     TFResize* resize = window->frmResize;
-    QTimer::singleShot(0, [resize, width, button] {
-      EXPECT_TRUE(QTest::qWaitForWindowActive(resize));
+    WhenShown(resize, [resize, width, button] {
       resize->spnWidth->setFocus();
       resize->spnWidth->selectAll();
       QTest::keyClicks(resize->spnWidth, width);
       QTest::mouseClick(resize->*button, Qt::LeftButton);
     });
-    command->trigger();
+    command();
     ASSERT_FALSE(resize->isVisible());
   }
 };
@@ -52,23 +53,23 @@ TEST_F(EditTest, ImagePopupFollowsTheCropAndResizeCommands) {
   EXPECT_EQ(PopupCropResize(), std::make_pair(false, false));
   Open(WriteImage("p.bmp", 20, 10));
   EXPECT_EQ(PopupCropResize(), std::make_pair(false, true));
-  window->Command("mnuCropEnabled")->trigger();
+  ChooseMenuItem("mnuEdit", {"mnuCropEnabled"});
   EXPECT_EQ(PopupCropResize(), std::make_pair(true, true));
   EXPECT_TRUE(window->ImgView->CropSelectionVisible());
-  window->Command("mnuCropEnabled")->trigger();
+  ChooseMenuItem("mnuEdit", {"mnuCropEnabled"});
   EXPECT_EQ(PopupCropResize(), std::make_pair(false, true));
   EXPECT_FALSE(window->ImgView->CropSelectionVisible());
 }
 
 TEST_F(EditTest, RotationAndCropShowTheNewSize) {
   Open(WriteImage("p.bmp", 20, 10));
-  window->Command("mnuRotateRight")->trigger();
+  ClickButton("btnRotateRight");
   EXPECT_EQ(window->Label("lblImageDimensions")->text(), "Dimensions: 10 x 20");
   EXPECT_EQ(window->ImgView->BitmapSize(), QSize(10, 20));
   EXPECT_FALSE(window->Document.ImageChanged);
-  window->Command("mnuCropEnabled")->trigger();
+  ChooseMenuItem("mnuEdit", {"mnuCropEnabled"});
   window->ImgView->SetCropSelection(QRect(2, 3, 5, 6));
-  window->Command("mnuCropImage")->trigger();
+  ClickButton("btnCropImage");
   EXPECT_EQ(window->Label("lblImageDimensions")->text(), "Dimensions: 5 x 6");
   EXPECT_TRUE(window->Document.ImageChanged);
   EXPECT_EQ(window->ImgView->CropSelection(), QRect(0, 0, 5, 6));
@@ -76,7 +77,7 @@ TEST_F(EditTest, RotationAndCropShowTheNewSize) {
 
 TEST_F(EditTest, ResizeCommandResamplesAndMarksTheImageChanged) {
   Open(WriteImage("p.bmp", 20, 10));
-  Resize(window->Command("mnuResizeImage"), "40", &TFResize::btnOK);
+  Resize([this] { ChooseMenuItem("mnuEdit", {"mnuResizeImage"}); }, "40", &TFResize::btnOK);
   EXPECT_EQ(window->Document.WorkingImage.Width(), 40);
   EXPECT_EQ(window->Document.WorkingImage.Height(), 20);
   EXPECT_EQ(window->Label("lblImageDimensions")->text(), "Dimensions: 40 x 20");
@@ -89,28 +90,27 @@ TEST_F(EditTest, ResizeCommandResamplesAndMarksTheImageChanged) {
 TEST_F(EditTest, CancelledResizeChangesNothingAZeroSizeOnlyMarksTheImage) {
   Open(WriteImage("p.bmp", 20, 10));
   const TBitmap32 before = window->Document.WorkingImage;
-  auto* button = window->tlbMainToolbar->findChild<QToolButton*>("btnResize");
-  Resize(button->defaultAction(), "40", &TFResize::btnCancel);
+  Resize([this] { ClickButton("btnResize"); }, "40", &TFResize::btnCancel);
   EXPECT_EQ(window->Document.WorkingImage, before);
   EXPECT_EQ(window->Label("lblImageDimensions")->text(), "Dimensions: 20 x 10");
   EXPECT_FALSE(window->Document.ImageChanged);
 
   ASSERT_TRUE(PopupCropResize().second);  // opening the popup enables its Resize item
-  Resize(window->Command("pmnResize"), "0", &TFResize::btnOK);
+  Resize([this] { window->Command("pmnResize")->trigger(); }, "0", &TFResize::btnOK);
   EXPECT_EQ(window->Document.WorkingImage, before);
   EXPECT_TRUE(window->Document.ImageChanged);
 }
 
 TEST_F(EditTest, ThresholdCommandEmptiesTheOutputALoadLeavesTheNewImageInColor) {
   Open(WriteImage("p.bmp", 20, 10));
-  window->Command("mnuConvert")->trigger();
+  Press(Qt::Key_F5);
   ASSERT_FALSE(window->mmoDataOutput->IsEmpty());
   TFMonochrome* threshold = window->frmMonochrome;
-  QTimer::singleShot(0, [threshold] {
+  WhenShown(threshold, [threshold] {
     QTest::keyClick(threshold->scbThreshold, Qt::Key_Home);
     QTest::mouseClick(threshold->btnOK, Qt::LeftButton);
   });
-  window->Command("mnuMonochrome")->trigger();
+  ChooseMenuItem("mnuEdit", {"mnuMonochrome"});
   EXPECT_TRUE(window->mmoDataOutput->IsEmpty());
   EXPECT_EQ(window->Label("lblConvertMode")->text(), "Convert mode: Monochrome");
   EXPECT_TRUE(window->Command("mnuMonochromeMode1")->isChecked());
@@ -123,27 +123,39 @@ TEST_F(EditTest, ThresholdCommandEmptiesTheOutputALoadLeavesTheNewImageInColor) 
 
 TEST_F(EditTest, ModeSwitchEmptiesTheOutputAndShowsTheMode) {
   Open(WriteImage("p.bmp", 20, 10));
-  window->Command("mnuConvert")->trigger();
+  Press(Qt::Key_F5);
   ASSERT_FALSE(window->mmoDataOutput->IsEmpty());
-  window->Command("mnuMonochromeMode1")->trigger();
+  // The toolbar's drop-down, by keyboard: Color, then Monochrome.
+  window->mnuImageMode2->setFocus();
+  QTest::keyClick(window->mnuImageMode2, Qt::Key_Down);
   EXPECT_TRUE(window->mmoDataOutput->IsEmpty());
   EXPECT_EQ(window->Label("lblConvertMode")->text(), "Convert mode: Monochrome");
   EXPECT_EQ(window->mnuImageMode2->currentText(), "Monochrome");
-  window->Command("mnuConvert")->trigger();
+  Press(Qt::Key_F5);
   EXPECT_EQ(window->Engine.ColorModeWord(), 0x000F);  // monochrome vertical, no compression
 }
 
 TEST_F(EditTest, PaletteConversionAfterResampleReducesAgainAndShowsTheTable) {
   Open(WriteImage("p.bmp", 40, 30));
-  window->findChild<QAction*>("btn16Colors")->trigger();
-  window->Command("mnuResampleImage2")->trigger();
+  // The split button's arrow opens the color counts.
+  auto* resample = window->tlbMainToolbar->findChild<QToolButton*>("mnuResampleImage2");
+  ClickButton("mnuResampleImage2");  // brings it into view; 256 colors
+  WhenShown(resample->menu(), [resample] {
+    QMenu* counts = resample->menu();
+    QAction* sixteen = counts->actions().at(4);
+    ASSERT_EQ(sixteen->text(), "16 Colors");
+    QTest::mouseClick(counts, Qt::LeftButton, {}, counts->actionGeometry(sixteen).center());
+  });
+  QTest::mouseClick(resample, Qt::LeftButton, {},
+                    QPoint(resample->width() - 4, resample->height() / 2));
+  ClickButton("mnuResampleImage2");
   EXPECT_TRUE(Enabled("mnuPaletteMode1"));
   EXPECT_TRUE(window->Command("mnuPaletteMode1")->isChecked());
   EXPECT_EQ(window->Label("lblConvertMode")->text(), "Convert mode: Palette");
   EXPECT_EQ(window->Document.PaletteColorCount, 16);
   window->Document.ColorTable.clear();  // only a new reduction can bring the palette back
   window->Document.PaletteColorCount = 0;
-  window->Command("mnuConvert")->trigger();
+  Press(Qt::Key_F5);
   ASSERT_FALSE(window->mmoDataOutput->IsEmpty());
   EXPECT_EQ(window->Document.PaletteColorCount, 16);
   // 16 colors as 5-6-5 words (the default table representation): 32 bytes.

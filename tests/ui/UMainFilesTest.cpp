@@ -1,20 +1,37 @@
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 #include <fstream>
 
 #include "image/TImgView32.h"
+#include "tests/image/DropFiles.h"
 #include "tests/ui/MainWindowFixture.h"
+#include "ui/TMemo.h"
 
 namespace pixmora {
 namespace {
-
-using FilesTest = MainWindowTest;
 
 QList<QAction*> RecentItems(TFMain& w) {
   auto* menu = w.findChild<QMenu*>("mnuRecentFiles");
   emit menu->aboutToShow();
   return menu->findChildren<QAction*>("mnuMRU", Qt::FindDirectChildrenOnly);
 }
+
+class FilesTest : public MainWindowTest {
+ protected:
+  // File > Recent Files > the entry at index, clicked as the user would.
+  void ChooseRecentFile(int index) {
+    ChooseMenuItem("mnuFile", {"mnuRecentFiles"});
+    auto* menu = window->findChild<QMenu*>("mnuRecentFiles");
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+    const QList<QAction*> items =
+        menu->findChildren<QAction*>("mnuMRU", Qt::FindDirectChildrenOnly);
+    ASSERT_LT(index, items.size());
+    const QPoint at = menu->actionGeometry(items[index]).center();
+    QTest::mouseMove(menu, at);
+    QTest::mouseClick(menu, Qt::LeftButton, {}, at);
+  }
+};
 
 TEST_F(FilesTest, RecentFilesMenuListsTheEntriesWithAcceleratorsBeforeClearHistory) {
   std::ofstream(settingsPath) << "[Recent]\r\nMRU1=/tmp/a&b.bmp\r\nMRU2=/tmp/c.png\r\n";
@@ -35,21 +52,22 @@ TEST_F(FilesTest, ChoosingAnEntryMovesItToTheTopThenLoadsIt) {
   const std::string image = WriteImage("picture.bmp", 12, 8);
   std::ofstream(settingsPath) << "[Recent]\r\nMRU1=/tmp/missing.bmp\r\nMRU2=" << image << "\r\n";
   TFMain& w = Start();
-  RecentItems(w)[1]->trigger();
+  ChooseRecentFile(1);
   EXPECT_EQ(w.mruList.Entries(), (std::vector<std::string>{image, "/tmp/missing.bmp"}));
   EXPECT_EQ(w.Document.CurrentFileName, image);
   EXPECT_EQ(w.Document.WorkingImage.Width(), 12);
   // A failed load still moved its entry to the top, and the list gained nothing.
-  RecentItems(w)[1]->trigger();
+  ChooseRecentFile(1);
   EXPECT_EQ(w.mruList.Entries(), (std::vector<std::string>{"/tmp/missing.bmp", image}));
   ASSERT_EQ(errors.messages.size(), 1u);
-  EXPECT_NE(errors.messages[0].find("missing.bmp"), std::string::npos);
+  EXPECT_EQ(errors.messages[0], "Cannot read \"/tmp/missing.bmp\": No such file or directory");
+  EXPECT_EQ(w.Document.CurrentFileName, image);
 }
 
 TEST_F(FilesTest, ClearHistoryEmptiesTheListAndDisablesRecentFiles) {
   std::ofstream(settingsPath) << "[Recent]\r\nMRU1=/tmp/a.bmp\r\n";
   TFMain& w = Start();
-  w.Command("mnuClearHistory")->trigger();
+  ChooseMenuItem("mnuFile", {"mnuRecentFiles", "mnuClearHistory"});
   EXPECT_TRUE(w.mruList.Empty());
   EXPECT_TRUE(RecentItems(w).isEmpty());
   w.mnuFileClick();
@@ -92,15 +110,16 @@ TEST_F(FilesTest, TheDropTargetFollowsTheDragAndDropPreferenceFromTheStart) {
 }
 
 TEST_F(FilesTest, ADropOpensOnlyTheFirstFileAndRefusesOtherExtensions) {
+  std::ofstream(settingsPath) << "[Preferences]\r\nSystemEnableDragDrop=1\r\n";
   TFMain& w = Start();
   const std::string first = WriteImage("first.bmp", 6, 4);
   const std::string second = WriteImage("second.bmp", 9, 9);
-  emit w.ImgView->FilesDropped({QString::fromStdString(first), QString::fromStdString(second)},
-                               QPoint(1, 1));
+  ASSERT_TRUE(
+      DropFiles(*w.ImgView, {QString::fromStdString(first), QString::fromStdString(second)}));
   EXPECT_EQ(w.Document.CurrentFileName, first);
   EXPECT_EQ(w.Document.WorkingImage.Width(), 6);
   EXPECT_EQ(w.mruList.Entries(), std::vector<std::string>{first});
-  emit w.ImgView->FilesDropped({"/tmp/scan.tif", QString::fromStdString(second)}, QPoint(1, 1));
+  DropFiles(*w.ImgView, {"/tmp/scan.tif", QString::fromStdString(second)});
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, "Invalid file extension");
   EXPECT_EQ(messages.shown[0].title, "Error");
@@ -124,7 +143,10 @@ TEST_F(FilesTest, AChangeOnDiskReloadsAtOnceOrAfterTheQuestion) {
   messages.answers.push_back(MessageResult::Cancel);
   watch.Changed();
   ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "File has changed.\n     Reload?");
   EXPECT_EQ(messages.shown[0].title, "Change detection");
+  EXPECT_EQ(messages.shown[0].icon, MessageIcon::Question);
+  EXPECT_EQ(messages.shown[0].buttons, MessageButtons::OKCancel);
   EXPECT_EQ(w.Document.WorkingImage.Width(), 7);  // Cancel keeps the image shown
   watch.Changed();                                // OK reloads
   EXPECT_EQ(w.Document.WorkingImage.Width(), 2);
@@ -136,7 +158,7 @@ TEST_F(FilesTest, SavingTheImageSwallowsTheChangeItCauses) {
   const std::string image = WriteImage("saved.bmp", 5, 5);
   Open(image);
   dialogs.answers.push_back(image);
-  w.Command("mnuSaveImage")->trigger();
+  ClickButton("btnSaveImage");
   EXPECT_TRUE(w.Document.IgnoreNextChange);
   WriteImage("saved.bmp", 8, 8);
   watch.Changed();
@@ -161,6 +183,71 @@ TEST_F(FilesTest, StartUpRunsTheDesktopIntegrationAndReportsARegistryFailure) {
   EXPECT_EQ(messages.shown[0].title, "Registry error");
   EXPECT_EQ(w.Document.CurrentFileName, commandLineFile);  // start-up went on
   EXPECT_EQ(w.Document.WorkingImage.Width(), 4);
+}
+
+TEST_F(FilesTest, FurtherChangesWhileTheQuestionIsOpenAreFoldedIntoIt) {
+  std::ofstream(settingsPath) << "[Preferences]\r\nSystemAutoDetect=1\r\nSystemAskReload=1\r\n";
+  TFMain& w = Start();
+  const std::string image = WriteImage("watched.bmp", 5, 5);
+  Open(image);
+  // The watch's timer fires twice more while the question waits for an answer.
+  messages.whileShown = [&] {
+    messages.whileShown = nullptr;
+    WriteImage("watched.bmp", 9, 9);
+    watch.Changed();
+    watch.Changed();
+  };
+  messages.answers = {MessageResult::OK};
+  WriteImage("watched.bmp", 7, 7);
+  watch.Changed();
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].title, "Change detection");
+  EXPECT_EQ(w.Document.WorkingImage.Width(), 9);  // the file as it is when answered
+
+  // Cancel covers the changes folded into it as well.
+  messages.whileShown = [&] { watch.Changed(); };
+  messages.answers = {MessageResult::Cancel};
+  watch.Changed();
+  EXPECT_EQ(messages.shown.size(), 2u);
+  EXPECT_EQ(w.Document.WorkingImage.Width(), 9);
+}
+
+// Open good.png, try a file that is no picture, then convert and reload.
+TEST_F(FilesTest, AFailedOpenLeavesEverythingAsItWas) {
+  std::ofstream(settingsPath) << "[Preferences]\r\nSystemAutoDetect=1\r\n";
+  TFMain& w = Start();
+  const std::string good = WriteImage("good.bmp", 12, 8);
+  Open(good);
+  Press(Qt::Key_F5);
+  const std::string converted(w.mmoDataOutput->Text());
+  const std::string empty = (folder / "empty.bmp").string();
+  std::ofstream(empty).close();
+  Open(empty);
+  ASSERT_EQ(errors.messages.size(), 1u);
+  EXPECT_EQ(errors.messages[0], "Cannot read \"" + empty + "\": the file is empty");
+  EXPECT_EQ(w.Document.CurrentFileName, good);
+  EXPECT_EQ(w.mmoDataOutput->Text(), converted);
+  EXPECT_EQ(w.mruList.Entries(), std::vector<std::string>{good});
+  EXPECT_EQ(watch.fileName, good);
+  EXPECT_EQ(w.Label("lblName")->text(), "Name: good.bmp");
+
+  Press(Qt::Key_F5);
+  EXPECT_NE(w.mmoDataOutput->Text().find("const unsigned char good[198] PROGMEM"),
+            std::string::npos);
+  WriteImage("good.bmp", 3, 3);
+  Press(Qt::CTRL | Qt::Key_R);
+  EXPECT_EQ(w.Label("lblImageDimensions")->text(), "Dimensions: 3 x 3");
+  EXPECT_EQ(errors.messages.size(), 1u);
+}
+
+TEST_F(FilesTest, AFailedFirstOpenLeavesTheImageCommandsDisabled) {
+  TFMain& w = Start();
+  Open((folder / "missing.png").string());
+  EXPECT_EQ(errors.messages.size(), 1u);
+  EXPECT_FALSE(Enabled("mnuConvert"));
+  EXPECT_FALSE(Enabled("mnuReload"));
+  EXPECT_TRUE(w.mruList.Empty());
+  EXPECT_EQ(w.Document.CurrentFileName, "");
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDockWidget>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -63,6 +65,115 @@ TEST_F(MainWindowTest, BeforeAnyImageOnlyTheFileIndependentCommandsWork) {
   w.findChild<QMenu*>("mnuFile")->close();
 }
 
+TEST_F(MainWindowTest, ToolbarButtonsCarryTheirCaptionsAndHints) {
+  TFMain& w = Start();
+  const char* const buttons[][3] = {
+      {"btnOpen", "Open", "Open image file"},
+      {"btnSaveImage", "Save Image", "Save image"},
+      {"btnExport", "Export", "Export output data to file"},
+      {"btnCopy", "Copy", "Copy output data to clipboard"},
+      {"btnReload", "Reload", "Reload image"},
+      {"btnOiginal", "Original Size", "Restore image original zoom"},
+      {"btnPreferences", "Settings", "Preferences"},
+      {"btnConvert", "Convert", "Convert image to data table"},
+      {"btnPrevious", "Previous", "View previous animation"},
+      {"btnNext", "Next", "View next animation"},
+      {"btnRotateRight", "Rotate Right", "Rotate image right"},
+      {"btnRotateLeft", "Rotate Left", "Rotate image left"},
+      {"btnFlipHorizontal", "Flip Horizontal", "Flip image horizontal"},
+      {"btnFlipVertical", "Flip Vertical", "Flip image vertical"},
+      {"btnResize", "Resize", "Resize image"},
+      {"btnCropImage", "Crop Image", "Crop image"},
+      {"mnuResampleImage2", "Resample Image", "Resample image to selected color depth"},
+  };
+  QStringList order;
+  for (QAction* item : w.tlbMainToolbar->actions()) {
+    QWidget* shown = w.tlbMainToolbar->widgetForAction(item);
+    if (item->isSeparator())
+      order << "-";
+    else if (shown && !shown->objectName().isEmpty())
+      order << shown->objectName();
+  }
+  EXPECT_EQ(order.mid(0, 22), QStringList({"btnOpen",
+                                           "btnSaveImage",
+                                           "btnExport",
+                                           "-",
+                                           "btnCopy",
+                                           "-",
+                                           "btnReload",
+                                           "btnOiginal",
+                                           "-",
+                                           "btnPreferences",
+                                           "-",
+                                           "mnuImageMode2",
+                                           "-",
+                                           "btnConvert",
+                                           "-",
+                                           "btnPrevious",
+                                           "btnNext",
+                                           "-",
+                                           "btnRotateRight",
+                                           "btnRotateLeft",
+                                           "-",
+                                           "btnFlipHorizontal"}));
+  for (const auto& [name, caption, hint] : buttons) {
+    auto* button = w.tlbMainToolbar->findChild<QToolButton*>(name);
+    ASSERT_NE(button, nullptr) << name;
+    EXPECT_EQ(button->text(), caption) << name;
+    EXPECT_EQ(button->toolTip(), hint) << name;
+  }
+  QStringList counts;
+  for (QAction* count :
+       w.tlbMainToolbar->findChild<QToolButton*>("mnuResampleImage2")->menu()->actions())
+    counts << count->text() + (count->isChecked() ? " *" : "");
+  EXPECT_EQ(counts, QStringList({"256 Colors *", "128 Colors", "64 Colors", "32 Colors",
+                                 "16 Colors", "8 Colors"}));
+  EXPECT_EQ(w.mnuImageMode2->currentText(), "Color");
+  EXPECT_EQ(w.mnuImageMode2->count(), 3);
+  EXPECT_EQ(w.mnuImageMode2->itemText(2), "Palette");
+}
+
+TEST_F(MainWindowTest, PanelsStatusBarAndSummaryLabelsCarryTheirCaptions) {
+  TFMain& w = Start();
+  EXPECT_EQ(w.tlbMenuToolbar->windowTitle(), "Menu");
+  EXPECT_EQ(w.tlbMainToolbar->windowTitle(), "Main Toolbar");
+  EXPECT_EQ(w.pnlStatistics->windowTitle(), "Statistics");
+  EXPECT_EQ(w.pnlOutputPanel->windowTitle(), "Output Window");
+  QStringList groups;
+  for (auto* group : w.pnlStatistics->findChildren<QGroupBox*>())
+    groups << group->title();
+  EXPECT_EQ(groups, QStringList({" Image file information ", " Conversion mode ", " Preferences ",
+                                 " Output data "}));
+  const std::pair<const char*, const char*> captions[] = {
+      {"lblName", "Name:"},
+      {"lblSize", "Size:"},
+      {"lblDimensions", "Dimensions:"},
+      {"lblAnimations", "Animations:"},
+      {"lblColors", "Colors:"},
+      {"lblConvertMode", "Convert mode:"},
+      {"lblOutputDataSize", "Output data size:"},
+      {"lblColorTableSize", "Color table size:"},
+      {"lblCompressionRatio", "Compression ratio:"},
+      {"lblImageName", "Name:"},
+      {"lblImageDimensions", "Dimensions:"},
+      // The settings file has been read: the summary labels show a first start's choices.
+      {"lblColorMode", "Color mode: 65536 (5-6-5)"},
+      {"lblMonochromeMode", "Monochrome orientation: Vertical"},
+      {"lblColorTableRepresentation", "Color table representation: Word"},
+      {"lblPixelsPerByte", "Pixels per byte (palette mode): 1"},
+      {"lblOutputDataFormat", "Output data format: C Array"},
+      {"lblOutputDataRepresentation", "Output data representation: Byte"},
+      {"lblCompression", "Compression: Off"},
+  };
+  for (const auto& [name, caption] : captions) {
+    ASSERT_NE(w.Label(name), nullptr) << name;
+    EXPECT_EQ(w.Label(name)->text(), caption) << name;
+  }
+  EXPECT_FALSE(w.Label("lblName")->isEnabled());
+  EXPECT_TRUE(w.Label("lblCompression")->isEnabled());
+  EXPECT_EQ(w.Label("lblImageZoom")->text().left(5), "Zoom:");
+}
+
 TEST_F(MainWindowTest, RecentFilesFollowTheListReadAtStart) {
   std::ofstream(settingsPath) << "[Recent]\r\nMRU1=/tmp/a.bmp\r\n";
   TFMain& w = Start();
@@ -80,13 +191,50 @@ TEST_F(MainWindowTest, MenusCarryTheCaptionsShortcutsAndSeparators) {
   for (const auto& [name, keys] : shortcuts) {
     EXPECT_EQ(w.Command(name)->shortcut().toString(), keys) << name;
   }
-  QStringList file;
-  for (QAction* item : w.findChild<QMenu*>("mnuFile")->actions()) {
-    file << (item->isSeparator() ? "-" : item->text());
-  }
-  EXPECT_EQ(file,
+  const auto items = [&](const char* menu) {
+    QStringList captions;
+    for (QAction* item : w.findChild<QMenu*>(menu)->actions())
+      captions << (item->isSeparator() ? "-" : item->text());
+    return captions;
+  };
+  EXPECT_EQ(items("mnuFile"),
             QStringList({"Open...", "Save Image...", "Save Image As...", "-", "Export Image",
                          "Export Image As...", "-", "Reload", "-", "Recent Files", "-", "Exit"}));
+  EXPECT_EQ(items("mnuEdit"), QStringList({"Copy",
+                                           "-",
+                                           "Clear Output",
+                                           "-",
+                                           "Image Mode",
+                                           "-",
+                                           "Rotate Right",
+                                           "Rotate Left",
+                                           "-",
+                                           "Flip Horizontal",
+                                           "Flip Vertical",
+                                           "-",
+                                           "Monochrome Threshold...",
+                                           "-",
+                                           "Enable Image Crop",
+                                           "Crop Image",
+                                           "-",
+                                           "Resize Image...",
+                                           "-",
+                                           "Convert"}));
+  EXPECT_EQ(items("mnuView"),
+            QStringList({"Toolbars", "-", "Zoom In", "Zoom Out", "Original Size", "-",
+                         "Previous Animation", "Next Animation", "-", "Color Table"}));
+  EXPECT_EQ(items("mnuSettings"), QStringList({"Preferences..."}));
+  EXPECT_EQ(items("mnuHelp"), QStringList({"About..."}));
+  EXPECT_EQ(items("mnuImageMode1"), QStringList({"Color", "Monochrome", "Palette"}));
+  EXPECT_EQ(items("mnuToolBars"), QStringList({"Main Toolbar", "Output Window", "Statistics"}));
+  EXPECT_EQ(items("mnuRecentFiles"), QStringList({"-", "Clear History"}));
+  QStringList popups;
+  for (QMenu* popup : {w.pumToolbar, w.pumOutputWindow, w.pumCropResize}) {
+    for (QAction* item : popup->actions())
+      popups << (item->isSeparator() ? "-" : item->text());
+  }
+  EXPECT_EQ(popups, QStringList({"Main Toolbar", "Output Window", "Statistics", "Copy", "-",
+                                 "Clear Output", "Crop", "Resize"}));
   QStringList menus;
   for (QAction* menu : w.findChild<QMenuBar*>()->actions())
     menus << menu->text();
@@ -132,10 +280,10 @@ TEST_F(MainWindowTest, EachPanelToggleKeepsItsTwoCheckItemsInStep) {
             QList<QAction*>({w.Command("mnuMainToolbar"), w.Command("mnuOutputWindow"),
                              w.Command("mnuStatistics")}));
   for (const auto& [name, panel] : panels) {
-    w.Command(name)->trigger();
+    ChooseMenuItem("mnuView", {"mnuToolBars", name});
     EXPECT_FALSE(w.Command(name)->isChecked()) << name;
     EXPECT_TRUE(panel->isHidden()) << name;
-    w.Command(name)->trigger();
+    ChooseMenuItem("mnuView", {"mnuToolBars", name});
     EXPECT_TRUE(w.Command(name)->isChecked()) << name;
     EXPECT_FALSE(panel->isHidden()) << name;
   }
@@ -146,7 +294,7 @@ TEST_F(MainWindowTest, EachPanelToggleKeepsItsTwoCheckItemsInStep) {
   QTest::mouseClick(w.findChild<QToolButton*>("btnMainToolbarClose"), Qt::LeftButton);
   EXPECT_TRUE(w.tlbMainToolbar->isHidden());
   EXPECT_FALSE(w.Command("mnuMainToolbar")->isChecked());
-  w.Command("mnuMainToolbar")->trigger();
+  ChooseMenuItem("mnuView", {"mnuToolBars", "mnuMainToolbar"});
   EXPECT_FALSE(w.tlbMainToolbar->isHidden());
 }
 
@@ -160,17 +308,6 @@ TEST_F(MainWindowTest, StatisticsPanelDocksRightAt210PixelsAndFloatsAt210By360) 
   EXPECT_EQ(w.dockWidgetArea(w.pnlOutputPanel), Qt::BottomDockWidgetArea);
 }
 
-// Sent to the label itself: the panel may be too short to show every label on the screen.
-void Click(QWidget* label) {
-  const QPointF at(2, 2);
-  QMouseEvent press(QEvent::MouseButtonPress, at, label->mapToGlobal(at), Qt::LeftButton,
-                    Qt::LeftButton, Qt::NoModifier);
-  QMouseEvent release(QEvent::MouseButtonRelease, at, label->mapToGlobal(at), Qt::LeftButton,
-                      Qt::NoButton, Qt::NoModifier);
-  QApplication::sendEvent(label, &press);
-  QApplication::sendEvent(label, &release);
-}
-
 TEST_F(MainWindowTest, SummaryLabelClickOpensThePreferencesAtItsTab) {
   TFMain& w = Start();
   EXPECT_EQ(w.Label("lblColorMode")->cursor().shape(), Qt::PointingHandCursor);
@@ -179,13 +316,13 @@ TEST_F(MainWindowTest, SummaryLabelClickOpensThePreferencesAtItsTab) {
     tab = w.frmSettings->ActiveTab();
     w.frmSettings->reject();
   });
-  Click(w.Label("lblCompression"));
+  ClickLabel(w.Label("lblCompression"));
   EXPECT_EQ(tab, "Common");
   QTimer::singleShot(0, [&] {
     tab = w.frmSettings->ActiveTab();
     w.frmSettings->reject();
   });
-  Click(w.Label("lblPixelsPerByte"));
+  ClickLabel(w.Label("lblPixelsPerByte"));
   EXPECT_EQ(tab, "Palette");
 }
 
@@ -197,11 +334,11 @@ TEST_F(MainWindowTest, PreferencesCommandAppliesTheDesktopOptionsAfterwardsALabe
     w.frmSettings->findChild<QCheckBox*>("chkSystemEnableDragDrop")->click();
     w.frmSettings->accept();
   });
-  Click(w.Label("lblColorMode"));
+  ClickLabel(w.Label("lblColorMode"));
   EXPECT_FALSE(w.ImgView->DropEnabled());
   EXPECT_EQ(shell.calls.size(), shellCalls);
-  QTimer::singleShot(0, [&] { w.frmSettings->reject(); });
-  w.Command("mnuPreferences")->trigger();
+  WhenShown(w.frmSettings, [&] { w.frmSettings->reject(); });
+  ClickButton("btnPreferences");
   EXPECT_TRUE(w.ImgView->DropEnabled());
   EXPECT_GT(shell.calls.size(), shellCalls);
 }
@@ -216,7 +353,8 @@ TEST_F(MainWindowTest, LosingActivationClosesTheAboutBox) {
 
 TEST_F(MainWindowTest, CloseQueryAsksOnlyAboutAnEditedImage) {
   TFMain& w = Start();
-  EXPECT_TRUE(w.close());
+  ChooseMenuItem("mnuFile", {"mnuExit"});
+  EXPECT_FALSE(w.isVisible());
   EXPECT_TRUE(messages.shown.empty());
 
   Start();
@@ -255,9 +393,36 @@ TEST_F(MainWindowTest, CloseQueryYesSavesOrClosesWithoutSavingWhenTheDialogIsCan
   EXPECT_EQ(ReadFile(saved).substr(0, 2), "BM");
 }
 
+TEST_F(MainWindowTest, CloseQueryYesWithASaveThatFailsKeepsTheWindowAndTheEdit) {
+  TFMain& w = Start();
+  Open(WriteImage("a.bmp", 20, 10));
+  ChooseMenuItem("mnuEdit", {"mnuCropEnabled"});
+  w.ImgView->SetCropSelection(QRect(0, 0, 10, 10));
+  ClickButton("btnCropImage");
+  ASSERT_TRUE(w.Document.ImageChanged);
+  const std::string unwritable = (folder / "missing" / "a.bmp").string();
+  messages.answers = {MessageResult::Yes};
+  dialogs.answers = {unwritable};
+  ChooseMenuItem("mnuFile", {"mnuExit"});
+  EXPECT_TRUE(w.isVisible());
+  ASSERT_EQ(errors.messages.size(), 1u);
+  EXPECT_EQ(errors.messages[0],
+            "Cannot create file \"" + unwritable + "\". No such file or directory");
+  EXPECT_TRUE(w.Document.ImageChanged);
+  EXPECT_EQ(w.Document.WorkingImage.Width(), 10);
+  EXPECT_FALSE(std::filesystem::exists(settingsPath));  // the program did not end
+
+  // Asked again, the user saves elsewhere and the window closes.
+  const std::string saved = (folder / "a-rotated.bmp").string();
+  messages.answers = {MessageResult::Yes};
+  dialogs.answers = {saved};
+  EXPECT_TRUE(w.close());
+  EXPECT_TRUE(std::filesystem::exists(saved));
+}
+
 TEST_F(MainWindowTest, SettingsAreWrittenAtCloseAndReadAtTheNextStart) {
   TFMain& first = Start();
-  first.Command("mnuStatistics")->trigger();
+  ChooseMenuItem("mnuView", {"mnuToolBars", "mnuStatistics"});
   first.Command("mnuCropEnabled")->setChecked(true);
   first.mruList.Add("/tmp/x.bmp");
   first.move(40, 30);

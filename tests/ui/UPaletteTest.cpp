@@ -5,16 +5,18 @@
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
+#include <fstream>
 
 #include "image/RecordingDocumentView.h"
 #include "platform/RecordingMessageBox.h"
+#include "tests/image/TestImages.h"
 #include "tests/ui/MainWindowFixture.h"
 #include "ui/UShape.h"
 
 namespace pixmora {
 namespace {
 
-class PaletteWindowTest : public testing::Test {
+class PaletteWindowTest : public ::testing::Test {
  protected:
   void ShowTable(std::vector<std::uint32_t> table) {
     window.ResetSwatches();  // as every load does before it reads the palette
@@ -93,16 +95,19 @@ TEST_F(PaletteWindowTest, FourColorsAfterAFullTableColorOnlyFour) {
 
 TEST_F(MainWindowTest, ColorTableCommandShowsTheDocumentsPalette) {
   TFMain& w = Start();
-  w.Document.PaletteColorCount = 2;
-  w.Document.ColorTable = {0x00FF00, 0x0000FF};
+  const std::string path = (folder / "two.bmp").string();
+  const testing::Bytes bmp = testing::MakeIndexedBmp(1, 2, 1, {0x00FF00, 0xFF0000}, {0, 1});
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bmp.data()), static_cast<std::streamsize>(bmp.size()));
+  Open(path);
   QString count;
-  QTimer::singleShot(0, [&] {
+  WhenShown(w.frmPalette, [&] {
     count = w.frmPalette->lblNumber->text();
     w.frmPalette->reject();
   });
-  w.Command("mnuColorTable")->trigger();
+  ChooseMenuItem("mnuView", {"mnuColorTable"});
   EXPECT_EQ(count, "Palette Colors: 2");
-  EXPECT_EQ(w.frmPalette->Swatches()[1], 0x0000FFu);
+  EXPECT_EQ(w.frmPalette->Swatches()[1], 0x0000FFu);  // red, as red + 256 green + 65536 blue
 }
 
 }  // namespace
