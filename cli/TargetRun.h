@@ -7,6 +7,7 @@
 #include "cli/OutputFiles.h"
 #include "image/ImageDocument.h"
 #include "targets/TargetSettings.h"
+#include "ui/TargetExport.h"
 
 namespace pixmora::cli {
 
@@ -18,10 +19,8 @@ std::string CheckTargetOptions(const CliOptions& o, const TargetSettings& settin
 // .bin. A .c and .h pair (--code c, lvgl9) is named by -o FILE.c, FILE.h or FILE: the pair is
 // FILE.c and FILE.h. Without -o a header goes to the standard output.
 struct TargetOutputPlan {
-  std::string error;       // a usage error
-  std::string mainFile;    // the header, the .bin or the .c file; empty: standard output
-  std::string headerFile;  // the .h of a pair
-  bool binary = false;
+  std::string error;  // a usage error
+  TargetFiles files;  // no main file: standard output
 };
 TargetOutputPlan PlanTargetOutput(const CliOptions& o, const TargetSettings& settings);
 

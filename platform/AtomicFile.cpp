@@ -125,6 +125,22 @@ std::string WriteFileAtomically(const std::string& path, std::span<const unsigne
       path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
+std::optional<FileFailure> WriteFilesAtomically(
+    std::span<const std::pair<std::string, std::string>> files) {
+  std::vector<PendingFile> pending;
+  pending.reserve(files.size());
+  for (const auto& [path, bytes] : files) {
+    pending.emplace_back(path).Write(bytes);
+    if (!pending.back().Error().empty())
+      return FileFailure{path, pending.back().Error()};
+  }
+  for (PendingFile& file : pending) {
+    if (std::string reason = file.Commit(); !reason.empty())
+      return FileFailure{file.Path(), reason};
+  }
+  return std::nullopt;
+}
+
 std::string ReadWholeFile(const std::string& path, std::string& bytes) {
   bytes.clear();
   const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);

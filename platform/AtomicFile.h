@@ -1,8 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace pixmora {
 
@@ -43,6 +45,16 @@ class PendingFile {
 // Returns an empty text on success, else the system's reason.
 std::string WriteFileAtomically(const std::string& path, std::string_view bytes);
 std::string WriteFileAtomically(const std::string& path, std::span<const unsigned char> bytes);
+
+// Writes several files, each path with its bytes, under temporary names and puts them in
+// place only when every one is complete, so that none is left half-written or without the
+// others. Returns the path that failed and the system's reason, or nothing.
+struct FileFailure {
+  std::string path;
+  std::string reason;
+};
+std::optional<FileFailure> WriteFilesAtomically(
+    std::span<const std::pair<std::string, std::string>> files);
 
 // Reads a whole file. Returns an empty text on success, else the system's reason.
 std::string ReadWholeFile(const std::string& path, std::string& bytes);

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "settings/ScreenFit.h"
+#include "settings/TargetSettingsFile.h"
 
 namespace pixmora {
 
@@ -132,6 +133,8 @@ void LoadSettings(const std::string& path, const LiveSettings& live) {
   ReadCustomFormat(file, live.customFormat);
   live.windows.SetResize(ReadResizeOptions(file));
   ReadStatisticsPanel(file, live.windows);
+  live.target = TargetSettings();
+  ReadTargetSettings(file, live.target);
 }
 
 std::string SaveSettings(const std::string& path, const LiveSettings& live) {
@@ -145,6 +148,7 @@ std::string SaveSettings(const std::string& path, const LiveSettings& live) {
   file.WriteBool(kResize, "KeepAspectRatio", resize.keepAspectRatio);
   file.WriteBool(kResize, "OptimizeImage", resize.optimizeImage);
   WriteStatisticsPanel(file, live.windows.StatisticsPanel());
+  WriteTargetSettings(file, live.target);
   return file.Save(path);
 }
 

@@ -7,6 +7,7 @@
 #include "settings/CustomFormat.h"
 #include "settings/IniFile.h"
 #include "settings/Preferences.h"
+#include "targets/TargetSettings.h"
 
 namespace pixmora {
 
@@ -92,10 +93,12 @@ struct LiveSettings {
   Preferences& preferences;
   CustomFormat& customFormat;
   SettingsWindows& windows;
+  TargetSettings& target;
 };
 
 // Reads every section but "Form". Reading never fails: whatever is missing or unreadable keeps
-// its default. The options go through the radio rule; the windows then react to every option
+// its default (a file without section "Target" means Classic, a refused target setting keeps
+// its default). The options go through the radio rule; the windows then react to every option
 // that changed as they do to a click.
 void LoadSettings(const std::string& path, const LiveSettings& live);
 // Writes every section but "Form", keeping everything else the file holds. Returns an empty

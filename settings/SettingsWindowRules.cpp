@@ -2,6 +2,8 @@
 
 #include <optional>
 
+#include "targets/TargetChoices.h"
+
 namespace pixmora {
 
 namespace {
@@ -40,6 +42,16 @@ bool ChangeEmptiesOutput(const Preferences& snapshot, const Preferences& current
       return true;
   }
   return snapshot.Is(Option::Compression) != current.Is(Option::Compression);
+}
+
+bool TargetChangeEmptiesOutput(const TargetSettings& snapshot, const TargetSettings& current) {
+  if (snapshot.target != current.target)
+    return true;
+  for (const TargetSettingInfo& info : TargetSettingTable()) {
+    if (ChoiceApplies(current, info.setting) && info.write(snapshot) != info.write(current))
+      return true;
+  }
+  return false;
 }
 
 bool ChangeAltersOutput(const Preferences& snapshot, const Preferences& current,

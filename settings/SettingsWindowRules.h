@@ -5,6 +5,7 @@
 #include "image/ImageMode.h"
 #include "platform/FileWatch.h"
 #include "settings/Preferences.h"
+#include "targets/TargetSettings.h"
 
 namespace pixmora {
 
@@ -22,6 +23,11 @@ SettingsEnabling EnablingOf(const Preferences& preferences);
 // width or of the compression. Byte order, image information, table saving and the program
 // options leave the text as it is.
 bool ChangeEmptiesOutput(const Preferences& snapshot, const Preferences& current, ImageMode mode);
+
+// Whether going from the snapshot to the current target settings makes the output stale: another
+// target, or another value of a choice that the chosen target reads. The classic preferences
+// shape only the classic output.
+bool TargetChangeEmptiesOutput(const TargetSettings& snapshot, const TargetSettings& current);
 
 // Whether a change that leaves the output text in place makes it out of date, so that a
 // conversion now would give another text or export other files: the byte order of words, the

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "settings/SettingsWindowRules.h"
+#include "settings/UTargetTab.h"
 
 namespace pixmora {
 
@@ -78,7 +79,9 @@ TFSettings::TFSettings(const SettingsWindowLinks& links, QWidget* parent)
       links_(links),
       pagPreferences(new QTabWidget(this)),
       btnSettings(new QPushButton("Settings...", this)),
-      snapshot_(links.preferences) {
+      tabTarget(new TTargetTab(links.target, pagPreferences)),
+      snapshot_(links.preferences),
+      targetSnapshot_(links.target) {
   FormCreate();
 }
 
@@ -108,6 +111,9 @@ void TFSettings::FormCreate() {
     pageLayout->addStretch();
     pagPreferences->addTab(page, tab.caption);
   }
+  // The target settings shape the output as the Common ones do; the program's come last.
+  tabTarget->setObjectName("tabTarget");
+  pagPreferences->insertTab(pagPreferences->count() - 1, tabTarget, "Target");
   connect(pagPreferences, &QTabWidget::currentChanged, this,
           &TFSettings::pagPreferencesActiveTabChange);
   connect(btnSettings, &QPushButton::clicked, this, &TFSettings::btnSettingsClick);
@@ -147,12 +153,21 @@ void TFSettings::showEvent(QShowEvent* event) {
 void TFSettings::FormShow() {
   // The settings file writes the record directly; the controls catch up here.
   ShowRecord();
+  tabTarget->ShowSettings();
   snapshot_ = links_.preferences;
+  targetSnapshot_ = links_.target;
   ApplyEnablingRules();
 }
 
 void TFSettings::done(int result) {
   const bool shown = isVisible();
+  if (shown && result == QDialog::Accepted) {
+    if (std::string refused = tabTarget->CheckFields(); !refused.empty()) {
+      SelectTab("Target");
+      links_.messages.Show(refused, "Preferences", MessageIcon::Error, MessageButtons::OK);
+      return;
+    }
+  }
   QDialog::done(result);
   if (shown)
     FormHide(result);
@@ -161,13 +176,18 @@ void TFSettings::done(int result) {
 void TFSettings::FormHide(int result) {
   Preferences& record = links_.preferences;
   if (result == QDialog::Accepted) {
-    if (ChangeEmptiesOutput(snapshot_, record, links_.imageMode()))
+    const bool classic = links_.target.target == TargetKind::Classic;
+    if (TargetChangeEmptiesOutput(targetSnapshot_, links_.target) ||
+        (classic && ChangeEmptiesOutput(snapshot_, record, links_.imageMode()))) {
       links_.clearOutput();
+    }
     return;
   }
   const bool wasAutoDetect = record.Is(SystemAutoDetect);
   record = snapshot_;
+  links_.target = targetSnapshot_;
   ShowRecord();
+  tabTarget->ShowSettings();
   // A restored check box changes as if clicked.
   ApplyEnablingRules();
   if (record.Is(SystemAutoDetect) != wasAutoDetect)

@@ -7,6 +7,12 @@ namespace pixmora {
 // right on any MCU; --swap-bytes exchanges the two bytes of every number.
 TargetResult EncodeRgb565(const TargetInput& input) {
   const TargetSettings& s = input.settings;
+  if (s.mask && s.swapBytes) {
+    return {
+        "rgb565: the masked draw call (drawRGBBitmap) reads native values; leave out the "
+        "mask or the swapped bytes",
+        {}};
+  }
   TargetResult result{{}, StartData(input)};
   TargetData& data = result.data;
   const std::string m = data.macroName;

@@ -88,6 +88,10 @@ TargetTraits TraitsOf(TargetKind kind, LvglFormat format) {
   return t;
 }
 
+const char* TargetCaption(TargetKind kind) {
+  return kind == K::Classic ? "Classic" : InfoOf(kind).name;
+}
+
 std::string TargetLabel(TargetKind kind, LvglFormat format) {
   std::string label = InfoOf(kind).name;
   if (kind == K::Lvgl9)

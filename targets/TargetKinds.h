@@ -107,6 +107,9 @@ struct TargetTraits {
 };
 TargetTraits TraitsOf(TargetKind kind, LvglFormat format);
 
+// How the desktop program lists a target: "Classic", else its name.
+const char* TargetCaption(TargetKind kind);
+
 // "rgb565", or "lvgl9 --cf A8": how messages name the chosen target.
 std::string TargetLabel(TargetKind kind, LvglFormat format);
 

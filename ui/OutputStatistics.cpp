@@ -27,4 +27,11 @@ OutputStatistics ComputeOutputStatistics(bool outputEmpty, const ConversionEngin
   return statistics;
 }
 
+OutputStatistics TargetOutputStatistics(std::size_t dataSize) {
+  OutputStatistics statistics;
+  statistics.outputCommandsEnabled = true;
+  statistics.lblOutputDataSize = {"Output data size: " + std::to_string(dataSize) + " bytes", true};
+  return statistics;
+}
+
 }  // namespace pixmora

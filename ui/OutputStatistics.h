@@ -26,4 +26,8 @@ struct OutputStatistics {
 OutputStatistics ComputeOutputStatistics(bool outputEmpty, const ConversionEngine& engine,
                                          const Preferences& preferences, bool paletteMode);
 
+// The same for a target's output: the bytes of its data as a .bin file holds them (a color map
+// and an LVGL image header included); a target has no separate table and no compression.
+OutputStatistics TargetOutputStatistics(std::size_t dataSize);
+
 }  // namespace pixmora

@@ -132,7 +132,7 @@ void TFMain::CreateWindows() {
   frmSettings =
       new TFSettings({Preferences, services_.watch, [this] { return Document.CurrentFileName; },
                       [this] { return Document.ImageMode; }, [this] { ClearOutput(); },
-                      [this] { frmCustom->exec(); }},
+                      [this] { frmCustom->exec(); }, TargetSettings, services_.messages},
                      this);
   frmConvert = new TFConvert(Engine, services_.messages, this);
   frmPalette = new TFPalette(Document, this);
@@ -143,7 +143,7 @@ void TFMain::CreateWindows() {
 }
 
 LiveSettings TFMain::Live() {
-  return {recentEntries_, Preferences, CustomFormat, *this};
+  return {recentEntries_, Preferences, CustomFormat, *this, TargetSettings};
 }
 
 void TFMain::showEvent(QShowEvent* event) {
@@ -161,6 +161,7 @@ void TFMain::FormShow() {
   LoadSettings(services_.settingsPath, Live());
   mruList.Assign(recentEntries_);
   ShowSummaryLabels();
+  ShowTarget();
   ApplySystemIntegration();
   ApplyStayOnTop();
   OpenCommandLineFile();
@@ -271,9 +272,15 @@ void TFMain::mnuSaveImageAsClick() {
 
 void TFMain::mnuConvertClick() {
   mmoDataOutput->Clear();
-  // The reduction is repeated so the Palette conversion reads the image and palette it made.
+  targetOutput_.Release();
+  // The reduction is repeated so the Palette conversion, or an index target, reads the image and
+  // palette it made.
   if (Document.ImageResampled && Document.ImageMode == ImageMode::Palette) {
     mnuResampleImage2Click();
+  }
+  if (TargetSettings.target != TargetKind::Classic) {
+    ConvertForTarget();
+    return;
   }
   ConversionInput input;
   input.WorkingImage = &Document.WorkingImage;
@@ -302,8 +309,12 @@ void TFMain::mnuClearOutputClick() {
 }
 
 void TFMain::mmoDataOutputChange() {
-  const OutputStatistics statistics = ComputeOutputStatistics(
-      mmoDataOutput->IsEmpty(), Engine, Preferences, Command("mnuPaletteMode1")->isChecked());
+  const bool empty = mmoDataOutput->IsEmpty();
+  const OutputStatistics statistics =
+      !empty && !targetOutput_.Empty()
+          ? TargetOutputStatistics(targetOutput_.DataSize())
+          : ComputeOutputStatistics(empty, Engine, Preferences,
+                                    Command("mnuPaletteMode1")->isChecked());
   for (const char* name : {"mnuExport", "mnuExportAs", "mnuCopy", "mnuClearOutput"}) {
     Command(name)->setEnabled(statistics.outputCommandsEnabled);
   }
@@ -357,13 +368,15 @@ void TFMain::ShowPreferences() {
   const pixmora::Preferences preferences = Preferences;
   const pixmora::CustomFormat customFormat = CustomFormat;
   frmSettings->exec();
-  // A change that empties the output has done so already; others may still alter it.
-  if (!mmoDataOutput->IsEmpty() &&
+  // A change that empties the output has done so already; others may still alter the classic
+  // one.
+  if (!mmoDataOutput->IsEmpty() && TargetSettings.target == TargetKind::Classic &&
       ChangeAltersOutput(preferences, Preferences, customFormat != CustomFormat,
                          Document.ImageMode)) {
     ShowOutputStale(true);
   }
   ShowSummaryLabels();
+  ShowTarget();
 }
 
 void TFMain::lblColorModeClick(QObject* sender) {

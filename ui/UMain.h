@@ -21,6 +21,7 @@
 #include "ui/HeldCommands.h"
 #include "ui/OutputStatistics.h"
 #include "ui/RecentFiles.h"
+#include "ui/TargetOutput.h"
 
 class QAction;
 class QActionGroup;
@@ -74,6 +75,7 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   ConversionEngine Engine;
   pixmora::Preferences Preferences;
   pixmora::CustomFormat CustomFormat;
+  pixmora::TargetSettings TargetSettings;
   RecentFiles mruList;
   float ZoomFactor = 1.0f;
   FileDialogState dlgOpenColor;
@@ -88,6 +90,7 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   QDockWidget* pnlStatistics = nullptr;
   QDockWidget* pnlOutputPanel = nullptr;
   QComboBox* mnuImageMode2 = nullptr;
+  QComboBox* cmbMainTarget = nullptr;  // the target of the Preferences' "Target" tab
   QMenu* pumToolbar = nullptr;
   QMenu* pumOutputWindow = nullptr;
   QMenu* pumCropResize = nullptr;
@@ -137,6 +140,8 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   void pnlOutputPanelClose();
   void pnlStatisticsClose();
   void mmoDataOutputChange();
+  // A target chosen in the main toolbar's drop-down, by its place in the list.
+  void cmbMainTargetChange(int index);
   void lblColorModeClick(QObject* sender);
   void ApplicationEvents1Deactivate();
   // True when the window may close; asks to save an edited image first.
@@ -199,6 +204,12 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   // Every command that can touch the document or the output goes through here: one that
   // arrives while another runs waits for it (see HeldCommands).
   void RunCommand(const std::string& name, std::function<void()> command);
+  // UMainTarget.cpp
+  void CreateTargetList();
+  // The drop-down shows the target of the settings.
+  void ShowTarget();
+  // Converts for the chosen target; a refusal is shown in a message box.
+  void ConvertForTarget();
   // UMainFileEvents.cpp
   void ConnectFileEvents();
   void ShowRecentFiles(QMenu* menu);
@@ -230,6 +241,7 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
 
   const MainServices services_;
   HeldCommands commands_;
+  TargetOutput targetOutput_;  // the output window shows it while it is not empty
   bool outputStale_ = false;
   std::vector<std::string> recentEntries_;  // the list as the settings file reads it
   ResizeOptions resizeOptions_;

@@ -125,7 +125,7 @@ const SubmenuSpec kSubmenus[] = {
 };
 
 struct ButtonSpec {
-  const char* name;  // "-" a separator, "mnuImageMode2" the drop-down
+  const char* name;  // "-" a separator, "mnuImageMode2" and "cmbMainTarget" the drop-downs
   const char* command;
   const char* caption;
   const char* hint;
@@ -144,6 +144,7 @@ const ButtonSpec kButtons[] = {
     {"btnPreferences", "mnuPreferences", "Settings", "Preferences"},
     {"-", nullptr, nullptr, nullptr},
     {"mnuImageMode2", nullptr, "Image Mode", nullptr},
+    {"cmbMainTarget", nullptr, "Target", nullptr},
     {"-", nullptr, nullptr, nullptr},
     {"btnConvert", "mnuConvert", "Convert", "Convert image to data table"},
     {"-", nullptr, nullptr, nullptr},
@@ -276,6 +277,8 @@ void TFMain::CreateToolbar() {
       holder->setEnabled(false);
       connect(mnuImageMode2, &QComboBox::activated, this,
               [this](int index) { imageModes_->actions().at(index)->trigger(); });
+    } else if (name == "cmbMainTarget") {
+      CreateTargetList();
     } else {
       QAction* action = Command(entry.command);
       action->setIconText(entry.caption);

@@ -1,5 +1,5 @@
 // The export commands: the dialogs and their remembered names; the files are written by
-// WriteExportFiles.
+// WriteExportFiles, or for a target's output by TargetOutput.
 #include <QAction>
 
 #include "ui/ExportFiles.h"
@@ -15,6 +15,12 @@ const FileFilter kBinaryFiles{"Binary Files (*.bin)", "*.bin"};
 }  // namespace
 
 void TFMain::PrepareExportFilters() {
+  if (!targetOutput_.Empty()) {
+    TargetExportTypes types = ExportTypesOf(TargetSettings);
+    dlgExportImage1.dialog.filters = std::move(types.filters);
+    dlgExportImage1.dialog.defaultExtension = types.defaultExtension;
+    return;
+  }
   const Option format = Preferences.Effective(OptionGroup::OutputFormat);
   FileFilter text{"Include Files (*.inc)", "*.inc"};
   dlgExportImage1.dialog.defaultExtension = ".inc";
@@ -30,6 +36,11 @@ void TFMain::PrepareExportFilters() {
 }
 
 void TFMain::ExportTo(const std::string& fileName, bool askTableName) {
+  if (!targetOutput_.Empty()) {
+    if (std::string error = targetOutput_.Export(fileName); !error.empty())
+      ReportError(error);
+    return;
+  }
   const ExportSource source{Engine, Document.ImageWidth, Document.ImageHeight, Preferences,
                             Command("mnuPaletteMode1")->isChecked()};
   const std::string error = WriteExportFiles(fileName, source, [&]() -> std::optional<std::string> {

@@ -62,6 +62,7 @@ void TFMain::ClearOutput() {
   mmoDataOutput->Clear();
   // Nobody reads the results of an output that is gone; an 8K picture's take over a gigabyte.
   Engine.Release();
+  targetOutput_.Release();
 }
 
 void TFMain::SetThresholdPosition(int position) {

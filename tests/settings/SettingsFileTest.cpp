@@ -52,7 +52,7 @@ class SettingsFileTest : public testing::Test {
     ReadWholeFile(path_, text);
     return text;
   }
-  LiveSettings Live() { return {recent_, preferences_, custom_, windows_}; }
+  LiveSettings Live() { return {recent_, preferences_, custom_, windows_, target_}; }
 
   fs::path folder_;
   std::string path_;
@@ -60,6 +60,7 @@ class SettingsFileTest : public testing::Test {
   Preferences preferences_;
   CustomFormat custom_;
   FakeWindows windows_;
+  TargetSettings target_;
 };
 
 TEST_F(SettingsFileTest, NoFileGivesEveryDefaultAndSavingCreatesAllSections) {
@@ -96,6 +97,20 @@ TEST_F(SettingsFileTest, NoFileGivesEveryDefaultAndSavingCreatesAllSections) {
       << text;
   EXPECT_EQ(text.find("[Recent]"), std::string::npos);
   EXPECT_EQ(text.find("[Form]"), std::string::npos);
+}
+
+TEST_F(SettingsFileTest, TheTargetSectionComesLastAndItsAbsenceMeansClassic) {
+  target_.target = TargetKind::Pages;
+  ASSERT_EQ(SaveSettings(path_, Live()), "");
+  EXPECT_LT(FileText().find("[Statistics]"), FileText().find("[Target]\r\nTarget=pages\r\n"));
+  // Reading never fails: a refused value is the default, a missing section every default.
+  WriteFile("[Target]\r\nTarget=xbm\r\nLumaThreshold=999\r\n");
+  LoadSettings(path_, Live());
+  EXPECT_EQ(target_.target, TargetKind::Xbm);
+  EXPECT_EQ(target_.lumaThreshold, 128);
+  WriteFile("[Preferences]\r\nCompression=1\r\n");
+  LoadSettings(path_, Live());
+  EXPECT_EQ(target_, TargetSettings());
 }
 
 TEST_F(SettingsFileTest, PreferencesAreWrittenInTableOrder) {

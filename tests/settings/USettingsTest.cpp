@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -14,6 +17,7 @@
 #include <vector>
 
 #include "platform/RecordingFileWatch.h"
+#include "platform/RecordingMessageBox.h"
 #include "tests/ui/MainWindowFixture.h"
 #include "ui/TMemo.h"
 
@@ -56,13 +60,15 @@ class SettingsWindowTest : public testing::Test {
   }
 
   Preferences preferences;
+  TargetSettings target;
+  RecordingMessageBox messages;
   RecordingFileWatch watch;
   ImageMode mode = ImageMode::Color;
   int outputClears = 0;
   std::function<void()> customFormat = [] {};
   std::unique_ptr<TFSettings> window = std::make_unique<TFSettings>(SettingsWindowLinks{
       preferences, watch, [] { return std::string("/pictures/logo.png"); }, [this] { return mode; },
-      [this] { ++outputClears; }, [this] { customFormat(); }});
+      [this] { ++outputClears; }, [this] { customFormat(); }, target, messages});
 };
 
 TEST_F(SettingsWindowTest, ControlsCarryTheirCaptionsHintsAndFirstStartValues) {
@@ -152,7 +158,7 @@ TEST_F(SettingsWindowTest, ControlsCarryTheirCaptionsHintsAndFirstStartValues) {
   auto* pages = window->findChild<QTabWidget*>("pagPreferences");
   for (int i = 0; i < pages->count(); ++i)
     tabs << pages->tabText(i);
-  EXPECT_EQ(tabs, QStringList({"Color", "Monochrome", "Palette", "Common", "System"}));
+  EXPECT_EQ(tabs, QStringList({"Color", "Monochrome", "Palette", "Common", "Target", "System"}));
 }
 
 TEST_F(SettingsWindowTest, ClickingARadioButtonKeepsOneSetPerGroupAndOkKeepsIt) {
@@ -250,6 +256,116 @@ TEST_F(SettingsWindowTest, TheCustomFormatWindowReturnsToAnOpenPreferencesWindow
   preferences.Set(Custom, true);
   EXPECT_EQ(ShowAndClick({"btnSettings", "btnSettings", "btnOK"}), QDialog::Accepted);
   EXPECT_EQ(shown, 2);
+}
+
+// The entry of a drop-down of the Target tab, chosen by the user: the tab comes forward first.
+void Choose(QDialog& window, const char* name, const QString& entry) {
+  auto* tabs = window.findChild<QTabWidget*>("pagPreferences");
+  auto* box = window.findChild<QComboBox*>(name);
+  ASSERT_NE(box, nullptr) << name;
+  tabs->setCurrentWidget(window.findChild<QWidget*>("tabTarget"));
+  const int row = box->findText(entry);
+  ASSERT_GE(row, 0) << entry.toStdString();
+  ClickEntry(box, row);
+  ASSERT_EQ(box->currentText(), entry);
+}
+
+TEST_F(SettingsWindowTest, TheTargetTabCarriesTheTableCaptionsAndHints) {
+  const struct {
+    const char* control;
+    const char* caption;  // of the check box, or of the label before the control
+    const char* hint;
+  } controls[] = {
+      {"cmbTarget", "Target:",
+       "The display library layout the output is made for; classic is the desktop program's"},
+      {"cmbColorFormat", "LVGL color format:", "The color format of the LVGL 9 image descriptor"},
+      {"chkSwapBytes", "Swap bytes",
+       "Exchange the two bytes of every 16-bit value (high byte first in memory)"},
+      {"edtBackground", "Background:",
+       "The color transparent pixels are blended over (default white for 1-bit and gray "
+       "targets, black for color ones)"},
+      {"chkMask", "Mask",
+       "Add a 1-bit transparency mask (alpha 128 or more is drawn) for the masked draw calls"},
+      {"spnLumaThreshold",
+       "Luma threshold:", "A 1-bit pixel is dark when its luma (Rec. 601, 0 to 255) is below N"},
+      {"chkInvert", "Set bits for lit pixels", "A set bit is a lit pixel instead of a dark one"},
+      {"cmbDither", "Dithering:",
+       "How lost color depth is spread: truncation, an 8 x 8 Bayer pattern or serpentine "
+       "Floyd-Steinberg error diffusion"},
+      {"cmbCode", "Code:",
+       "One header with static data, or a .c file with the data and a .h file declaring it"},
+      {"edtSection", "Linker section:", "Put the data into this linker section"},
+      {"cmbAlign", "Alignment:", "Align the data to N bytes (lvgl9: also the rows)"},
+      {"chkProgmem", "Program memory (PROGMEM)",
+       "Put the data into program memory where the library reads it from there; off for calls "
+       "that read RAM, such as u8g2's drawBitmap"},
+  };
+  auto* tab = window->findChild<QWidget*>("tabTarget");
+  ASSERT_NE(tab, nullptr);
+  for (const auto& c : controls) {
+    auto* control = tab->findChild<QWidget*>(c.control);
+    ASSERT_NE(control, nullptr) << c.control;
+    EXPECT_EQ(control->toolTip(), c.hint) << c.control;
+    if (auto* box = qobject_cast<QAbstractButton*>(control)) {
+      EXPECT_EQ(box->text(), c.caption) << c.control;
+      continue;
+    }
+    auto* label = tab->findChild<QLabel*>(QString("lbl") + QString(c.control).mid(3));
+    ASSERT_NE(label, nullptr) << c.control;
+    EXPECT_EQ(label->text(), c.caption) << c.control;
+  }
+  EXPECT_EQ(tab->findChild<QComboBox*>("cmbTarget")->itemText(0), "Classic");
+  EXPECT_EQ(tab->findChild<QComboBox*>("cmbDither")->itemText(2), "floyd-steinberg");
+}
+
+TEST_F(SettingsWindowTest, TargetChoicesAreEnabledWhereTheTargetReadsThem) {
+  ShowAndClick({"btnCancel"}, [&] {
+    EXPECT_FALSE(Enabled("chkMask"));
+    EXPECT_FALSE(window->findChild<QLabel*>("lblDither")->isEnabled());
+    Choose(*window, "cmbTarget", "rgb565");
+    EXPECT_TRUE(window->findChild<QLabel*>("lblDither")->isEnabled());
+    EXPECT_FALSE(window->findChild<QWidget*>("cmbColorFormat")->isEnabled());
+    // A mask goes with native values only.
+    EXPECT_TRUE(Enabled("chkSwapBytes"));
+    Click(*window, "chkMask");
+    EXPECT_FALSE(Enabled("chkSwapBytes"));
+    Choose(*window, "cmbTarget", "lvgl9");
+    EXPECT_TRUE(window->findChild<QWidget*>("cmbColorFormat")->isEnabled());
+    EXPECT_FALSE(window->findChild<QWidget*>("cmbCode")->isEnabled());
+  });
+  // Cancel put everything back, the controls included.
+  EXPECT_EQ(target, TargetSettings());
+  EXPECT_EQ(window->findChild<QComboBox*>("cmbTarget")->currentText(), "Classic");
+  EXPECT_FALSE(Checked("chkMask"));
+  EXPECT_FALSE(window->findChild<QWidget*>("cmbCode")->isEnabled());
+}
+
+TEST_F(SettingsWindowTest, OkEmptiesATargetsOutputOnlyForWhatShapesIt) {
+  ShowAndClick({"btnOK"}, [&] { Choose(*window, "cmbTarget", "rgb565"); });
+  EXPECT_EQ(target.target, TargetKind::Rgb565);
+  EXPECT_EQ(outputClears, 1);
+  ShowAndClick({"rdbColor256", "rdbBasicData", "btnOK"});  // the classic output's
+  EXPECT_EQ(outputClears, 1);
+  ShowAndClick({"chkSwapBytes", "btnOK"});
+  EXPECT_EQ(outputClears, 2);
+}
+
+TEST_F(SettingsWindowTest, OkStaysOpenWhileABackgroundIsNotAColor) {
+  target.target = TargetKind::Gray8;
+  auto* background = window->findChild<QLineEdit*>("edtBackground");
+  QTimer::singleShot(0, [&] {
+    background->setFocus();
+    QTest::keyClicks(background, "#ff");
+    Click(*window, "btnOK");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text,
+              "Background: expected a color RRGGBB (six hexadecimal digits), got '#ff'");
+    EXPECT_EQ(messages.shown[0].title, "Preferences");
+    QTest::keyClicks(background, "8000");
+    Click(*window, "btnOK");
+  });
+  EXPECT_EQ(window->exec(), QDialog::Accepted);
+  EXPECT_EQ(target.background, 0xFF8000u);
 }
 
 // Through the main window: its image mode, its output window and its summary labels.

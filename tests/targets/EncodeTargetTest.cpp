@@ -145,6 +145,16 @@ TEST(EncodeTarget, AnLvglRowWiderThanTheHeaderHoldsIsRefused) {
   EXPECT_EQ(Encode(wide, For(TargetKind::Lvgl9, LvglFormat::RGB888)).error, "");
 }
 
+TEST(EncodeTarget, AMaskBesideSwappedBytesIsRefused) {
+  // Only a settings file gets there: the options are refused on the command line.
+  TargetSettings s = For(TargetKind::Rgb565);
+  s.mask = true;
+  s.swapBytes = true;
+  EXPECT_EQ(Encode(Filled(2, 2, 0xFFFFFFFFu), s).error,
+            "rgb565: the masked draw call (drawRGBBitmap) reads native values; leave out the mask "
+            "or the swapped bytes");
+}
+
 TEST(RawBytes, SixteenBitValuesAreLittleEndianOrHighByteFirstWhenSwapped) {
   const TBitmap32 red = Filled(2, 1, 0xFFFF0000u);
   TargetSettings s = For(TargetKind::Rgb565);

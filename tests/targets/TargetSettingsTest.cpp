@@ -139,5 +139,15 @@ TEST(CheckTargetChoice, OptionsThatTheTargetDoesNotReadAreRefused) {
     EXPECT_EQ(CheckTargetChoice(settings, setting, "--x"), "");
 }
 
+// Of rgb565's mask and swapped bytes the one left off does not apply while the other is on; both
+// do when a settings file set both, so that either can be taken back.
+TEST(ChoiceApplies, AMaskAndSwappedBytesExcludeEachOther) {
+  TargetSettings s = For(TargetKind::Rgb565, [](TargetSettings& t) { t.mask = true; });
+  EXPECT_FALSE(ChoiceApplies(s, S::SwapBytes));
+  EXPECT_EQ(CheckTargetChoice(s, S::SwapBytes, "--no-swap-bytes"), "");
+  s.swapBytes = true;
+  EXPECT_TRUE(ChoiceApplies(s, S::SwapBytes) && ChoiceApplies(s, S::Mask));
+}
+
 }  // namespace
 }  // namespace pixmora

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -26,6 +28,18 @@
 #include "ui/UMain.h"
 
 namespace pixmora {
+
+// Opens the drop-down with a click, moves to the entry in its list and clicks it.
+inline void ClickEntry(QComboBox* combo, int row) {
+  QTest::mouseClick(combo, Qt::LeftButton);
+  QAbstractItemView* list = combo->view();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
+  const QPoint entry = list->visualRect(list->model()->index(row, 0)).center();
+  QTest::mouseMove(list->viewport(), entry);
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, entry);
+  if (list->window()->isVisible())
+    QTest::keyClick(list, Qt::Key_Escape);
+}
 
 // A main window over recording services and a settings file in a folder of its own.
 class MainWindowTest : public ::testing::Test {

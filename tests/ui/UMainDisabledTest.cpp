@@ -1,5 +1,4 @@
 // What cannot be used looks so: disabled labels and the Palette entry of the mode drop-down.
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QStandardItemModel>
@@ -21,18 +20,6 @@ int DarkestGray(QWidget* widget) {
       darkest = std::min(darkest, qGray(image.pixel(x, y)));
   }
   return darkest;
-}
-
-// Opens the drop-down with a click, moves to the entry in its list and clicks it.
-void ClickEntry(QComboBox* combo, int row) {
-  QTest::mouseClick(combo, Qt::LeftButton);
-  QAbstractItemView* list = combo->view();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
-  const QPoint entry = list->visualRect(list->model()->index(row, 0)).center();
-  QTest::mouseMove(list->viewport(), entry);
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, entry);
-  if (list->window()->isVisible())
-    QTest::keyClick(list, Qt::Key_Escape);
 }
 
 bool EntryEnabled(QComboBox* combo, int row) {

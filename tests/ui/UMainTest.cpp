@@ -94,7 +94,7 @@ TEST_F(MainWindowTest, ToolbarButtonsCarryTheirCaptionsAndHints) {
     else if (shown && !shown->objectName().isEmpty())
       order << shown->objectName();
   }
-  EXPECT_EQ(order.mid(0, 22), QStringList({"btnOpen",
+  EXPECT_EQ(order.mid(0, 23), QStringList({"btnOpen",
                                            "btnSaveImage",
                                            "btnExport",
                                            "-",
@@ -106,6 +106,7 @@ TEST_F(MainWindowTest, ToolbarButtonsCarryTheirCaptionsAndHints) {
                                            "btnPreferences",
                                            "-",
                                            "mnuImageMode2",
+                                           "cmbMainTarget",
                                            "-",
                                            "btnConvert",
                                            "-",
