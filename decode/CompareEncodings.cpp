@@ -103,7 +103,9 @@ CompareRow ClassicRow(const TBitmap32& source, const Input& input, const Classic
   const bool tableWords =
       preferences.Effective(OptionGroup::TableRepresentation) == Option::PaletteTableWord;
   row.dataBytes = static_cast<std::uint64_t>(engine.OutputElementCount()) * (words ? 2 : 1);
-  row.tableBytes = engine.ColorTableData().size() * (tableWords ? 2 : 1);
+  // The engine keeps the table of an earlier run; only a palette run has one of its own.
+  if (engine.HasColorTable())
+    row.tableBytes = engine.ColorTableData().size() * (tableWords ? 2 : 1);
   if (!compress) {
     const ExportSource exported{engine, in.ImageWidth, in.ImageHeight, preferences,
                                 choice.mode == ImageMode::Palette};

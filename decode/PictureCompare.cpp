@@ -11,7 +11,8 @@ namespace {
 
 std::string ColorText(std::uint32_t pixel) {
   std::string text = "#";
-  AppendHex(text, pixel & 0xFFFFFFu, 6);
+  for (const int shift : {16, 8, 0})
+    AppendHex(text, (pixel >> shift) & 0xFF, 2);
   if (pixel >> 24 != 0xFF)
     text += " alpha " + std::to_string(pixel >> 24);
   return text;

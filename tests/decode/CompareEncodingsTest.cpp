@@ -49,6 +49,12 @@ TEST(CompareEncodingsTest, EveryEncodingMeasuredAndSortedBySize) {
   EXPECT_EQ(palette->reduceTo, 16);
   EXPECT_EQ(palette->options, "--reduce 16 --pixels-per-byte auto --compress");
   EXPECT_EQ(palette->psnr, Find(rows, "palette of 16 colors")->psnr);
+  // The conversions share engines: a table stays with the palette rows.
+  for (const CompareRow& row : rows) {
+    if (row.mode != ImageMode::Palette && row.target.target == TargetKind::Classic) {
+      EXPECT_EQ(row.tableBytes, 0u) << row.label;
+    }
+  }
 
   // The same quantization gives the same PSNR, whatever the layout; full color is exact.
   EXPECT_EQ(Find(rows, "rgb565")->psnr, color->psnr);
