@@ -152,7 +152,8 @@ OutputLayout LayoutOf(const CliOptions& o, const Settings& s, const DecodeOnly& 
   const bool word = p.Effective(OptionGroup::DataRepresentation) == Option::Word;
   const bool tableWord = p.Effective(OptionGroup::TableRepresentation) == Option::PaletteTableWord;
   int tableColors = only.tableColors;
-  if (tableColors == 0 && !binary)
+  const bool palette = o.mode == ImageMode::Palette;
+  if (palette && tableColors == 0 && !binary && !p.Is(Option::IncludeInfo))
     tableColors = TableColorsOf(text, syntax, tableWord);
   layout.classic = {.word = word,
                     .lsbFirst = p.Is(Option::LSBFirst),

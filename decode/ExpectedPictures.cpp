@@ -26,11 +26,6 @@ std::uint32_t ShownClassic(ClassicEncoding encoding, std::uint32_t pixel) {
   }
 }
 
-std::uint32_t Gray(std::uint8_t level, int bits) {
-  const std::uint8_t v = WidenChannel(level, bits);
-  return MakePixel(v, v, v);
-}
-
 // Each row of a pixel rule, shown.
 template <class Rule, class Shown>
 void Rows(TBitmap32& shown, Rule& rule, Shown show) {
@@ -40,10 +35,6 @@ void Rows(TBitmap32& shown, Rule& rule, Shown show) {
     for (int x = 0; x < shown.Width(); ++x)
       out[x] = show(values[x]);
   }
-}
-
-std::uint32_t WithAlpha(std::uint32_t pixel, std::uint8_t alpha) {
-  return (pixel & 0x00FFFFFFu) | std::uint32_t{alpha} << 24;
 }
 
 // Pixels the mask does not draw keep their color with alpha 0.
@@ -99,7 +90,7 @@ void ExpectedLvgl(const TBitmap32& image, const TargetSettings& s, std::uint32_t
       return;
     case F::L8: {
       GrayRule rule(image, 8, Dither::None, background);
-      Rows(shown, rule, [](std::uint8_t v) { return Gray(v, 8); });
+      Rows(shown, rule, [](std::uint8_t v) { return ShownGray(v, 8); });
       return;
     }
     case F::A8:
@@ -169,7 +160,7 @@ TBitmap32 ExpectedTargetPicture(const TBitmap32& image, const TargetSettings& s)
     case TargetKind::Gray2: {
       const int bits = s.target == TargetKind::Gray8 ? 8 : s.target == TargetKind::Gray4 ? 4 : 2;
       GrayRule rule(image, bits, bits == 8 ? Dither::None : s.dither, background);
-      Rows(shown, rule, [bits](std::uint8_t v) { return Gray(v, bits); });
+      Rows(shown, rule, [bits](std::uint8_t v) { return ShownGray(v, bits); });
       break;
     }
     case TargetKind::Index4:

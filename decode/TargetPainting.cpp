@@ -6,18 +6,6 @@ namespace pixmora {
 
 namespace {
 
-constexpr std::uint32_t kBlack = MakePixel(0, 0, 0);
-constexpr std::uint32_t kWhite = MakePixel(255, 255, 255);
-
-std::uint32_t Gray(std::uint32_t level, int bits) {
-  const std::uint8_t v = WidenChannel(level, bits);
-  return MakePixel(v, v, v);
-}
-
-std::uint32_t WithAlpha(std::uint32_t pixel, std::uint32_t alpha) {
-  return (pixel & 0x00FFFFFFu) | alpha << 24;
-}
-
 // Pixel x of a row of values packed `bits` to a byte, the leftmost in the highest bits or,
 // with lowFirst, in bit 0.
 unsigned Packed(const std::uint16_t* row, std::size_t x, int bits, bool lowFirst) {
@@ -74,12 +62,12 @@ class Painter {
         Each([](std::uint16_t v) { return Shown565(Widen332To565(v)); });
         return std::nullopt;
       case TargetKind::Gray8:
-        Each([](std::uint16_t v) { return Gray(v, 8); });
+        Each([](std::uint16_t v) { return ShownGray(v, 8); });
         return Mask();
       case TargetKind::Gray4:
-        return PackedRows(0, 0, 4, [](unsigned v) { return Gray(v, 4); });
+        return PackedRows(0, 0, 4, [](unsigned v) { return ShownGray(v, 4); });
       case TargetKind::Gray2:
-        return PackedRows(0, 0, 2, [](unsigned v) { return Gray(v, 2); });
+        return PackedRows(0, 0, 2, [](unsigned v) { return ShownGray(v, 2); });
       case TargetKind::Index4:
       case TargetKind::Index8: {
         const Plane map = planes_[1];
@@ -132,7 +120,9 @@ class Painter {
 
   std::optional<PaintFault> OneBitRows(bool lowFirst) {
     const bool invert = layout_.invert;
-    const auto shown = [invert](unsigned bit) { return (bit != 0) != invert ? kBlack : kWhite; };
+    const auto shown = [invert](unsigned bit) {
+      return (bit != 0) != invert ? kShownSetBit : kShownClearBit;
+    };
     return PackedRows(0, 0, 1, shown, 0, lowFirst);
   }
 
@@ -142,7 +132,7 @@ class Painter {
       const std::uint16_t* page = bytes.data() + static_cast<std::size_t>(y / 8) * w_;
       std::uint32_t* out = picture_.Row(y);
       for (std::size_t x = 0; x < w_; ++x)
-        out[x] = ((page[x] >> (y % 8)) & 1) != layout_.invert ? kBlack : kWhite;
+        out[x] = ((page[x] >> (y % 8)) & 1) != layout_.invert ? kShownSetBit : kShownClearBit;
     }
     if (const int rows = h_ % 8; rows != 0) {
       const std::size_t last = static_cast<std::size_t>(h_ / 8) * w_;
@@ -234,7 +224,7 @@ class Painter {
       case F::ARGB8888:
         return MakePixel(byte(4 * x + 2), byte(4 * x + 1), byte(4 * x), byte(4 * x + 3));
       case F::L8:
-        return Gray(byte(x), 8);
+        return ShownGray(byte(x), 8);
       case F::A8:
         return MakePixel(0, 0, 0, byte(x));
       default:

@@ -213,6 +213,16 @@ TEST_F(CheckCliTest, DecodeTurnsArraysBackIntoPictures) {
             kSuccess);
   EXPECT_EQ(ReadPng("l.png"), image);
 
+  // Palette data without its information: the color count from the table ahead of it.
+  ASSERT_EQ(Run({"--reduce", "16", "--pixels-per-byte", "auto", "--no-info", "--preview",
+                 Path("p0.png"), "-o", Path("p.h"), Path("photo.png")})
+                .code,
+            kSuccess);
+  const Outcome palette = Run({"decode", "--mode", "palette", "--pixels-per-byte", "auto",
+                               "--no-info", "--size", "13x7", Path("p.h"), "-o", Path("p.png")});
+  ASSERT_EQ(palette.code, kSuccess) << palette.err;
+  EXPECT_EQ(ReadPng("p.png"), ReadPng("p0.png"));
+
   EXPECT_EQ(Run({"decode", Path("c.h")}).err,
             "decode: expected -o PICTURE.png for the decoded picture\n");
   EXPECT_EQ(Run({"decode", "--rotate", "left", Path("c.h"), "-o", Path("c.png")}).err,
@@ -259,6 +269,16 @@ TEST_F(CheckCliTest, CompareListsEncodingsSmallestFirst) {
   EXPECT_EQ(rows, 39);
   EXPECT_THAT(compare.out, HasSubstr("--reduce 2 --pixels-per-byte auto --compress\n"));
   EXPECT_EQ(Run({"--compare", "-o", Path("x.h"), Path("photo.png")}).code, kUsageError);
+}
+
+TEST_F(CheckCliTest, HelpDocumentsTheChecksAndExitStatusFive) {
+  const std::string help = Run({"--help"}).out;
+  for (const char* text :
+       {"--verify", "--preview FILE.png", "--preview-scale N", "--compare",
+        "pixmora-cli decode [OPTIONS] ARRAY-FILE -o PICTURE.png", "--guess", "--size WxH",
+        "--table-colors N", "--reduce 256|128|64|32|16|8|4|2", "  5  verification failed"}) {
+    EXPECT_THAT(help, HasSubstr(text));
+  }
 }
 
 }  // namespace
