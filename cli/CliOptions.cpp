@@ -206,11 +206,17 @@ Handler Edit(EditKind kind) {
         break;
       }
       case EditKind::Reduce: {
-        const auto n = Pick<int>(
-            value, {{"256", 256}, {"128", 128}, {"64", 64}, {"32", 32}, {"16", 16}, {"8", 8}});
+        const auto n = Pick<int>(value, {{"256", 256},
+                                         {"128", 128},
+                                         {"64", 64},
+                                         {"32", 32},
+                                         {"16", 16},
+                                         {"8", 8},
+                                         {"4", 4},
+                                         {"2", 2}});
         ok = n.has_value();
         step.values[0] = n.value_or(0);
-        accepts = "256, 128, 64, 32, 16 or 8";
+        accepts = "256, 128, 64, 32, 16, 8, 4 or 2";
         break;
       }
     }
@@ -230,6 +236,17 @@ const std::vector<OptionRule>& OptionRules() {
         {"--settings", nullptr, true, Path(&CliOptions::settings)},
         {"--save-settings", nullptr, true, Path(&CliOptions::saveSettings)},
         {"--describe", nullptr, false, Flag(&CliOptions::describe)},
+        {"--preview", nullptr, true, Path(&CliOptions::preview)},
+        {"--preview-scale", nullptr, true,
+         [](CliOptions& o, const std::string& option, const std::string& value) {
+           const auto n = Number(value, 1, 16);
+           if (!n)
+             return Got(option, "a number from 1 to 16", value);
+           o.previewScale = *n;
+           return std::string();
+         }},
+        {"--verify", nullptr, false, Flag(&CliOptions::verify)},
+        {"--compare", nullptr, false, Flag(&CliOptions::compare)},
         {"--stats", nullptr, false, Flag(&CliOptions::stats)},
         {"--help", "-h", false, Flag(&CliOptions::help)},
         {"--version", nullptr, false, Flag(&CliOptions::version)},

@@ -58,6 +58,11 @@ struct CliOptions {
   std::vector<TargetChoice> targetChoices;
   // The options given that only the classic output reads.
   std::vector<std::string> classicOptions;
+  // Reading the written output back (cli/Verify.h) and the table of encodings (cli/Compare.h).
+  std::optional<std::string> preview;
+  int previewScale = 1;
+  bool verify = false;
+  bool compare = false;
 };
 
 struct ParseResult {

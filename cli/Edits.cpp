@@ -1,5 +1,7 @@
 #include "cli/Edits.h"
 
+#include <bit>
+
 #include "image/ColorReduction.h"
 #include "image/DocumentEdits.h"
 
@@ -49,7 +51,8 @@ std::string ApplyEdit(const EditStep& step, ImageDocument& document, ResampleFil
       ThresholdWorkingImage(document, v[0]);
       return {};
     case EditKind::Reduce:
-      return Refused(step, ReduceColorsFrom(document, document.WorkingImage, ReductionBits(v[0])));
+      return Refused(step, ReduceColorsFrom(document, document.WorkingImage,
+                                            std::countr_zero(static_cast<unsigned>(v[0]))));
   }
   return step.option + ": unknown edit";
 }

@@ -97,6 +97,7 @@ std::string TargetsHelp() {
 
 std::string Help() {
   const std::string before = R"HELP(Usage: pixmora-cli [OPTIONS] IMAGE
+       pixmora-cli decode [OPTIONS] ARRAY-FILE -o PICTURE.png
 
 Converts a BMP, JPEG, GIF, ICO or PNG picture into a data table for the graphic display of a
 microcontroller: a C array, BASIC Data lines, a custom token format or raw binary. IMAGE is read
@@ -115,6 +116,16 @@ Output:
   --stats                  print the output data size, color table size and compression ratio
                            to standard error after the conversion
   --eol crlf|lf            line ends of the text export (default crlf)
+  --verify                 after writing, read the output file(s) back, decode them and compare
+                           every pixel with what the conversion should show; exit status 5 with
+                           the first differing pixel
+  --preview FILE.png       write the picture that the written bytes show on a display (5-6-5
+                           widened by bit replication) as a PNG file
+  --preview-scale N        enlarge the preview N times, 1 to 16 (default 1)
+  --compare                print, instead of converting, every encoding of the picture after the
+                           edits (color modes, palettes of 256, 16, 4 and 2 colors, monochrome,
+                           each without and with compression, and the targets), smallest first,
+                           with its bytes, color table bytes and PSNR against the picture
 
 Settings:
   --settings FILE          read the sections "Preferences", "Custom" and "Target" (and the resize
@@ -170,8 +181,19 @@ Custom format (used with --format custom):
   --filter box|linear      the resize filter (default linear, or the settings file's)
   --threshold N            black and white at N, 0 to 16777215 (monochrome mode without
                            --threshold uses 8388607)
-  --reduce 256|128|64|32|16|8
+  --reduce 256|128|64|32|16|8|4|2
                            reduce to that many colors (octree, dithered)
+
+Decoding (pixmora-cli decode [OPTIONS] ARRAY-FILE -o PICTURE.png):
+  Turns a C array, BASIC Data lines, a plain list of hexadecimal values or a .bin file back into
+  a picture. The layout comes from --settings, the Conversion options (--mode, --colors, ...,
+  --repr, --lsb-first, --info, --format custom with its tokens) or --target with its options;
+  the image information, a target's size macros or an LVGL header give the size and win.
+  --size WxH               the size of data that does not carry it
+  --table-colors N         the colors of the color table ahead of a .bin file's palette data
+  --guess                  try the layouts that fit the data and write one picture for each,
+                           named PICTURE-LAYOUT.png (picture-rgb565-swap.png, ...)
+  --preview-scale N        enlarge the picture N times
 
   -h, --help               show this text
   --version                show the version
@@ -184,6 +206,8 @@ Exit status:
      an option the target does not read
   3  input error: missing, unreadable or malformed image, missing settings file
   4  output error: a file cannot be written (no output file is left behind)
+  5  verification failed: the written output does not decode, or shows a pixel other than
+     expected (--verify, --preview)
 )HELP";
   return before + TargetsHelp() + after;
 }

@@ -6,12 +6,16 @@
 #include <vector>
 
 #include "cli/CliOptions.h"
+#include "cli/Compare.h"
+#include "cli/ComposeSettings.h"
 #include "cli/ConsoleDocumentView.h"
 #include "cli/ConsoleProgress.h"
+#include "cli/DecodeCommand.h"
 #include "cli/Edits.h"
 #include "cli/HelpText.h"
 #include "cli/OutputFiles.h"
 #include "cli/TargetRun.h"
+#include "cli/Verify.h"
 #include "conversion/ConversionEngine.h"
 #include "image/BmpWriter.h"
 #include "image/ImageDocument.h"
@@ -30,39 +34,6 @@ namespace {
 int Fail(std::FILE* err, int code, const std::string& message) {
   std::fprintf(err, "%s\n", message.c_str());
   return code;
-}
-
-struct Settings {
-  Preferences preferences;
-  CustomFormat custom;
-  ResampleFilter filter = ResampleFilter::Linear;
-  TargetSettings target;
-};
-
-// Built-in defaults, then the settings file, then the options.
-std::string ComposeSettings(const CliOptions& o, Settings& s) {
-  if (o.settings) {
-    IniFile file;
-    if (std::string reason = file.Load(*o.settings); !reason.empty()) {
-      return *o.settings + ": " + reason;
-    }
-    ReadPreferences(file, s.preferences);
-    ReadCustomFormat(file, s.custom);
-    s.filter = ReadResizeOptions(file).optimizeImage ? ResampleFilter::Linear : ResampleFilter::Box;
-    if (std::string reason = ReadTargetSettings(file, s.target); !reason.empty())
-      return *o.settings + ": " + reason;
-  }
-  for (const auto& [option, on] : o.choices)
-    s.preferences.Set(option, on);
-  for (const auto& [member, text] : o.tokens)
-    s.custom.*member = text;
-  if (o.perLine)
-    s.custom.SetBytesPerLine(*o.perLine);
-  if (o.filter)
-    s.filter = *o.filter;
-  for (const TargetChoice& choice : o.targetChoices)
-    InfoOf(choice.setting).read(s.target, choice.value);
-  return {};
 }
 
 // --frame picks a frame at load; one the file does not have is a usage error.
@@ -127,6 +98,8 @@ ByteSink SinkTo(PendingFile& file) {
 
 int RunCli(std::span<const std::string> arguments, std::FILE* out, std::FILE* err,
            bool showProgress) {
+  if (!arguments.empty() && arguments.front() == "decode")
+    return RunDecodeCommand(arguments.subspan(1), out, err);
   const ParseResult parsed = ParseCommandLine(arguments);
   if (!parsed.error.empty())
     return Fail(err, kUsageError, parsed.error);
@@ -148,6 +121,8 @@ int RunCli(std::span<const std::string> arguments, std::FILE* out, std::FILE* er
   const bool classic = target.target == TargetKind::Classic;
   const bool convert = o.output || (!o.describe && !o.saveImage) || o.stats;
   if (std::string error = CheckTargetOptions(o, target); !error.empty())
+    return Fail(err, kUsageError, error);
+  if (std::string error = CheckCompareOptions(o); !error.empty())
     return Fail(err, kUsageError, error);
   TargetOutputPlan plan;
   if (!classic && convert) {
@@ -178,6 +153,10 @@ int RunCli(std::span<const std::string> arguments, std::FILE* out, std::FILE* er
     if (std::string error = ApplyEdit(edit, document, settings.filter); !error.empty()) {
       return Fail(err, kUsageError, error);
     }
+  }
+  if (o.compare) {
+    PrintComparison(document.WorkingImage, settings.preferences, out);
+    return kSuccess;
   }
   // A target reads the image as the edits left it: the classic mode switch and its default
   // threshold do not run. Like a Palette conversion, an index target needs the reduced colors
@@ -276,9 +255,15 @@ int RunCli(std::span<const std::string> arguments, std::FILE* out, std::FILE* er
   if (std::string error = files.Commit(); !error.empty())
     return Fail(err, kOutputError, error);
 
+  // --verify and --preview read back what was written; the standard output is kept here.
+  const bool check =
+      convert && (o.verify || o.preview) && (o.output || !(o.describe || o.saveImage));
+  std::string shownOutput;
   if (convert && !o.output && !o.describe && !o.saveImage) {
-    const ByteSink toOut = [out](std::string_view bytes) {
+    const ByteSink toOut = [out, check, &shownOutput](std::string_view bytes) {
       std::fwrite(bytes.data(), 1, bytes.size(), out);
+      if (check)
+        shownOutput += bytes;
     };
     if (classic) {
       WriteMainFileContent(exported, ExportKind::Text, toOut, lineEnd);
@@ -288,6 +273,13 @@ int RunCli(std::span<const std::string> arguments, std::FILE* out, std::FILE* er
   }
   if (std::fflush(out) != 0 || std::ferror(out)) {
     return Fail(err, kOutputError, std::string("standard output: ") + std::strerror(errno));
+  }
+  if (check) {
+    WrittenRun written = classic ? ClassicWrittenRun(o, settings, exported, document)
+                                 : TargetWrittenRun(target, plan, document);
+    written.standardOutput = std::move(shownOutput);
+    if (const int code = CheckWrittenRun(o, written, err); code != kSuccess)
+      return code;
   }
   if (classicConvert && o.stats) {
     PrintStatistics(ComputeOutputStatistics(false, engine, settings.preferences, paletteMode), err);

@@ -12,6 +12,7 @@ enum ExitCode {
   kUsageError = 2,
   kInputError = 3,
   kOutputError = 4,
+  kVerificationFailed = 5,
 };
 
 // The whole command: the arguments without the program name; the export text and --describe go

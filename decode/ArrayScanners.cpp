@@ -83,6 +83,20 @@ const char* SkipCComment(Cursor& cursor, const char* p) {
   return nullptr;
 }
 
+const char* SkipBlock(Cursor& cursor, const char* p) {
+  int depth = 1;
+  for (const char* const end = cursor.End(); p < end; ++p) {
+    if (*p == '\n') {
+      cursor.NewLine(p + 1);
+    } else if (*p == '{') {
+      ++depth;
+    } else if (*p == '}' && --depth == 0) {
+      return p + 1;
+    }
+  }
+  return nullptr;
+}
+
 LineKind ClassifyLine(std::string_view line, const LineTokens& tokens, std::size_t& valuesAt) {
   if (!tokens.basic) {
     if (!tokens.openLine.empty() && line == tokens.openLine)

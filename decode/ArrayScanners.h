@@ -107,6 +107,10 @@ inline const char* SkipCSpace(Cursor& cursor, const char* p, std::optional<ScanE
   return p;
 }
 
+// Skips the rest of a brace block at `p` (just inside it), nested braces included; nullptr when
+// the text ends first.
+const char* SkipBlock(Cursor& cursor, const char* p);
+
 template <class Sink>
 std::optional<ScanError> ScanCArray(std::string_view text, Sink& sink) {
   Cursor cursor(text);
@@ -123,6 +127,17 @@ std::optional<ScanError> ScanCArray(std::string_view text, Sink& sink) {
     if (*p++ != '{')
       continue;
     const std::size_t openLine = cursor.Line();
+    p = SkipCSpace(cursor, p, error);
+    if (p == nullptr)
+      return error;
+    // A brace that opens no list of values: an LVGL descriptor's named fields, the extern "C"
+    // block of a header.
+    if (p < end && (*p == '.' || *p == '#')) {
+      p = SkipBlock(cursor, p);
+      if (p == nullptr)
+        return cursor.UnclosedArray(openLine);
+      continue;
+    }
     // Every value takes at least four characters: "0x0,".
     sink.Open(openLine, static_cast<std::size_t>(end - p) / 4 + 1);
     for (;;) {

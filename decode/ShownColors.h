@@ -28,6 +28,17 @@ constexpr std::uint32_t Shown332(std::uint32_t color) {
                    WidenChannel(color & 3, 2));
 }
 
+// A gray level of `bits` bits, widened as a channel.
+constexpr std::uint32_t ShownGray(std::uint32_t level, int bits) {
+  const std::uint8_t v = WidenChannel(level, bits);
+  return MakePixel(v, v, v);
+}
+
+// The pixel with another alpha: how much of it covers what lies behind.
+constexpr std::uint32_t WithAlpha(std::uint32_t pixel, std::uint32_t alpha) {
+  return (pixel & 0x00FFFFFFu) | alpha << 24;
+}
+
 // A monochrome display shows a set bit black, as the encoders set the bits of black pixels.
 inline constexpr std::uint32_t kShownSetBit = MakePixel(0, 0, 0);
 inline constexpr std::uint32_t kShownClearBit = MakePixel(255, 255, 255);

@@ -22,7 +22,7 @@ int ReductionBits(int colors);
 // item: when that left none checked, the clicked item is checked again.
 std::array<bool, 6> CountItemsAfterClick(std::array<bool, 6> checked, int clicked);
 
-// Reduces to 2^bits colors (bits 3 to 8) from the working image when it was cropped, else from
+// Reduces to 2^bits colors (bits 1 to 8) from the working image when it was cropped, else from
 // ColorImageCopy. The reduced image becomes the working image and PaletteImageCopy, its palette
 // ColorTable / PaletteColorCount, and the mode Palette. On failure (out of memory) the message
 // comes back and the document is unchanged.

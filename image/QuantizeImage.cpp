@@ -9,8 +9,8 @@
 namespace pixmora {
 
 TIndexedImage QuantizeImage(const TBitmap32& image, int bits) {
-  if (bits < 3 || bits > 8) {
-    throw std::invalid_argument("a color reduction needs 3 to 8 bits per pixel");
+  if (bits < 1 || bits > 8) {
+    throw std::invalid_argument("a color reduction needs 1 to 8 bits per pixel");
   }
   TColorQuantizer quantizer(1 << bits);
   for (const std::uint32_t pixel : image.Pixels()) {

@@ -16,7 +16,7 @@ struct TIndexedImage {
   std::vector<TPaletteColor> Palette;
 };
 
-// Reduces image (red, green and blue; alpha is ignored) to 2^bits colors, bits from 3 to 8: an
+// Reduces image (red, green and blue; alpha is ignored) to 2^bits colors, bits from 1 to 8: an
 // octree palette, then serpentine Floyd-Steinberg dithering onto it. The palette has exactly
 // 2^bits entries. Throws std::invalid_argument for any other bits.
 TIndexedImage QuantizeImage(const TBitmap32& image, int bits);

@@ -8,17 +8,17 @@ namespace pixmora {
 
 namespace {
 
-// How to get down to 2^bits colors: --reduce stops at 8.
+// How to get down to 2^bits colors.
 std::string Fix(int bits) {
   switch (bits) {
     case 8:
       return "--reduce 256";
     case 4:
       return "--reduce 16";
-    case 1:
-      return "--threshold N";
+    case 2:
+      return "--reduce 4";
     default:
-      return "a picture of " + std::to_string(1 << bits) + " colors; --reduce stops at 8";
+      return "--threshold N";
   }
 }
 

@@ -83,7 +83,7 @@ TEST_F(CliTest, UsageErrorsNameTheOptionAndWhatItAccepts) {
       {{"--crop", "1,2,3", rgb}, "--crop: expected L,T,R,B"},
       {{"--resize", "0x5", rgb}, "--resize: expected WxH"},
       {{"--threshold", "16777216", rgb}, "--threshold: expected a number from 0 to 16777215"},
-      {{"--reduce", "4", rgb}, "--reduce: expected 256, 128, 64, 32, 16 or 8, got '4'"},
+      {{"--reduce", "3", rgb}, "--reduce: expected 256, 128, 64, 32, 16, 8, 4 or 2, got '3'"},
       {{"--name", "a/b", rgb}, "--name: expected a name without '/'"},
       {{"--table-placement", "separate", Path("pal.bmp")},
        "--table-placement separate: expected --table-output FILE"},

@@ -86,8 +86,19 @@ TEST(QuantizeImageTest, ReducesTheMostRecentReducibleNodeFirst) {
 }
 
 TEST(QuantizeImageTest, RefusesUnsupportedDepths) {
-  EXPECT_THROW(QuantizeImage(Row({0}), 2), std::invalid_argument);
+  EXPECT_THROW(QuantizeImage(Row({0}), 0), std::invalid_argument);
   EXPECT_THROW(QuantizeImage(Row({0}), 9), std::invalid_argument);
+}
+
+TEST(QuantizeImageTest, TwoColorsSplitDarkFromLight) {
+  const TIndexedImage result =
+      QuantizeImage(Row({MakePixel(0, 0, 0), MakePixel(10, 10, 10), MakePixel(250, 250, 250),
+                         MakePixel(255, 255, 255)}),
+                    1);
+  ASSERT_EQ(result.Palette.size(), 2u);
+  EXPECT_EQ(result.Indices[0], result.Indices[1]);
+  EXPECT_EQ(result.Indices[2], result.Indices[3]);
+  EXPECT_NE(result.Indices[0], result.Indices[3]);
 }
 
 TEST(FastColorLookupTest, FirstEntryOfACellWins) {

@@ -113,8 +113,7 @@ TEST(EncodeTarget, TooManyColorsNameTheFix) {
   EXPECT_EQ(Encode(photo, For(TargetKind::Lvgl9, F::I4)).error,
             "lvgl9 --cf I4 needs at most 16 colors; reduce colors first (--reduce 16)");
   EXPECT_EQ(Encode(photo, For(TargetKind::Lvgl9, F::I2)).error,
-            "lvgl9 --cf I2 needs at most 4 colors; reduce colors first (a picture of 4 colors; "
-            "--reduce stops at 8)");
+            "lvgl9 --cf I2 needs at most 4 colors; reduce colors first (--reduce 4)");
   EXPECT_EQ(Encode(photo, For(TargetKind::Lvgl9, F::I1)).error,
             "lvgl9 --cf I1 needs at most 2 colors; reduce colors first (--threshold N)");
 }
