@@ -5,11 +5,15 @@
 #include <memory>
 #include <vector>
 
+#include "cli/BatchRun.h"
 #include "cli/CliOptions.h"
+#include "cli/ComposeSettings.h"
 #include "cli/ConsoleDocumentView.h"
 #include "cli/ConsoleProgress.h"
+#include "cli/DepFile.h"
 #include "cli/Edits.h"
 #include "cli/HelpText.h"
+#include "cli/ManifestRun.h"
 #include "cli/OutputFiles.h"
 #include "cli/TargetRun.h"
 #include "conversion/ConversionEngine.h"
@@ -30,39 +34,6 @@ namespace {
 int Fail(std::FILE* err, int code, const std::string& message) {
   std::fprintf(err, "%s\n", message.c_str());
   return code;
-}
-
-struct Settings {
-  Preferences preferences;
-  CustomFormat custom;
-  ResampleFilter filter = ResampleFilter::Linear;
-  TargetSettings target;
-};
-
-// Built-in defaults, then the settings file, then the options.
-std::string ComposeSettings(const CliOptions& o, Settings& s) {
-  if (o.settings) {
-    IniFile file;
-    if (std::string reason = file.Load(*o.settings); !reason.empty()) {
-      return *o.settings + ": " + reason;
-    }
-    ReadPreferences(file, s.preferences);
-    ReadCustomFormat(file, s.custom);
-    s.filter = ReadResizeOptions(file).optimizeImage ? ResampleFilter::Linear : ResampleFilter::Box;
-    if (std::string reason = ReadTargetSettings(file, s.target); !reason.empty())
-      return *o.settings + ": " + reason;
-  }
-  for (const auto& [option, on] : o.choices)
-    s.preferences.Set(option, on);
-  for (const auto& [member, text] : o.tokens)
-    s.custom.*member = text;
-  if (o.perLine)
-    s.custom.SetBytesPerLine(*o.perLine);
-  if (o.filter)
-    s.filter = *o.filter;
-  for (const TargetChoice& choice : o.targetChoices)
-    InfoOf(choice.setting).read(s.target, choice.value);
-  return {};
 }
 
 // --frame picks a frame at load; one the file does not have is a usage error.
@@ -127,6 +98,8 @@ ByteSink SinkTo(PendingFile& file) {
 
 int RunCli(std::span<const std::string> arguments, std::FILE* out, std::FILE* err,
            bool showProgress) {
+  if (IsBuildCommand(arguments))
+    return RunManifest(arguments.subspan(1), out, err);
   const ParseResult parsed = ParseCommandLine(arguments);
   if (!parsed.error.empty())
     return Fail(err, kUsageError, parsed.error);
@@ -139,11 +112,31 @@ int RunCli(std::span<const std::string> arguments, std::FILE* out, std::FILE* er
     std::fputs(VersionText(), out);
     return kSuccess;
   }
+  if (WritesIntoFolder(o))
+    return RunBatch(o, arguments, out, err);
+  if (o.listOutputs)
+    return Fail(err, kUsageError, "--list-outputs: lists the files of a run with -o DIR");
+  if (o.depfile && !o.output)
+    return Fail(err, kUsageError, "--depfile: names what -o writes; expected -o FILE");
 
   Settings settings;
   if (std::string error = ComposeSettings(o, settings); !error.empty()) {
     return Fail(err, kInputError, error);
   }
+  PictureReport report;
+  const int code = ConvertPicture(o, settings, arguments, out, err, showProgress, report);
+  if (code != kSuccess || !o.depfile)
+    return code;
+  if (std::string error = WriteDepFile(*o.depfile, PathsOf(report.files), InputsOf(o));
+      !error.empty()) {
+    return Fail(err, kOutputError, error);
+  }
+  return kSuccess;
+}
+
+int ConvertPicture(const CliOptions& o, const Settings& settings,
+                   std::span<const std::string> commandLine, std::FILE* out, std::FILE* err,
+                   bool showProgress, PictureReport& report) {
   const TargetSettings& target = settings.target;
   const bool classic = target.target == TargetKind::Classic;
   const bool convert = o.output || (!o.describe && !o.saveImage) || o.stats;
@@ -227,7 +220,7 @@ int RunCli(std::span<const std::string> arguments, std::FILE* out, std::FILE* er
 
   TargetOutcome targetOutcome;
   if (convert && !classic) {
-    targetOutcome = RunTarget(o, target, document, plan, arguments, files);
+    targetOutcome = RunTarget(o, target, document, plan, commandLine, files);
     if (!targetOutcome.refusal.empty())
       return Fail(err, kConversionRefused, targetOutcome.refusal);
   }
@@ -275,6 +268,14 @@ int RunCli(std::span<const std::string> arguments, std::FILE* out, std::FILE* er
   }
   if (std::string error = files.Commit(); !error.empty())
     return Fail(err, kOutputError, error);
+  report.files = files.Written();
+  report.dataSize = targetOutcome.dataSize;
+  if (classicConvert) {
+    const bool table = exported.TableInMainFile() || exported.TableInOwnFile();
+    report.dataSize =
+        static_cast<std::size_t>(OutputDataBytes(engine, settings.preferences) +
+                                 (table ? ColorTableBytes(engine, settings.preferences) : 0));
+  }
 
   if (convert && !o.output && !o.describe && !o.saveImage) {
     const ByteSink toOut = [out](std::string_view bytes) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "cli/PictureCommandLine.h"
 #include "conversion/ImageBaseName.h"
 #include "image/ReadImageFile.h"
 #include "targets/ArrayName.h"
@@ -34,11 +35,6 @@ std::string CommandLine(std::span<const std::string> arguments) {
     text += '\'';
   }
   return text;
-}
-
-std::string FileNameOf(const std::string& path) {
-  const auto slash = path.find_last_of('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 // The option that asks for two files.

@@ -10,6 +10,7 @@ packages=(
   libpng-dev libjpeg62-turbo-dev libgif-dev zlib1g-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
   xvfb xauth
+  libtomlplusplus-dev
   xxd time
 )
 
