@@ -115,8 +115,12 @@ class Reader {
   // An option key as command-line arguments, its value checked by the option's own rule.
   std::optional<ManifestOption> OptionOf(const std::string& key, const toml::node& node, int line) {
     const auto option = FindOption("--" + key);
-    if (!option || std::find(kNotKeys.begin(), kNotKeys.end(), key) != kNotKeys.end()) {
+    if (!option) {
       Error(line, key, "unknown key");
+      return std::nullopt;
+    }
+    if (std::find(kNotKeys.begin(), kNotKeys.end(), key) != kNotKeys.end()) {
+      Error(line, key, "an option of the command line, not of a manifest");
       return std::nullopt;
     }
     ManifestOption result{key, line, {option->name}};
@@ -225,8 +229,10 @@ class Reader {
       const bool overridden =
           std::any_of(keys.options.begin(), keys.options.end(),
                       [&](const ManifestOption& own) { return own.key == option.key; });
-      if (!overridden)
+      if (!overridden) {
         image.options.push_back(option);
+        image.options.back().fromDefaults = true;
+      }
     }
     image.options.insert(image.options.end(), keys.options.begin(), keys.options.end());
     const auto& edits =

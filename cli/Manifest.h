@@ -11,6 +11,7 @@ struct ManifestOption {
   std::string key;  // "colors", or "crop" in edits
   int line = 0;
   std::vector<std::string> arguments;  // "--colors", "65536"
+  bool fromDefaults = false;
 };
 
 struct ManifestImage {
@@ -20,6 +21,8 @@ struct ManifestImage {
   int outputLine = 0;
   // [defaults] first, less the keys the image sets itself, then the image's own, each in the
   // order of the file; the edits of the image, or else those of [defaults], in their order.
+  // A key of [defaults] that the image's target does not read is left out when the job is
+  // planned.
   std::vector<ManifestOption> options;
 };
 

@@ -60,37 +60,60 @@ struct Planning {
   }
 };
 
-// The job of one image, its faults added to the planning.
-PictureJob JobOf(const ManifestImage& image, Planning& planning) {
-  PictureJob job;
-  job.place = planning.manifest + ":" + std::to_string(image.line);
-  job.options.image = image.file;
+// The options as arguments, the picture last, and where each option was written.
+std::vector<std::string> ArgumentsOf(std::span<const ManifestOption> options,
+                                     const Planning& planning, PictureJob& job) {
   std::vector<std::string> arguments;
-  for (const ManifestOption& option : image.options) {
+  job.places.clear();
+  for (const ManifestOption& option : options) {
     arguments.insert(arguments.end(), option.arguments.begin(), option.arguments.end());
     job.places.emplace_back(
         option.arguments.front(),
         planning.manifest + ":" + std::to_string(option.line) + ": " + option.key);
   }
-  job.commandLine = PictureCommandLine(arguments, image.file);
-  arguments.push_back(image.file);
-  const ParseResult parsed = ParseCommandLine(arguments);
-  if (!parsed.error.empty()) {
-    planning.Refuse(kUsageError, PlaceMessage(job, parsed.error));
-    return job;
+  return arguments;
+}
+
+// The options of an image that its target reads: a key of [defaults] that the target does not
+// read is left out for it, one of the image's own is a fault. Returns the fault, if any.
+std::string SettleOptions(const ManifestImage& image, Planning& planning, PictureJob& job) {
+  std::vector<ManifestOption> options = image.options;
+  for (;;) {
+    std::vector<std::string> arguments = ArgumentsOf(options, planning, job);
+    job.commandLine = PictureCommandLine(arguments, image.file);
+    arguments.push_back(image.file);
+    const ParseResult parsed = ParseCommandLine(arguments);
+    if (!parsed.error.empty())
+      return parsed.error;
+    job.options = parsed.options;
+    job.settings = {};
+    if (std::string error = ComposeSettings(job.options, job.settings); !error.empty()) {
+      planning.Refuse(kInputError, PlaceMessage(job, "--settings: " + error));
+      return {};
+    }
+    const std::string error = CheckTargetOptions(job.options, job.settings.target);
+    const auto subject = std::find_if(options.begin(), options.end(), [&](const auto& option) {
+      return MessageIsAbout(error, option.arguments.front());
+    });
+    if (error.empty() || subject == options.end() || !subject->fromDefaults)
+      return error;
+    options.erase(subject);
   }
-  job.options = parsed.options;
+}
+
+// The job of one image, its faults added to the planning.
+PictureJob JobOf(const ManifestImage& image, Planning& planning) {
+  PictureJob job;
+  job.place = planning.manifest + ":" + std::to_string(image.line);
+  job.options.image = image.file;
+  const std::size_t faults = planning.errors.size();
+  if (std::string error = SettleOptions(image, planning, job); !error.empty())
+    planning.Refuse(kUsageError, PlaceMessage(job, error));
+  if (planning.errors.size() > faults)
+    return job;
   AddInput(planning.inputs, image.file);
   if (job.options.settings)
     AddInput(planning.inputs, *job.options.settings);
-  if (std::string error = ComposeSettings(job.options, job.settings); !error.empty()) {
-    planning.Refuse(kInputError, PlaceMessage(job, "--settings: " + error));
-    return job;
-  }
-  if (std::string error = CheckTargetOptions(job.options, job.settings.target); !error.empty()) {
-    planning.Refuse(kUsageError, PlaceMessage(job, error));
-    return job;
-  }
   // Named after the arrays: the picture's file name, or the name the manifest gives them.
   const std::string stem = job.options.name.value_or(ImageBaseName(image.file));
   job.options.output =

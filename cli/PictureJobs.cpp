@@ -9,16 +9,19 @@
 
 namespace pixmora::cli {
 
+bool MessageIsAbout(const std::string& message, const std::string& option) {
+  return message.rfind(option, 0) == 0 && message.size() > option.size() &&
+         (message[option.size()] == ':' || message[option.size()] == ' ');
+}
+
 std::string LabelOf(const PictureJob& job) {
   return job.place.empty() ? job.options.image : job.place + ": " + job.options.image;
 }
 
 std::string PlaceMessage(const PictureJob& job, const std::string& line) {
   for (const auto& [option, place] : job.places) {
-    if (line.rfind(option, 0) == 0 && line.size() > option.size() &&
-        (line[option.size()] == ':' || line[option.size()] == ' ')) {
+    if (MessageIsAbout(line, option))
       return place + line.substr(option.size());
-    }
   }
   if (line.find(job.options.image) != std::string::npos)
     return job.place.empty() ? line : job.place + ": " + line;

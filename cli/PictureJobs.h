@@ -36,6 +36,9 @@ struct JobOutcome {
 std::vector<JobOutcome> RunPictureJobs(std::span<const PictureJob> jobs, int threads, bool failFast,
                                        std::FILE* out, std::FILE* err);
 
+// Whether a message is about the option: "--crop: ..." or "--table-placement separate: ...".
+bool MessageIsAbout(const std::string& message, const std::string& option);
+
 // The picture, after the manifest's place of it: "assets.toml:7: icons/a.png".
 std::string LabelOf(const PictureJob& job);
 
