@@ -3,6 +3,7 @@
 #include <cctype>
 #include <string>
 
+#include "cli/ManyPicturesHelp.h"
 #include "targets/TargetSettings.h"
 
 namespace pixmora::cli {
@@ -97,6 +98,8 @@ std::string TargetsHelp() {
 
 std::string Help() {
   const std::string before = R"HELP(Usage: pixmora-cli [OPTIONS] IMAGE
+       pixmora-cli [OPTIONS] -o DIR IMAGE...
+       pixmora-cli build MANIFEST [-o DIR]
 
 Converts a BMP, JPEG, GIF, ICO or PNG picture into a data table for the graphic display of a
 microcontroller: a C array, BASIC Data lines, a custom token format or raw binary. IMAGE is read
@@ -185,7 +188,7 @@ Exit status:
   3  input error: missing, unreadable or malformed image, missing settings file
   4  output error: a file cannot be written (no output file is left behind)
 )HELP";
-  return before + TargetsHelp() + after;
+  return before + TargetsHelp() + after + ManyPicturesHelp();
 }
 
 }  // namespace

@@ -11,6 +11,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   xvfb xauth
   libtomlplusplus-dev
+  dpkg-dev file desktop-file-utils
   xxd time
 )
 
