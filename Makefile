@@ -1,7 +1,7 @@
 # Every target installs what is missing first, so a fresh Debian machine needs nothing else.
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build demo test test-default test-asan test-fuzz bench gui format clean
+.PHONY: deps build demo test test-default test-asan test-fuzz bench package gui format clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -30,6 +30,12 @@ test-fuzz: deps
 
 bench: build
 	@bash scripts/run-benchmarks.sh build/default
+
+# The Debian package of the default build, copied here for `apt install ./pixmora_*.deb`.
+package: build
+	@cpack -G DEB --config build/default/CPackConfig.cmake -B build/package >/dev/null
+	@cp build/package/pixmora_*.deb .
+	@ls pixmora_*.deb
 
 gui: build
 	./build/default/Pixmora_Convert

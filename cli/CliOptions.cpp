@@ -248,6 +248,17 @@ const std::vector<OptionRule>& OptionRules() {
         {"--verify", nullptr, false, Flag(&CliOptions::verify)},
         {"--compare", nullptr, false, Flag(&CliOptions::compare)},
         {"--stats", nullptr, false, Flag(&CliOptions::stats)},
+        {"--jobs", "-j", true,
+         [](CliOptions& o, const std::string& option, const std::string& value) {
+           const auto n = Number(value, 1, 1024);
+           if (!n)
+             return Got(option, "a number from 1 to 1024", value);
+           o.jobs = *n;
+           return std::string();
+         }},
+        {"--fail-fast", nullptr, false, Flag(&CliOptions::failFast)},
+        {"--depfile", nullptr, true, Path(&CliOptions::depfile)},
+        {"--list-outputs", nullptr, false, Flag(&CliOptions::listOutputs)},
         {"--help", "-h", false, Flag(&CliOptions::help)},
         {"--version", nullptr, false, Flag(&CliOptions::version)},
         {"--eol", nullptr, true,
@@ -403,13 +414,25 @@ ParseResult ParseCommandLine(std::span<const std::string> arguments) {
   }
   if (o.help || o.version)
     return result;
-  if (images.size() != 1) {
-    result.error = images.empty() ? "expected an IMAGE file (see --help)"
-                                  : "expected one IMAGE file, got '" + images[1] + "' as well";
+  if (images.empty()) {
+    result.error = "expected an IMAGE file (see --help)";
+    return result;
+  }
+  if (images.size() > 1 && !o.output) {
+    result.error =
+        "expected one IMAGE file, got '" + images[1] + "' as well (several pictures need -o DIR)";
     return result;
   }
   o.image = images.front();
+  o.images = std::move(images);
   return result;
+}
+
+std::optional<OptionShape> FindOption(std::string_view typed) {
+  const OptionRule* rule = Find(typed);
+  if (!rule)
+    return std::nullopt;
+  return OptionShape{rule->name, rule->takesValue};
 }
 
 }  // namespace pixmora::cli

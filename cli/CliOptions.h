@@ -34,7 +34,8 @@ struct TargetChoice {
 };
 
 struct CliOptions {
-  std::string image;
+  std::string image;                // the first of images
+  std::vector<std::string> images;  // several need -o DIR
   std::optional<std::string> output;
   std::optional<std::string> tableOutput;
   std::optional<std::string> saveImage;
@@ -45,6 +46,10 @@ struct CliOptions {
   bool help = false;
   bool version = false;
   LineEnd eol = LineEnd::CrLf;
+  std::optional<int> jobs;
+  bool failFast = false;
+  std::optional<std::string> depfile;
+  bool listOutputs = false;
 
   std::optional<pixmora::ImageMode> mode;
   // Preference choices in command-line order, applied over the settings file's.
@@ -71,5 +76,12 @@ struct ParseResult {
 };
 
 ParseResult ParseCommandLine(std::span<const std::string> arguments);
+
+struct OptionShape {
+  std::string name;  // the long name
+  bool takesValue = false;
+};
+// The option a typed word names ("-o" names "--output"), or nothing.
+std::optional<OptionShape> FindOption(std::string_view typed);
 
 }  // namespace pixmora::cli

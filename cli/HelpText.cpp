@@ -3,6 +3,7 @@
 #include <cctype>
 #include <string>
 
+#include "cli/ManyPicturesHelp.h"
 #include "targets/TargetSettings.h"
 
 namespace pixmora::cli {
@@ -97,6 +98,8 @@ std::string TargetsHelp() {
 
 std::string Help() {
   const std::string before = R"HELP(Usage: pixmora-cli [OPTIONS] IMAGE
+       pixmora-cli [OPTIONS] -o DIR IMAGE...
+       pixmora-cli build MANIFEST [-o DIR]
        pixmora-cli decode [OPTIONS] ARRAY-FILE -o PICTURE.png
 
 Converts a BMP, JPEG, GIF, ICO or PNG picture into a data table for the graphic display of a
@@ -209,7 +212,7 @@ Exit status:
   5  verification failed: the written output does not decode, or shows a pixel other than
      expected (--verify, --preview)
 )HELP";
-  return before + TargetsHelp() + after;
+  return before + TargetsHelp() + after + ManyPicturesHelp();
 }
 
 }  // namespace

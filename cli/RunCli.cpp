@@ -5,14 +5,17 @@
 #include <memory>
 #include <vector>
 
+#include "cli/BatchRun.h"
 #include "cli/CliOptions.h"
 #include "cli/Compare.h"
 #include "cli/ComposeSettings.h"
 #include "cli/ConsoleDocumentView.h"
 #include "cli/ConsoleProgress.h"
 #include "cli/DecodeCommand.h"
+#include "cli/DepFile.h"
 #include "cli/Edits.h"
 #include "cli/HelpText.h"
+#include "cli/ManifestRun.h"
 #include "cli/OutputFiles.h"
 #include "cli/TargetRun.h"
 #include "cli/Verify.h"
@@ -100,6 +103,8 @@ int RunCli(std::span<const std::string> arguments, std::FILE* out, std::FILE* er
            bool showProgress) {
   if (!arguments.empty() && arguments.front() == "decode")
     return RunDecodeCommand(arguments.subspan(1), out, err);
+  if (IsBuildCommand(arguments))
+    return RunManifest(arguments.subspan(1), out, err);
   const ParseResult parsed = ParseCommandLine(arguments);
   if (!parsed.error.empty())
     return Fail(err, kUsageError, parsed.error);
@@ -112,11 +117,31 @@ int RunCli(std::span<const std::string> arguments, std::FILE* out, std::FILE* er
     std::fputs(VersionText(), out);
     return kSuccess;
   }
+  if (WritesIntoFolder(o))
+    return RunBatch(o, arguments, out, err);
+  if (o.listOutputs)
+    return Fail(err, kUsageError, "--list-outputs: lists the files of a run with -o DIR");
+  if (o.depfile && !o.output)
+    return Fail(err, kUsageError, "--depfile: names what -o writes; expected -o FILE");
 
   Settings settings;
   if (std::string error = ComposeSettings(o, settings); !error.empty()) {
     return Fail(err, kInputError, error);
   }
+  PictureReport report;
+  const int code = ConvertPicture(o, settings, arguments, out, err, showProgress, report);
+  if (code != kSuccess || !o.depfile)
+    return code;
+  if (std::string error = WriteDepFile(*o.depfile, PathsOf(report.files), InputsOf(o));
+      !error.empty()) {
+    return Fail(err, kOutputError, error);
+  }
+  return kSuccess;
+}
+
+int ConvertPicture(const CliOptions& o, const Settings& settings,
+                   std::span<const std::string> commandLine, std::FILE* out, std::FILE* err,
+                   bool showProgress, PictureReport& report) {
   const TargetSettings& target = settings.target;
   const bool classic = target.target == TargetKind::Classic;
   const bool convert = o.output || (!o.describe && !o.saveImage) || o.stats;
@@ -206,7 +231,7 @@ int RunCli(std::span<const std::string> arguments, std::FILE* out, std::FILE* er
 
   TargetOutcome targetOutcome;
   if (convert && !classic) {
-    targetOutcome = RunTarget(o, target, document, plan, arguments, files);
+    targetOutcome = RunTarget(o, target, document, plan, commandLine, files);
     if (!targetOutcome.refusal.empty())
       return Fail(err, kConversionRefused, targetOutcome.refusal);
   }
@@ -254,6 +279,14 @@ int RunCli(std::span<const std::string> arguments, std::FILE* out, std::FILE* er
   }
   if (std::string error = files.Commit(); !error.empty())
     return Fail(err, kOutputError, error);
+  report.files = files.Written();
+  report.dataSize = targetOutcome.dataSize;
+  if (classicConvert) {
+    const bool table = exported.TableInMainFile() || exported.TableInOwnFile();
+    report.dataSize =
+        static_cast<std::size_t>(OutputDataBytes(engine, settings.preferences) +
+                                 (table ? ColorTableBytes(engine, settings.preferences) : 0));
+  }
 
   // --verify and --preview read back what was written; the standard output is kept here.
   const bool check =

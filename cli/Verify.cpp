@@ -57,9 +57,9 @@ WrittenRun TargetWrittenRun(const TargetSettings& settings, const TargetOutputPl
   WrittenRun run;
   run.layout.target =
       TargetLayoutOf(settings, document.WorkingImage.Width(), document.WorkingImage.Height());
-  run.binary = plan.binary;
-  run.mainFile = plan.mainFile;
-  run.companionFile = plan.headerFile;
+  run.binary = plan.files.binary;
+  run.mainFile = plan.files.mainFile;
+  run.companionFile = plan.files.headerFile;
   run.expected = ExpectedTargetPicture(document.WorkingImage, settings);
   return run;
 }

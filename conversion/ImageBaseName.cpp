@@ -13,4 +13,9 @@ std::string ImageBaseName(std::string_view fileName) {
   return std::string(fileName);
 }
 
+std::string FileNameOf(std::string_view path) {
+  const std::size_t slash = path.find_last_of('/');
+  return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
 }  // namespace pixmora

@@ -9,4 +9,7 @@ namespace pixmora {
 // "/pictures/photo.small.png". Used as it is in array names and labels.
 std::string ImageBaseName(std::string_view fileName);
 
+// The file name without its folder: "photo.small.png" for "/pictures/photo.small.png".
+std::string FileNameOf(std::string_view path);
+
 }  // namespace pixmora

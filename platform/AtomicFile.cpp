@@ -114,6 +114,45 @@ std::string PendingFile::Commit() {
   return error_;
 }
 
+bool PendingFile::TargetHoldsSameBytes() const {
+  struct stat mine {};
+  struct stat theirs {};
+  if (fstat(fd_, &mine) != 0 || stat(path_.c_str(), &theirs) != 0 || !S_ISREG(theirs.st_mode) ||
+      mine.st_size != theirs.st_size) {
+    return false;
+  }
+  const int target = open(path_.c_str(), O_RDONLY | O_CLOEXEC);
+  if (target < 0)
+    return false;
+  std::vector<char> a(kBufferSize);
+  std::vector<char> b(kBufferSize);
+  bool same = true;
+  for (off_t offset = 0; same && offset < mine.st_size;) {
+    const ssize_t got = pread(fd_, a.data(), a.size(), offset);
+    same = got > 0 && pread(target, b.data(), static_cast<std::size_t>(got), offset) == got &&
+           std::memcmp(a.data(), b.data(), static_cast<std::size_t>(got)) == 0;
+    offset += got;
+  }
+  close(target);
+  return same;
+}
+
+std::string PendingFile::CommitIfChanged(bool& replaced) {
+  replaced = false;
+  if (fd_ >= 0 && error_.empty()) {
+    Flush();
+    if (error_.empty() && TargetHoldsSameBytes()) {
+      close(fd_);
+      fd_ = -1;
+      unlink(temporary_.c_str());
+      temporary_.clear();
+      return {};
+    }
+  }
+  replaced = true;
+  return Commit();
+}
+
 std::string WriteFileAtomically(const std::string& path, std::string_view bytes) {
   PendingFile file(path);
   file.Write(bytes);

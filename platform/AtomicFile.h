@@ -25,12 +25,17 @@ class PendingFile {
   // Puts the file in place. Returns an empty text on success, else the system's reason (the
   // first failure of any write before it included).
   std::string Commit();
+  // Commit for a build step: a target that already holds exactly these bytes is left alone,
+  // time stamp included, so nothing that depends on it rebuilds. `replaced` tells which
+  // happened.
+  std::string CommitIfChanged(bool& replaced);
 
   const std::string& Path() const { return path_; }
   const std::string& Error() const { return error_; }
 
  private:
   void Flush();
+  bool TargetHoldsSameBytes() const;
   void WriteThrough(std::string_view bytes);
   void Fail(int error);
 

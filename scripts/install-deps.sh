@@ -10,6 +10,8 @@ packages=(
   libpng-dev libjpeg62-turbo-dev libgif-dev zlib1g-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
   xvfb xauth
+  libtomlplusplus-dev
+  dpkg-dev file desktop-file-utils
   xxd time
 )
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "conversion/ImageBaseName.h"
 #include "targets/TargetChoices.h"
 
 namespace pixmora {
@@ -11,11 +12,6 @@ namespace {
 bool NeedsNoQuotes(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
          std::string_view("_-./=,:+@%").find(c) != std::string_view::npos;
-}
-
-std::string FileNameOf(std::string_view path) {
-  const auto slash = path.find_last_of('/');
-  return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
 }
 
 // A name the command line would take for an option is given with its folder.

@@ -2,6 +2,17 @@
 
 namespace pixmora {
 
+std::int64_t OutputDataBytes(const ConversionEngine& engine, const Preferences& preferences) {
+  const bool words = preferences.Effective(OptionGroup::DataRepresentation) == Option::Word;
+  return engine.OutputElementCount() * (words ? 2 : 1);
+}
+
+std::int64_t ColorTableBytes(const ConversionEngine& engine, const Preferences& preferences) {
+  const bool words =
+      preferences.Effective(OptionGroup::TableRepresentation) == Option::PaletteTableWord;
+  return static_cast<std::int64_t>(engine.ColorTableData().size()) * (words ? 2 : 1);
+}
+
 OutputStatistics ComputeOutputStatistics(bool outputEmpty, const ConversionEngine& engine,
                                          const Preferences& preferences, bool paletteMode) {
   OutputStatistics statistics;
@@ -9,16 +20,12 @@ OutputStatistics ComputeOutputStatistics(bool outputEmpty, const ConversionEngin
     return statistics;
 
   statistics.outputCommandsEnabled = true;
-  const bool words = preferences.Effective(OptionGroup::DataRepresentation) == Option::Word;
-  const std::int64_t dataBytes = engine.OutputElementCount() * (words ? 2 : 1);
-  statistics.lblOutputDataSize = {"Output data size: " + std::to_string(dataBytes) + " bytes",
-                                  true};
+  statistics.lblOutputDataSize = {
+      "Output data size: " + std::to_string(OutputDataBytes(engine, preferences)) + " bytes", true};
   if (paletteMode) {
-    const bool tableWords =
-        preferences.Effective(OptionGroup::TableRepresentation) == Option::PaletteTableWord;
-    const std::size_t tableBytes = engine.ColorTableData().size() * (tableWords ? 2 : 1);
-    statistics.lblColorTableSize = {"Color table size: " + std::to_string(tableBytes) + " bytes",
-                                    true};
+    statistics.lblColorTableSize = {
+        "Color table size: " + std::to_string(ColorTableBytes(engine, preferences)) + " bytes",
+        true};
   }
   if (preferences.Is(Option::Compression)) {
     statistics.lblCompressionRatio = {

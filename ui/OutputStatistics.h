@@ -21,6 +21,10 @@ struct OutputStatistics {
   StatisticsLabel lblCompressionRatio{"Compression ratio:"};
 };
 
+// The bytes of the last conversion's output data, and of its color table in Palette mode.
+std::int64_t OutputDataBytes(const ConversionEngine& engine, const Preferences& preferences);
+std::int64_t ColorTableBytes(const ConversionEngine& engine, const Preferences& preferences);
+
 // What mmoDataOutputChange shows: the numbers come from the last conversion's results, read
 // with the preferences as they stand now.
 OutputStatistics ComputeOutputStatistics(bool outputEmpty, const ConversionEngine& engine,

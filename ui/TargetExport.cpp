@@ -1,20 +1,12 @@
 #include "ui/TargetExport.h"
 
+#include "conversion/ImageBaseName.h"
 #include "image/ReadImageFile.h"
 #include "targets/CodeWriter.h"
 #include "targets/RawBytes.h"
 #include "ui/ExportFiles.h"
 
 namespace pixmora {
-
-namespace {
-
-std::string FileNameOf(const std::string& path) {
-  const auto slash = path.find_last_of('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-}  // namespace
 
 std::optional<TargetFiles> TargetFilesFor(const std::string& fileName,
                                           const TargetSettings& settings) {

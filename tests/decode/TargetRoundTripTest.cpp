@@ -32,6 +32,8 @@ TargetSettings RandomChoices(TargetSettings s, CaseRandom& random) {
   const TargetTraits traits = TraitsOf(s.target, s.colorFormat);
   s.swapBytes = traits.swappable && random.Chance(50);
   s.mask = traits.maskable && random.Chance(50);
+  if (s.target == TargetKind::Rgb565 && s.swapBytes)
+    s.mask = false;  // the masked draw call reads native values
   if (traits.oneBit) {
     s.invert = random.Chance(50);
     s.lumaThreshold = random.Below(257);

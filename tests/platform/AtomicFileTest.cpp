@@ -91,5 +91,37 @@ TEST_F(AtomicFileTest, PendingFileInAMissingFolderReportsOnCommit) {
   EXPECT_EQ(file.Commit(), "No such file or directory");
 }
 
+TEST_F(AtomicFileTest, CommitIfChangedLeavesAnIdenticalTargetAlone) {
+  const std::string path = (folder_ / "out.h").string();
+  // Past one read buffer, so a difference in the last piece is found too.
+  std::string bytes(150000, 'a');
+  const auto commit = [&](const std::string& content) {
+    PendingFile file(path);
+    file.Write(content);
+    bool replaced = false;
+    EXPECT_EQ(file.CommitIfChanged(replaced), "");
+    return replaced;
+  };
+  EXPECT_TRUE(commit(bytes));
+  const fs::file_time_type past = fs::last_write_time(path) - std::chrono::hours(1);
+  fs::last_write_time(path, past);
+  struct stat before {};
+  ASSERT_EQ(stat(path.c_str(), &before), 0);
+
+  EXPECT_FALSE(commit(bytes));
+  struct stat after {};
+  ASSERT_EQ(stat(path.c_str(), &after), 0);
+  EXPECT_EQ(after.st_ino, before.st_ino);
+  EXPECT_EQ(fs::last_write_time(path), past);
+
+  bytes.back() = 'b';
+  EXPECT_TRUE(commit(bytes));
+  std::string read;
+  ASSERT_EQ(ReadWholeFile(path, read), "");
+  EXPECT_EQ(read, bytes);
+  EXPECT_TRUE(commit(bytes + "longer"));
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
+}
+
 }  // namespace
 }  // namespace pixmora

@@ -1,0 +1,19 @@
+#include "settings/SettingsLocation.h"
+
+#include "settings/SettingsFile.h"
+
+namespace pixmora {
+
+std::string SettingsFilePath(const std::string& programFolder, bool programFolderWritable,
+                             const char* configHome, const char* home) {
+  std::string folder = programFolder;
+  // The base directory specification ignores a relative $XDG_CONFIG_HOME.
+  if (!programFolderWritable && configHome && configHome[0] == '/') {
+    folder = configHome;
+  } else if (!programFolderWritable && home && home[0] != '\0') {
+    folder = std::string(home) + "/.config";
+  }
+  return folder + "/" + kSettingsFileName;
+}
+
+}  // namespace pixmora
