@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "bench/NoisePicture.h"
 #include "conversion/ConversionEngine.h"
 #include "decode/ArrayText.h"
 #include "decode/ClassicDecoder.h"
@@ -16,15 +17,9 @@ namespace {
 constexpr int kWidth = 3840;
 constexpr int kHeight = 2160;
 
-// Noise, so that no value is cheaper to read than another.
 const std::string& ArrayText565() {
   static const std::string text = [] {
-    TBitmap32 picture(kWidth, kHeight);
-    std::uint32_t state = 0x9E3779B9u;
-    for (std::uint32_t& pixel : picture.Pixels()) {
-      state = state * 1664525u + 1013904223u;
-      pixel = 0xFF000000u | (state >> 8);
-    }
+    const TBitmap32 picture = NoisePicture(kWidth, kHeight);
     ConversionInput input;
     input.WorkingImage = &picture;
     input.ImageWidth = kWidth;

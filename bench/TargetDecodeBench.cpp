@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "bench/NoisePicture.h"
 #include "decode/DecodeWritten.h"
 #include "targets/CodeWriter.h"
 #include "targets/TargetData.h"
@@ -16,12 +17,7 @@ constexpr int kHeight = 2160;
 
 const std::string& Rgb565Header() {
   static const std::string text = [] {
-    TBitmap32 picture(kWidth, kHeight);
-    std::uint32_t state = 0x9E3779B9u;
-    for (std::uint32_t& pixel : picture.Pixels()) {
-      state = state * 1664525u + 1013904223u;
-      pixel = 0xFF000000u | (state >> 8);
-    }
+    const TBitmap32 picture = NoisePicture(kWidth, kHeight);
     const TargetSettings settings{.target = TargetKind::Rgb565};
     const TargetResult result = EncodeTarget({picture, {}, settings, "photo"});
     CodeFiles files;

@@ -117,17 +117,24 @@ constexpr std::array<std::array<char, 8>, 256> MakeByteCells() {
 }
 constexpr auto kByteCells = MakeByteCells();
 
-// The values as upper-case hex numbers, each followed by a comma, written in place: every
-// value is one eight-byte store ("0xABCD, " or "0xAB, " and two bytes the next overwrites).
+// The values as upper-case hex numbers, each followed by a comma: every value is one eight-byte
+// store ("0xABCD, " or "0xAB, " and two bytes the next overwrites). The lines go through a
+// buffer that stays in the cache and are appended from it, since resizing the long text first
+// would fill it with zeros only to write it again.
 void AppendValues(std::string& out, const TargetArray& array) {
   const bool words = IsWords(array);
   const std::size_t count = ValueCount(array);
   const std::size_t perLine = PerLine(array);
-  const std::size_t start = out.size();
-  // Two bytes of slack for the last cell's store.
-  out.resize(start + ValuesSize(array) + 2);
-  char* p = out.data() + start;
+  out.reserve(out.size() + ValuesSize(array));
+  constexpr std::size_t kBufferSize = 64 * 1024;
+  constexpr std::size_t kLongestLine = 2 + 12 * 8 + 2;  // with the slack of the last store
+  std::array<char, kBufferSize> buffer;
+  char* p = buffer.data();
   for (std::size_t first = 0; first < count; first += perLine) {
+    if (p + kLongestLine > buffer.data() + kBufferSize) {
+      out.append(buffer.data(), p);
+      p = buffer.data();
+    }
     const std::size_t end = std::min(first + perLine, count);
     p[0] = ' ';
     p[1] = ' ';
@@ -154,7 +161,7 @@ void AppendValues(std::string& out, const TargetArray& array) {
     }
     p[-1] = '\n';
   }
-  out.resize(out.size() - 2);
+  out.append(buffer.data(), p);
 }
 
 void AppendArray(std::string& out, const TargetData& data, const TargetArray& array,

@@ -14,25 +14,12 @@
 
 #include "decode/ClassicDecoder.h"
 #include "decode/DecodeOutputFile.h"
+#include "tests/fuzz/FuzzSyntax.h"
 
 namespace {
 
 constexpr std::size_t kChoices = 6;
 constexpr std::string_view kName = "fuzz.h";
-
-pixmora::TextSyntax SyntaxOf(int code) {
-  pixmora::TextSyntax syntax{static_cast<pixmora::ArraySyntax>(code)};
-  if (syntax.kind == pixmora::ArraySyntax::Custom) {
-    syntax.custom = {.Kind = pixmora::OutputKind::Custom,
-                     .RowPrefix = "db ",
-                     .HexPrefix = "$",
-                     .HexSuffix = "B",
-                     .Separator = "; ",
-                     .OpenBrace = "{",
-                     .Caption = "x"};
-  }
-  return syntax;
-}
 
 }  // namespace
 
@@ -57,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       (flags & 0x01) != 0 ? pixmora::DecodeOutputBinary(kName, file, decoder)
                           : pixmora::DecodeOutputText(
                                 kName, {reinterpret_cast<const char*>(file.data()), file.size()},
-                                SyntaxOf((flags >> 1) & 3), decoder);
+                                pixmora::FuzzSyntax((flags >> 1) & 3), decoder);
   const pixmora::TBitmap32& picture = outcome.picture;
   const bool sound =
       outcome.Ok() ? !picture.Empty() &&

@@ -17,24 +17,11 @@
 
 #include "decode/DecodeWritten.h"
 #include "decode/GuessLayouts.h"
+#include "tests/fuzz/FuzzSyntax.h"
 
 namespace {
 
 constexpr std::size_t kChoices = 6;
-
-pixmora::TextSyntax SyntaxOf(int code) {
-  pixmora::TextSyntax syntax{static_cast<pixmora::ArraySyntax>(code)};
-  if (syntax.kind == pixmora::ArraySyntax::Custom) {
-    syntax.custom = {.Kind = pixmora::OutputKind::Custom,
-                     .RowPrefix = "db ",
-                     .HexPrefix = "$",
-                     .HexSuffix = "B",
-                     .Separator = "; ",
-                     .OpenBrace = "{",
-                     .Caption = "x"};
-  }
-  return syntax;
-}
 
 pixmora::OutputLayout LayoutOf(const std::uint8_t* c, const pixmora::TextSyntax& syntax) {
   pixmora::OutputLayout layout;
@@ -80,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (size < kChoices)
     return 0;
   const bool binary = (data[0] & 0x01) != 0;
-  const pixmora::TextSyntax syntax = SyntaxOf((data[0] >> 1) & 3);
+  const pixmora::TextSyntax syntax = pixmora::FuzzSyntax((data[0] >> 1) & 3);
   const pixmora::WrittenFile file{
       "fuzz.h", {reinterpret_cast<const char*>(data + kChoices), size - kChoices}};
   if ((data[0] & 0x10) == 0) {
