@@ -289,19 +289,26 @@ TEST(FrameRoundTrip, ClassicFramesDecodeOnTheDevice) {
                                  : pixmora_bytes(t.bytes.data(), t.bytes.size());
       }
       TBitmap32 shown(c.width, c.height);
-      const std::vector<StoredFrame> stored = FramesOf(table);
-      ASSERT_EQ(stored.size(), frames.size());
-      for (std::size_t i = 0; i < stored.size(); ++i) {
-        const StoredFrame& frame = stored[i];
-        DeviceScreen screen{&shown, frame.rect.x, frame.rect.y};
-        if (!frame.delta || !frame.rect.Empty()) {
+      const std::vector<std::uint8_t> memory = MemoryOf(table.arrays[0]);
+      const std::vector<std::uint32_t>& places = ArrayNamed(table, "walk_frames").dwords;
+      const std::uint8_t* deltas = delta ? ArrayNamed(table, "walk_delta").bytes.data() : nullptr;
+      ASSERT_EQ(places.size(), 2 * frames.size());
+      for (unsigned i = 0; i < frames.size(); ++i) {
+        // As the device plays it.
+        pixmora_frame frame;
+        pixmora_frame_at(memory.data(), places.data(), deltas, i, static_cast<uint16_t>(c.width),
+                         static_cast<uint16_t>(c.height), &frame);
+        DeviceScreen screen{&shown, frame.x, frame.y};
+        if (frame.width != 0) {
           std::vector<unsigned int> words;
-          for (std::size_t k = 0; k + 1 < frame.bytes.size(); k += 2)
+          for (std::size_t k = 0; k + 1 < frame.size; k += 2)
             words.push_back(frame.bytes[k] | frame.bytes[k + 1] << 8);
           const pixmora_data data = c.word ? pixmora_words(words.data(), words.size(), c.lsbFirst)
-                                           : pixmora_bytes(frame.bytes.data(), frame.bytes.size());
+                                           : pixmora_bytes(frame.bytes, frame.size);
           pixmora_info info;
           ASSERT_EQ(pixmora_decode_info(&data, &info), PIXMORA_OK) << "frame " << i;
+          EXPECT_EQ(info.width, frame.width);
+          EXPECT_EQ(info.height, frame.height);
           ASSERT_EQ(pixmora_decode(&data, &info, family == Family::Palette ? &colorTable : nullptr,
                                    PutPixel, &screen),
                     PIXMORA_OK)
