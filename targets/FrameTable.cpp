@@ -94,10 +94,14 @@ TargetResult EncodeFrameTable(const FrameTableInput& input) {
     if (previous == nullptr) {
       result.data = part.data;
       for (std::size_t k = 0; k < result.data.arrays.size(); ++k) {
-        if (PerFrame(result.data, k)) {
-          result.data.arrays[k].bytes.clear();
-          result.data.arrays[k].words.clear();
-        }
+        if (!PerFrame(result.data, k))
+          continue;
+        // Whole frames are all of one size: the data grows once.
+        TargetArray& array = result.data.arrays[k];
+        array.bytes.clear();
+        array.words.clear();
+        array.bytes.reserve(part.data.arrays[k].bytes.size() * input.frames.size());
+        array.words.reserve(part.data.arrays[k].words.size() * input.frames.size());
       }
     }
     TargetArray& data = result.data.arrays[0];

@@ -18,8 +18,9 @@ struct StoredImage {
   int top = 0;
   int width = 0;
   int height = 0;
-  std::vector<std::uint32_t> pixels;  // 0xFFRRGGBB
-  std::vector<bool> opaque;           // false where the transparent index is
+  std::vector<std::uint8_t> indices;
+  std::array<std::uint32_t, 256> colors;  // 0xFFRRGGBB of every index
+  int transparent = NO_TRANSPARENT_COLOR;
   int disposal = DISPOSAL_UNSPECIFIED;
   int delayMs = 0;
 };
@@ -115,29 +116,23 @@ class GifReader {
     const ColorMapObject* map = desc.ColorMap != nullptr ? desc.ColorMap : gif_->SColorMap;
     if (map == nullptr || map->ColorCount <= 0)
       return "the GIF image has no color table";
-    // Indices beyond the table draw entry 0, as the single-image load draws them.
-    std::array<std::uint32_t, 256> colors;
-    colors.fill(OpaqueGifPixel(map->Colors[0]));
-    for (int i = 0; i < std::min(map->ColorCount, 256); ++i)
-      colors[i] = OpaqueGifPixel(map->Colors[i]);
-
     StoredImage& image = gif.images.emplace_back();
+    // Indices beyond the table draw entry 0, as the single-image load draws them.
+    image.colors.fill(OpaqueGifPixel(map->Colors[0]));
+    for (int i = 0; i < std::min(map->ColorCount, 256); ++i)
+      image.colors[i] = OpaqueGifPixel(map->Colors[i]);
+    image.transparent = control.TransparentColor;
     image.left = desc.Left;
     image.top = desc.Top;
     image.width = desc.Width;
     image.height = desc.Height;
     image.disposal = control.DisposalMode;
     image.delayMs = control.DelayTime == 0 ? kZeroDelayShownMs : control.DelayTime * 10;
-    image.pixels.resize(static_cast<std::size_t>(pixelCount));
-    image.opaque.assign(image.pixels.size(), true);
-    std::vector<GifPixelType> line(static_cast<std::size_t>(desc.Width));
+    image.indices.resize(static_cast<std::size_t>(pixelCount));
     for (int y : GifRowOrder(desc.Height, desc.Interlace)) {
-      if (DGifGetLine(gif_.get(), line.data(), desc.Width) == GIF_ERROR)
+      if (DGifGetLine(gif_.get(), image.indices.data() + std::size_t(y) * std::size_t(desc.Width),
+                      desc.Width) == GIF_ERROR) {
         return Damaged();
-      const std::size_t row = static_cast<std::size_t>(y) * static_cast<std::size_t>(desc.Width);
-      for (std::size_t x = 0; x < line.size(); ++x) {
-        image.pixels[row + x] = colors[line[x]];
-        image.opaque[row + x] = line[x] != control.TransparentColor;
       }
     }
     return {};
@@ -176,8 +171,9 @@ void Draw(Screen& screen, const StoredImage& image) {
         static_cast<std::size_t>(image.top + y) * static_cast<std::size_t>(screen.width) +
         static_cast<std::size_t>(image.left);
     for (std::size_t x = 0; x < static_cast<std::size_t>(image.width); ++x) {
-      if (image.opaque[from + x]) {
-        screen.pixels[to + x] = image.pixels[from + x];
+      const std::uint8_t index = image.indices[from + x];
+      if (index != image.transparent) {
+        screen.pixels[to + x] = image.colors[index];
         screen.coverage[to + x] = 0xFF;
       }
     }
