@@ -11,9 +11,8 @@
 #include "image/Frames.h"
 #include "image/ReadImageFile.h"
 #include "targets/ArrayName.h"
-#include "targets/ClassicFrames.h"
 #include "targets/CodeWriter.h"
-#include "targets/FrameTable.h"
+#include "targets/FramesConversion.h"
 #include "targets/Provenance.h"
 #include "targets/RawBytes.h"
 
@@ -115,27 +114,11 @@ int ConvertFrames(const CliOptions& o, const Settings& settings,
   }
 
   const std::string name = ArrayName(o.name ? *o.name : ImageBaseName(o.image));
-  TargetResult result;
-  if (classic) {
-    ConsoleMessages messages;
-    SharedPalette table;
-    if (mode == ImageMode::Palette) {
-      table = FramesPalette(set.frames, set.palette, 256);
-      if (!table.error.empty())
-        return Fail(err, kConversionRefused, "--mode palette: " + o.image + ": " + table.error);
-    }
-    ConversionInput conversion;
-    conversion.ImageMode = mode;
-    conversion.Preferences = settings.preferences;
-    conversion.CustomFormat = settings.custom;
-    conversion.ColorTable = table.colors;
-    conversion.PaletteColorCount = static_cast<int>(table.colors.size());
-    result = EncodeClassicFrames({set.frames, conversion, name, o.frameDelta}, messages);
-    if (!result.error.empty() && !messages.first.empty())
-      result.error += " (" + messages.first + ")";
-  } else {
-    result = EncodeTargetFrames({set.frames, set.palette, target, name, o.frameDelta});
-  }
+  ConsoleMessages messages;
+  TargetResult result = ConvertFrameSet(
+      set, {mode, settings.preferences, settings.custom, target, name, o.frameDelta}, messages);
+  if (!result.error.empty() && !messages.first.empty())
+    result.error += " (" + messages.first + ")";
   if (!result.error.empty())
     return Fail(err, kConversionRefused, o.image + ": " + result.error);
 
