@@ -207,6 +207,14 @@ GifAnimation DecodeGifAnimation(std::span<const std::uint8_t> file) {
     return animation;
   }
   const std::uint64_t screenPixels = std::uint64_t(screen.width) * std::uint64_t(screen.height);
+  // Every frame is held whole: tiny images on a big screen must not take all memory.
+  if (screenPixels * gif.images.size() > kMaxAnimationPixels) {
+    animation.error = std::to_string(gif.images.size()) + " frames of " +
+                      std::to_string(screen.width) + " x " + std::to_string(screen.height) +
+                      " pixels are more than " + std::to_string(kMaxAnimationPixels) +
+                      " pixels together";
+    return animation;
+  }
   if (screenPixels * gif.images.size() / kGifMaxPixelsPerByte > file.size()) {
     animation.error = "the file is too small for " + std::to_string(gif.images.size()) +
                       " frames of " + std::to_string(screen.width) + " x " +

@@ -21,6 +21,9 @@ struct GifAnimation {
   std::vector<std::uint32_t> palette;  // the global color table, 0x00BBGGRR; may be empty
 };
 
+// All frames of an animation together hold at most this many pixels.
+inline constexpr std::uint64_t kMaxAnimationPixels = std::uint64_t{1} << 28;
+
 // A GIF delay of 0 is shown for this long, as browsers show it.
 inline constexpr int kZeroDelayShownMs = 100;
 

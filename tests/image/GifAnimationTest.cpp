@@ -161,11 +161,19 @@ TEST(GifAnimation, DamagedFilesGiveAReason) {
 }
 
 TEST(GifAnimation, AHugeScreenFromATinyFileIsRefused) {
-  GifSpec layout{.screenWidth = 16000,
-                 .screenHeight = 16000,
+  GifSpec layout{.screenWidth = 10000,
+                 .screenHeight = 10000,
                  .palette = kColors,
                  .frames = {Image(0, 0, 1, 1, {1}), Image(0, 0, 1, 1, {2})}};
   EXPECT_THAT(DecodeGifAnimation(testing::MakeGif(layout)).error, HasSubstr("too small"));
+}
+
+TEST(GifAnimation, ManySmallImagesOnAHugeScreenAreRefused) {
+  GifSpec layout{.screenWidth = 16000, .screenHeight = 16000, .palette = kColors};
+  for (int k = 0; k < 3; ++k)
+    layout.frames.push_back(Image(0, 0, 1, 1, {1}));
+  EXPECT_EQ(DecodeGifAnimation(testing::MakeGif(layout)).error,
+            "3 frames of 16000 x 16000 pixels are more than 268435456 pixels together");
 }
 
 class GifFrameFiles : public testing::TempFolderTest {};
