@@ -38,7 +38,8 @@ std::string RefusedOption(const CliOptions& o) {
 bool WritesIntoFolder(const CliOptions& o) {
   if (!o.output)
     return false;
-  return o.images.size() > 1 || o.output->ends_with('/') ||
+  // The pictures of --frames-files are one table's frames.
+  return (o.images.size() > 1 && !o.framesFiles) || o.output->ends_with('/') ||
          std::filesystem::is_directory(*o.output);
 }
 

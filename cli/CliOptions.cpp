@@ -1,5 +1,7 @@
 #include "cli/CliOptions.h"
 
+#include "cli/FrameOptions.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -333,6 +335,10 @@ const std::vector<OptionRule>& OptionRules() {
            o.frame = *n;
            return std::string();
          }},
+        {"--frames", nullptr, true, ReadFrameRange},
+        {"--frames-grid", nullptr, true, ReadFrameGrid},
+        {"--frames-files", nullptr, false, Flag(&CliOptions::framesFiles)},
+        {"--frame-delta", nullptr, false, Flag(&CliOptions::frameDelta)},
         {"--rotate", nullptr, true, Edit(EditKind::Rotate)},
         {"--flip", nullptr, true, Edit(EditKind::Flip)},
         {"--crop", nullptr, true, Edit(EditKind::Crop)},
@@ -418,7 +424,11 @@ ParseResult ParseCommandLine(std::span<const std::string> arguments) {
     result.error = "expected an IMAGE file (see --help)";
     return result;
   }
-  if (images.size() > 1 && !o.output) {
+  if (std::string error = CheckFrameOptions(o); !error.empty()) {
+    result.error = error;
+    return result;
+  }
+  if (images.size() > 1 && !o.output && !o.framesFiles) {
     result.error =
         "expected one IMAGE file, got '" + images[1] + "' as well (several pictures need -o DIR)";
     return result;

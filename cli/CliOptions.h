@@ -33,6 +33,12 @@ struct TargetChoice {
   std::string value;   // as the settings file writes it
 };
 
+// --frames: frames first to last, from 0; last -1 is the last frame.
+struct FrameRange {
+  int first = 0;
+  int last = -1;
+};
+
 struct CliOptions {
   std::string image;                // the first of images
   std::vector<std::string> images;  // several need -o DIR
@@ -68,6 +74,11 @@ struct CliOptions {
   int previewScale = 1;
   bool verify = false;
   bool compare = false;
+  // Every frame into one table (cli/FrameRun.h).
+  std::optional<FrameRange> frames;
+  std::optional<std::pair<int, int>> framesGrid;  // width, height of a frame
+  bool framesFiles = false;                       // the images are the frames
+  bool frameDelta = false;
 };
 
 struct ParseResult {

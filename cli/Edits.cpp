@@ -74,6 +74,27 @@ std::string RepeatReductionAfterLaterEdits(std::span<const EditStep> edits,
   return ApplyEdit(*lastReduce, document, ResampleFilter::Linear);
 }
 
+ImageMode ChooseMode(const CliOptions& o, bool hasPalette) {
+  if (o.mode)
+    return *o.mode;
+  ImageMode mode = hasPalette ? ImageMode::Palette : ImageMode::Color;
+  for (const auto& edit : o.edits) {
+    if (edit.kind == EditKind::Reduce)
+      mode = ImageMode::Palette;
+    if (edit.kind == EditKind::Threshold)
+      mode = ImageMode::Monochrome;
+  }
+  return mode;
+}
+
+bool HasThreshold(const CliOptions& o) {
+  for (const auto& edit : o.edits) {
+    if (edit.kind == EditKind::Threshold)
+      return true;
+  }
+  return false;
+}
+
 void ApplyDefaultThreshold(ImageDocument& document) {
   ThresholdWorkingImage(document, kDefaultThresholdPosition);
 }

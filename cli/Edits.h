@@ -18,6 +18,11 @@ std::string ApplyEdit(const EditStep& step, ImageDocument& document, ResampleFil
 std::string RepeatReductionAfterLaterEdits(std::span<const EditStep> edits,
                                            ImageDocument& document);
 
+// The mode after a load, unless --mode names one: --reduce makes it Palette and --threshold
+// Monochrome, the later of them winning.
+ImageMode ChooseMode(const CliOptions& o, bool hasPalette);
+bool HasThreshold(const CliOptions& o);
+
 // Monochrome mode reached without --threshold: the image is thresholded after all edits at the
 // position the desktop's mode switch uses.
 void ApplyDefaultThreshold(ImageDocument& document);

@@ -176,6 +176,14 @@ Custom format (used with --format custom):
 )HELP";
   const std::string after = R"HELP(Image:
   --frame N                load frame N (from 0) of an animated GIF (default 0)
+
+Frames (one table of all frames, for the classic output or the target):
+  --frames all|A-B         every frame, or frames A to B (from 0): a GIF's frames composed as a
+                           viewer shows them (a delay of 0 becomes 100 ms); the edits run on
+                           each frame, --reduce on all of them together
+  --frames-grid WxH        cut the picture into frames of W x H, left to right, top to bottom
+  --frames-files           the IMAGE files, all of one size, are the frames in order
+  --frame-delta            each frame after the first holds only the rectangle that changed
   --rotate right|left      rotate a quarter turn
   --flip horizontal|vertical
                            mirror the image

@@ -14,6 +14,8 @@
 #include "cli/DecodeCommand.h"
 #include "cli/DepFile.h"
 #include "cli/Edits.h"
+#include "cli/FrameOptions.h"
+#include "cli/FrameRun.h"
 #include "cli/HelpText.h"
 #include "cli/ManifestRun.h"
 #include "cli/OutputFiles.h"
@@ -53,29 +55,6 @@ std::string CheckFrame(const CliOptions& o, std::string& inputError) {
     return {};
   return "--frame: expected a frame from 0 to " + std::to_string(frames - 1) + " of " + o.image +
          ", got " + std::to_string(*o.frame);
-}
-
-// The mode after a load, unless --mode names one: --reduce makes it Palette and --threshold
-// Monochrome, the later of them winning.
-ImageMode ChooseMode(const CliOptions& o, const ImageDocument& document) {
-  if (o.mode)
-    return *o.mode;
-  ImageMode mode = document.HasPalette ? ImageMode::Palette : ImageMode::Color;
-  for (const auto& edit : o.edits) {
-    if (edit.kind == EditKind::Reduce)
-      mode = ImageMode::Palette;
-    if (edit.kind == EditKind::Threshold)
-      mode = ImageMode::Monochrome;
-  }
-  return mode;
-}
-
-bool HasThreshold(const CliOptions& o) {
-  for (const auto& edit : o.edits) {
-    if (edit.kind == EditKind::Threshold)
-      return true;
-  }
-  return false;
 }
 
 void Describe(const ImageDocument& document, std::FILE* out) {
@@ -142,6 +121,8 @@ int RunCli(std::span<const std::string> arguments, std::FILE* out, std::FILE* er
 int ConvertPicture(const CliOptions& o, const Settings& settings,
                    std::span<const std::string> commandLine, std::FILE* out, std::FILE* err,
                    bool showProgress, PictureReport& report) {
+  if (WritesFrames(o))
+    return ConvertFrames(o, settings, commandLine, out, err, report);
   const TargetSettings& target = settings.target;
   const bool classic = target.target == TargetKind::Classic;
   const bool convert = o.output || (!o.describe && !o.saveImage) || o.stats;
@@ -188,7 +169,7 @@ int ConvertPicture(const CliOptions& o, const Settings& settings,
   // again after a later edit brought in new ones.
   ImageMode mode = document.ImageMode;
   if (classic) {
-    mode = ChooseMode(o, document);
+    mode = ChooseMode(o, document.HasPalette);
     if (mode == ImageMode::Palette && !document.HasPalette) {
       return Fail(
           err, kUsageError,

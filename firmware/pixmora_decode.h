@@ -404,4 +404,54 @@ static inline int pixmora_unpack(const pixmora_data* data, const pixmora_info* i
   return pixmora_i_finish(&reader);
 }
 
+/* One frame of a table of frames (pixmora-cli --frames): where its bytes lie in the data array
+   NAME, and the rectangle of the picture it draws. A whole frame covers (0, 0, width, height);
+   a delta frame (--frame-delta, NAME_delta[i] is 1) starts with x, y, w and h, 16 bits each,
+   low byte first, and redraws only that rectangle, over the frame before (w = 0: nothing
+   changed). The offset table NAME_frames and NAME_delta are plain arrays (not PROGMEM); the
+   data is read through PIXMORA_READ_BYTE. Playing a table:
+
+     for (i = 0; i < NAME_FRAME_COUNT; ++i) {
+       pixmora_frame f;
+       pixmora_frame_at(NAME, NAME_frames, NAME_delta, i, NAME_WIDTH, NAME_HEIGHT, &f);
+       if (f.width != 0)
+         draw(f.x, f.y, f.width, f.height, f.bytes);    the target's draw call
+       wait(NAME_delays[i]);                            milliseconds
+     }
+*/
+typedef struct {
+  const unsigned char* bytes; /* the frame's data, after the rectangle of a delta */
+  size_t size;                /* bytes */
+  uint16_t x;
+  uint16_t y;
+  uint16_t width;
+  uint16_t height;
+} pixmora_frame;
+
+/* Frame i of a table; `deltas` is NULL for a table without delta frames. */
+static inline void pixmora_frame_at(const void* data, const uint32_t* frames, const uint8_t* deltas,
+                                    unsigned i, uint16_t width, uint16_t height,
+                                    pixmora_frame* frame) {
+  const unsigned char* bytes = (const unsigned char*)data + frames[2 * i];
+  frame->size = frames[2 * i + 1];
+  frame->x = 0;
+  frame->y = 0;
+  frame->width = width;
+  frame->height = height;
+  if (deltas != NULL && deltas[i] == 1) {
+    uint16_t v[4];
+    int k;
+    for (k = 0; k < 4; ++k)
+      v[k] =
+          (uint16_t)(PIXMORA_READ_BYTE(bytes + 2 * k) | PIXMORA_READ_BYTE(bytes + 2 * k + 1) << 8);
+    frame->x = v[0];
+    frame->y = v[1];
+    frame->width = v[2];
+    frame->height = v[3];
+    bytes += 8;
+    frame->size -= 8;
+  }
+  frame->bytes = bytes;
+}
+
 #endif /* PIXMORA_DECODE_H */

@@ -25,18 +25,6 @@ std::string BaseName(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// The working image takes the staging picture over; only a 32-bit BMP keeps its fourth bytes.
-// The transparency that the opaque pixels hide stays beside them for the targets.
-void CopyStaging(DecodedPicture& staging, TBitmap32& image) {
-  if (staging.keepsAlpha) {
-    image.SetSize(staging.width, staging.height);
-    image.Pixels() = std::move(staging.pixels);
-  } else {
-    image.AssignOpaque(staging.width, staging.height, std::move(staging.pixels));
-  }
-  image.SetCoverage(std::move(staging.coverage), staging.blendedOver);
-}
-
 }  // namespace
 
 bool ImageDocument::mnuOpenClick(LoadOrigin origin) {

@@ -51,6 +51,16 @@ ImageFileRead Failure(const std::string& fileName, const std::string& reason) {
 
 }  // namespace
 
+void CopyStaging(DecodedPicture& staging, TBitmap32& image) {
+  if (staging.keepsAlpha) {
+    image.SetSize(staging.width, staging.height);
+    image.Pixels() = std::move(staging.pixels);
+  } else {
+    image.AssignOpaque(staging.width, staging.height, std::move(staging.pixels));
+  }
+  image.SetCoverage(std::move(staging.coverage), staging.blendedOver);
+}
+
 std::string UpperExtension(const std::string& fileName) {
   const auto slash = fileName.find_last_of('/');
   const auto dot = fileName.find_last_of('.');

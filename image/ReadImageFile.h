@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "image/TBitmap32.h"
 #include "image/codecs/Decoder.h"
 
 namespace pixmora {
@@ -25,6 +26,10 @@ struct ImageFileRead {
   // leaves the previous table as it was.
   void FillColorTable(std::vector<std::uint32_t>& colorTable) const;
 };
+
+// The working image takes the staging picture over; only a 32-bit BMP keeps its fourth bytes.
+// The transparency that the opaque pixels hide stays beside them for the targets.
+void CopyStaging(DecodedPicture& staging, TBitmap32& image);
 
 // The extension with its dot, upper-cased; empty when the last path component has none.
 std::string UpperExtension(const std::string& fileName);

@@ -17,6 +17,8 @@ const char* TypeName(ElementType type) {
       return "uint16_t";
     case ElementType::UnsignedChar:
       return "unsigned char";
+    case ElementType::Uint32:
+      return "uint32_t";
     case ElementType::Uint8:
       break;
   }
@@ -90,16 +92,23 @@ bool IsWords(const TargetArray& array) {
   return array.type == ElementType::Uint16;
 }
 
-std::size_t ValueCount(const TargetArray& array) {
-  return IsWords(array) ? array.words.size() : array.bytes.size();
+bool IsDwords(const TargetArray& array) {
+  return array.type == ElementType::Uint32;
 }
 
-// 16 bytes or 12 16-bit values a line, each "0xAB, " or "0xABCD, ", indented by two blanks.
+std::size_t ValueCount(const TargetArray& array) {
+  return IsDwords(array)  ? array.dwords.size()
+         : IsWords(array) ? array.words.size()
+                          : array.bytes.size();
+}
+
+// 16 bytes, 12 16-bit or 8 32-bit values a line, each "0xAB, ", "0xABCD, " or "0x0001ABCD, ",
+// indented by two blanks.
 std::size_t PerLine(const TargetArray& array) {
-  return IsWords(array) ? 12 : 16;
+  return IsDwords(array) ? 8 : IsWords(array) ? 12 : 16;
 }
 std::size_t CellSize(const TargetArray& array) {
-  return IsWords(array) ? 8 : 6;
+  return IsDwords(array) ? 12 : IsWords(array) ? 8 : 6;
 }
 
 // The length of the lines AppendValues writes.
@@ -139,7 +148,21 @@ void AppendValues(std::string& out, const TargetArray& array) {
     p[0] = ' ';
     p[1] = ' ';
     p += 2;
-    if (words) {
+    if (IsDwords(array)) {
+      for (std::size_t i = first; i < end; ++i) {
+        const std::uint32_t v = array.dwords[i];
+        char cell[12] = {'0', 'x', ',', ' '};
+        for (int k = 0; k < 4; ++k) {
+          const auto pair = kHexPairs[(v >> (24 - 8 * k)) & 0xFF];
+          cell[2 + 2 * k] = pair[0];
+          cell[3 + 2 * k] = pair[1];
+        }
+        cell[10] = ',';
+        cell[11] = ' ';
+        std::memcpy(p, cell, 12);
+        p += 12;
+      }
+    } else if (words) {
       for (std::size_t i = first; i < end; ++i) {
         const std::uint16_t v = array.words[i];
         char cell[8] = {'0',

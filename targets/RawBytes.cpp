@@ -33,6 +33,10 @@ std::string RawBytes(const TargetData& data) {
     out.append(reinterpret_cast<const char*>(array.bytes.data()), array.bytes.size());
     for (const std::uint16_t value : array.words)
       Put16(out, value);
+    for (const std::uint32_t value : array.dwords) {
+      Put16(out, value & 0xFFFF);
+      Put16(out, value >> 16);
+    }
   }
   return out;
 }
@@ -40,7 +44,7 @@ std::string RawBytes(const TargetData& data) {
 std::size_t RawSize(const TargetData& data) {
   std::size_t size = data.lvglFormat ? kLvglHeaderSize : 0;
   for (const TargetArray& array : data.arrays)
-    size += array.bytes.size() + 2 * array.words.size();
+    size += array.bytes.size() + 2 * array.words.size() + 4 * array.dwords.size();
   return size;
 }
 

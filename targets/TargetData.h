@@ -12,16 +12,17 @@
 
 namespace pixmora {
 
-enum class ElementType { Uint8, Uint16, UnsignedChar };
+enum class ElementType { Uint8, Uint16, UnsignedChar, Uint32 };
 
 // One array of the output.
 struct TargetArray {
   std::string name;
   ElementType type = ElementType::Uint8;
   bool progmem = false;
-  std::string length;                // the element count in terms of the size macros
-  std::vector<std::uint8_t> bytes;   // the elements of an 8-bit array
-  std::vector<std::uint16_t> words;  // the elements of a 16-bit array
+  std::string length;                 // the element count in terms of the size macros
+  std::vector<std::uint8_t> bytes;    // the elements of an 8-bit array
+  std::vector<std::uint16_t> words;   // the elements of a 16-bit array
+  std::vector<std::uint32_t> dwords;  // the elements of a 32-bit array
 };
 
 // What a target makes of the picture, before it becomes text or raw bytes.

@@ -82,6 +82,7 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   FileDialogState dlgSaveImage;
   FileDialogState dlgExportImage1;  // image data
   FileDialogState dlgExportImage2;  // color table
+  FileDialogState dlgExportFrames;  // every frame in one table
 
   TMemo* mmoDataOutput = nullptr;
   TImgView32* ImgView = nullptr;
@@ -123,6 +124,7 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   void mnuCopyClick();
   void mnuExportClick();
   void mnuExportAsClick();
+  void mnuExportFramesClick();  // UMainFrames.cpp
   void mnuClearOutputClick();
   void mnuZoomInClick();
   void mnuZoomOutClick();

@@ -46,7 +46,7 @@ void TFMain::EnableImageCommands() {
     Command("mnuCropImage")->setEnabled(true);
     ImgView->SetCropSelectionVisible(true);
   }
-  for (const char* name : {"mnuSaveImage", "mnuSaveImageAs"})
+  for (const char* name : {"mnuSaveImage", "mnuSaveImageAs", "mnuExportFrames"})
     Command(name)->setEnabled(true);
 }
 

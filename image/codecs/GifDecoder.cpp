@@ -1,54 +1,14 @@
 #include "image/codecs/GifDecoder.h"
 
-#include <gif_lib.h>
+#include "image/codecs/GifInput.h"
 
 #include <algorithm>
 #include <array>
-#include <cstring>
-#include <memory>
 #include <utility>
 
 namespace pixmora {
 
 namespace {
-
-// One LZW code of at least 2 bits stands for at most 4096 pixels.
-constexpr std::uint64_t kMaxPixelsPerByte = 4096 * 8 / 2;
-
-struct Input {
-  std::span<const std::uint8_t> file;
-  std::size_t position = 0;
-};
-
-int ReadFromMemory(GifFileType* gif, GifByteType* out, int length) {
-  auto& input = *static_cast<Input*>(gif->UserData);
-  const std::size_t count =
-      std::min(static_cast<std::size_t>(std::max(length, 0)), input.file.size() - input.position);
-  std::memcpy(out, input.file.data() + input.position, count);
-  input.position += count;
-  return static_cast<int>(count);
-}
-
-struct CloseGif {
-  void operator()(GifFileType* gif) const {
-    int error = 0;
-    DGifCloseFile(gif, &error);
-  }
-};
-using GifHandle = std::unique_ptr<GifFileType, CloseGif>;
-
-std::uint32_t OpaquePixel(const GifColorType& c) {
-  return 0xFF000000u | std::uint32_t{c.Red} << 16 | std::uint32_t{c.Green} << 8 | c.Blue;
-}
-
-std::vector<std::uint32_t> PaletteOf(const ColorMapObject* map) {
-  std::vector<std::uint32_t> colors;
-  for (int i = 0; i < map->ColorCount; ++i) {
-    const GifColorType& c = map->Colors[i];
-    colors.push_back(std::uint32_t{c.Blue} << 16 | std::uint32_t{c.Green} << 8 | c.Red);
-  }
-  return colors;
-}
 
 struct Frame {
   int left = 0;
@@ -70,11 +30,6 @@ struct GifScan {
   Frame frame;
 };
 
-std::string Reason(int giflibError) {
-  const char* text = GifErrorString(giflibError);
-  return text != nullptr ? text : "unknown giflib error " + std::to_string(giflibError);
-}
-
 class GifWalk {
  public:
   GifWalk(std::span<const std::uint8_t> file, int decodeIndex)
@@ -82,18 +37,19 @@ class GifWalk {
 
   std::string Run(GifScan& scan) {
     int error = 0;
-    gif_.reset(DGifOpen(&input_, ReadFromMemory, &error));
+    gif_.reset(DGifOpen(&input_, ReadGifInput, &error));
     if (!gif_) {
-      return error == D_GIF_ERR_NOT_GIF_FILE ? "not a GIF file"
-                                             : "the GIF header is damaged (" + Reason(error) + ")";
+      return error == D_GIF_ERR_NOT_GIF_FILE
+                 ? "not a GIF file"
+                 : "the GIF header is damaged (" + GifReason(error) + ")";
     }
     scan.screenWidth = gif_->SWidth;
     scan.screenHeight = gif_->SHeight;
     if (const ColorMapObject* global = gif_->SColorMap) {
       scan.hasPalette = true;
-      scan.palette = PaletteOf(global);
+      scan.palette = GifPaletteOf(global);
       if (gif_->SBackGroundColor < global->ColorCount) {
-        scan.background = OpaquePixel(global->Colors[gif_->SBackGroundColor]);
+        scan.background = OpaqueGifPixel(global->Colors[gif_->SBackGroundColor]);
       }
     }
     for (;;) {
@@ -122,7 +78,7 @@ class GifWalk {
   std::string Damaged() const {
     if (input_.position == input_.file.size())
       return "the GIF data is truncated";
-    return "the GIF data is damaged (" + Reason(gif_->Error) + ")";
+    return "the GIF data is damaged (" + GifReason(gif_->Error) + ")";
   }
 
   std::string SkipExtension() {
@@ -154,7 +110,7 @@ class GifWalk {
       // The palette is the one the image's pixels were drawn from.
       if (desc.ColorMap != nullptr) {
         scan.hasPalette = true;
-        scan.palette = PaletteOf(desc.ColorMap);
+        scan.palette = GifPaletteOf(desc.ColorMap);
       }
       return DecodeImage(scan.frame, transparent);
     }
@@ -174,7 +130,7 @@ class GifWalk {
     if (std::string error = CheckImageSize(desc.Width, desc.Height); !error.empty())
       return error;
     const std::uint64_t pixelCount = std::uint64_t(desc.Width) * std::uint64_t(desc.Height);
-    if (pixelCount / kMaxPixelsPerByte > input_.file.size() - input_.position) {
+    if (pixelCount / kGifMaxPixelsPerByte > input_.file.size() - input_.position) {
       return "the file is too small for an image of " + std::to_string(desc.Width) + " x " +
              std::to_string(desc.Height) + " pixels";
     }
@@ -183,16 +139,16 @@ class GifWalk {
       return "the GIF image has no color table";
     // Indices beyond the table draw entry 0, so every pixel has a color of the table.
     std::array<std::uint32_t, 256> colors;
-    colors.fill(OpaquePixel(map->Colors[0]));
+    colors.fill(OpaqueGifPixel(map->Colors[0]));
     for (int i = 0; i < std::min(map->ColorCount, 256); ++i)
-      colors[i] = OpaquePixel(map->Colors[i]);
+      colors[i] = OpaqueGifPixel(map->Colors[i]);
 
     frame = {desc.Left, desc.Top, desc.Width, desc.Height, {}, {}};
     frame.pixels.resize(static_cast<std::size_t>(pixelCount));
     if (transparent >= 0)
       frame.coverage.assign(frame.pixels.size(), 0xFF);
     std::vector<GifPixelType> line(static_cast<std::size_t>(desc.Width));
-    for (int y : RowOrder(desc.Height, desc.Interlace)) {
+    for (int y : GifRowOrder(desc.Height, desc.Interlace)) {
       if (DGifGetLine(gif_.get(), line.data(), desc.Width) == GIF_ERROR)
         return Damaged();
       std::uint32_t* row = frame.pixels.data() + static_cast<std::size_t>(y) * desc.Width;
@@ -207,22 +163,7 @@ class GifWalk {
     return {};
   }
 
-  // Interlaced images come in four passes of rows.
-  static std::vector<int> RowOrder(int height, bool interlaced) {
-    std::vector<int> order;
-    order.reserve(static_cast<std::size_t>(height));
-    constexpr int kStart[] = {0, 4, 2, 1};
-    constexpr int kStep[] = {8, 8, 4, 2};
-    for (int pass = 0; pass < (interlaced ? 4 : 1); ++pass) {
-      const int start = interlaced ? kStart[pass] : 0;
-      const int step = interlaced ? kStep[pass] : 1;
-      for (int y = start; y < height; y += step)
-        order.push_back(y);
-    }
-    return order;
-  }
-
-  Input input_;
+  GifInput input_;
   int decodeIndex_;
   int transparentIndex_ = -1;
   bool decoded_ = false;
@@ -241,7 +182,7 @@ DecodeResult Compose(GifScan& scan, std::size_t fileSize) {
   if (std::string error = CheckImageSize(width, height); !error.empty()) {
     return DecodeResult::Failure(error);
   }
-  if (static_cast<std::uint64_t>(width * height) / kMaxPixelsPerByte > fileSize) {
+  if (static_cast<std::uint64_t>(width * height) / kGifMaxPixelsPerByte > fileSize) {
     return DecodeResult::Failure("the file is too small for a logical screen of " +
                                  std::to_string(width) + " x " + std::to_string(height) +
                                  " pixels");

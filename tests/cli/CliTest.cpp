@@ -54,7 +54,8 @@ TEST_F(CliTest, HelpDocumentsEveryOptionAndVersionNamesTheProgram) {
                              "--frame",        "--rotate",          "--flip",
                              "--crop",         "--resize",          "--filter",
                              "--threshold",    "--reduce",          "--help",
-                             "--version"}) {
+                             "--frames all",   "--frames-grid",     "--frames-files",
+                             "--frame-delta",  "--version"}) {
     EXPECT_NE(help.out.find(option), std::string::npos) << option;
   }
   const Outcome version = Run({"--version"});

@@ -269,8 +269,11 @@ Bytes MakeGif(const GifSpec& layout) {
                           layout.backgroundIndex, global));
   GifFreeMapObject(global);
   for (const GifFrameSpec& frame : layout.frames) {
-    if (frame.transparentIndex >= 0) {
-      const GifByteType gce[4] = {0x01, 0, 0, static_cast<GifByteType>(frame.transparentIndex)};
+    if (frame.transparentIndex >= 0 || frame.disposal != 0 || frame.delayCs != 0) {
+      const GraphicsControlBlock control{frame.disposal, false, frame.delayCs,
+                                         frame.transparentIndex};
+      GifByteType gce[4] = {};
+      EGifGCBToExtension(&control, gce);
       Check(EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, 4, gce));
     }
     ColorMapObject* local = MakeColorMap(frame.palette);

@@ -72,6 +72,8 @@ struct GifFrameSpec {
   std::vector<std::uint8_t> indices;   // width * height, top row first
   int transparentIndex = -1;
   bool interlaced = false;
+  int disposal = 0;  // 0 unspecified, 1 keep, 2 restore to background, 3 restore to previous
+  int delayCs = 0;   // hundredths of a second
 };
 
 struct GifSpec {

@@ -200,7 +200,8 @@ TEST_F(MainWindowTest, MenusCarryTheCaptionsShortcutsAndSeparators) {
   };
   EXPECT_EQ(items("mnuFile"),
             QStringList({"Open...", "Save Image...", "Save Image As...", "-", "Export Image",
-                         "Export Image As...", "-", "Reload", "-", "Recent Files", "-", "Exit"}));
+                         "Export Image As...", "Export All Frames...", "-", "Reload", "-",
+                         "Recent Files", "-", "Exit"}));
   EXPECT_EQ(items("mnuEdit"), QStringList({"Copy",
                                            "-",
                                            "Clear Output",
