@@ -1,7 +1,5 @@
 #include "cli/Compare.h"
 
-#include <cmath>
-
 #include "decode/CompareEncodings.h"
 #include "platform/KeepFreedMemory.h"
 
@@ -30,20 +28,12 @@ std::string CheckCompareOptions(const CliOptions& o) {
 
 void PrintComparison(const TBitmap32& picture, const Preferences& preferences, std::FILE* out) {
   KeepFreedMemory();
-  std::fprintf(out, "%10s %10s %6s %9s  %-46s %s\n", "bytes", "data", "table", "PSNR", "encoding",
-               "options");
+  std::fprintf(out, "%10s %10s %6s %9s  %-46s %s\n", kCompareColumns[0], kCompareColumns[1],
+               kCompareColumns[2], kCompareColumns[3], kCompareColumns[4], kCompareColumns[5]);
   for (const CompareRow& row : CompareEncodings(picture, preferences)) {
-    char psnr[32];
-    if (std::isinf(row.psnr)) {
-      std::snprintf(psnr, sizeof psnr, "exact");
-    } else {
-      std::snprintf(psnr, sizeof psnr, "%.2f dB", row.psnr);
-    }
-    std::fprintf(out, "%10llu %10llu %6llu %9s  %-46s %s\n",
-                 static_cast<unsigned long long>(row.TotalBytes()),
-                 static_cast<unsigned long long>(row.dataBytes),
-                 static_cast<unsigned long long>(row.tableBytes), psnr, row.label.c_str(),
-                 row.options.c_str());
+    const std::array<std::string, 6> cells = CompareCells(row);
+    std::fprintf(out, "%10s %10s %6s %9s  %-46s %s\n", cells[0].c_str(), cells[1].c_str(),
+                 cells[2].c_str(), cells[3].c_str(), cells[4].c_str(), cells[5].c_str());
   }
 }
 

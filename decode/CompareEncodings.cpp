@@ -14,6 +14,7 @@
 #include "image/ImageDocument.h"
 #include "image/QuantizeImage.h"
 #include "image/Threshold.h"
+#include "targets/Provenance.h"
 #include "targets/RawBytes.h"
 #include "targets/TargetData.h"
 #include "ui/ExportFiles.h"
@@ -114,6 +115,22 @@ CompareRow ClassicRow(const TBitmap32& source, const Input& input, const Classic
   return row;
 }
 
+// The options of the choices beside the target and its color format that are not the defaults:
+// " --dither ordered".
+std::string OtherChoices(const TargetSettings& settings) {
+  const std::vector<std::string> arguments = EquivalentArguments("", settings, "");
+  std::string options;
+  // The picture's name, then --target and its value.
+  for (std::size_t k = 3; k < arguments.size(); ++k) {
+    if (arguments[k] == "--cf") {
+      ++k;
+      continue;
+    }
+    options += " " + arguments[k];
+  }
+  return options;
+}
+
 std::vector<CompareRow> TargetRow(const TBitmap32& source, const Input& input,
                                   const TargetSettings& settings, int reduceTo) {
   const TargetResult result = EncodeTarget({input.picture, input.palette, settings, "compare"});
@@ -122,7 +139,7 @@ std::vector<CompareRow> TargetRow(const TBitmap32& source, const Input& input,
   const std::string label = TargetLabel(settings.target, settings.colorFormat);
   CompareRow row{.label = label,
                  .options = (reduceTo > 0 ? "--reduce " + std::to_string(reduceTo) + " " : "") +
-                            "--target " + label,
+                            "--target " + label + OtherChoices(settings),
                  .reduceTo = reduceTo,
                  .target = settings};
   for (const TargetArray& array : result.data.arrays) {
@@ -144,7 +161,8 @@ int IndexColors(const TargetSettings& settings) {
 
 }  // namespace
 
-std::vector<CompareRow> CompareEncodings(const TBitmap32& picture, const Preferences& preferences) {
+std::vector<CompareRow> CompareEncodings(const TBitmap32& picture, const Preferences& preferences,
+                                         const TargetSettings& targetChoices) {
   constexpr int kPaletteSizes[] = {256, 16, 4, 2};
   std::vector<Input> reduced(std::size(kPaletteSizes));
   std::vector<Task> tasks;
@@ -205,13 +223,16 @@ std::vector<CompareRow> CompareEncodings(const TBitmap32& picture, const Prefere
   for (const TargetInfo& info : kTargets) {
     if (info.kind == TargetKind::Classic)
       continue;
+    TargetSettings settings = targetChoices;
+    settings.target = info.kind;
     if (info.kind != TargetKind::Lvgl9) {
-      targets.push_back({.target = info.kind});
+      targets.push_back(settings);
       continue;
     }
     for (const LvglFormatInfo& format : kLvglFormats) {
+      settings.colorFormat = format.format;
       if (format.format != LvglFormat::A8)
-        targets.push_back({.target = info.kind, .colorFormat = format.format});
+        targets.push_back(settings);
     }
   }
   for (const TargetSettings& settings : targets) {
@@ -225,6 +246,26 @@ std::vector<CompareRow> CompareEncodings(const TBitmap32& picture, const Prefere
     return a.TotalBytes() < b.TotalBytes();
   });
   return rows;
+}
+
+std::array<std::string, 6> CompareCells(const CompareRow& row) {
+  return {std::to_string(row.TotalBytes()),
+          std::to_string(row.dataBytes),
+          std::to_string(row.tableBytes),
+          PsnrText(row.psnr),
+          row.label,
+          row.options};
+}
+
+void ApplyCompareRow(const CompareRow& row, Preferences& preferences, TargetSettings& target) {
+  if (row.target.target != TargetKind::Classic) {
+    target.target = row.target.target;
+    target.colorFormat = row.target.colorFormat;
+    return;
+  }
+  target.target = TargetKind::Classic;
+  for (const auto& [option, on] : row.choices)
+    preferences.Set(option, on);
 }
 
 }  // namespace pixmora

@@ -22,15 +22,25 @@ std::string Content(const ExportSource& source, void (*write)(const ExportSource
 
 }  // namespace
 
-DecodeOutcome DecodeClassicRun(const ExportSource& source) {
-  const ClassicLayout layout = LayoutOfExport(source);
+ClassicRunBytes BytesOfClassicRun(const ExportSource& source) {
+  ClassicRunBytes bytes;
+  bytes.main = Content(source, WriteMainFileContent);
+  if (source.paletteMode && !source.TableInMainFile())
+    bytes.table = Content(source, WriteTableFileContent);
+  return bytes;
+}
+
+DecodeOutcome DecodeClassicBytes(const ClassicRunBytes& bytes, const ClassicLayout& layout) {
   ClassicDecoder decoder(layout);
-  if (source.paletteMode && !source.TableInMainFile()) {
-    const std::string table = Content(source, WriteTableFileContent);
+  if (!bytes.table.empty()) {
     decoder.UseColorTable(
-        BinaryValues(Bytes(table), layout.tableWord).value_or(std::vector<std::uint16_t>{}));
+        BinaryValues(Bytes(bytes.table), layout.tableWord).value_or(std::vector<std::uint16_t>{}));
   }
-  return decoder.DecodeBinary(Bytes(Content(source, WriteMainFileContent)));
+  return decoder.DecodeBinary(Bytes(bytes.main));
+}
+
+DecodeOutcome DecodeClassicRun(const ExportSource& source) {
+  return DecodeClassicBytes(BytesOfClassicRun(source), LayoutOfExport(source));
 }
 
 DecodeOutcome DecodeTargetRun(const TargetData& data, const TargetSettings& settings) {

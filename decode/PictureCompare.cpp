@@ -1,6 +1,8 @@
 #include "decode/PictureCompare.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 
 #include "conversion/HexNumbers.h"
@@ -8,15 +10,6 @@
 namespace pixmora {
 
 namespace {
-
-std::string ColorText(std::uint32_t pixel) {
-  std::string text = "#";
-  for (const int shift : {16, 8, 0})
-    AppendHex(text, (pixel >> shift) & 0xFF, 2);
-  if (pixel >> 24 != 0xFF)
-    text += " alpha " + std::to_string(pixel >> 24);
-  return text;
-}
 
 // A channel of a pixel over black.
 int OverBlack(std::uint32_t pixel, int shift) {
@@ -26,6 +19,15 @@ int OverBlack(std::uint32_t pixel, int shift) {
 }
 
 }  // namespace
+
+std::string PixelText(std::uint32_t pixel) {
+  std::string text = "#";
+  for (const int shift : {16, 8, 0})
+    AppendHex(text, (pixel >> shift) & 0xFF, 2);
+  if (pixel >> 24 != 0xFF)
+    text += " alpha " + std::to_string(pixel >> 24);
+  return text;
+}
 
 std::optional<std::string> FirstDifference(const TBitmap32& shown, const TBitmap32& expected) {
   if (shown.Width() != expected.Width() || shown.Height() != expected.Height()) {
@@ -37,7 +39,7 @@ std::optional<std::string> FirstDifference(const TBitmap32& shown, const TBitmap
     for (int x = 0; x < shown.Width(); ++x) {
       if (shown.Pixel(x, y) != expected.Pixel(x, y)) {
         return "pixel (" + std::to_string(x) + ", " + std::to_string(y) + ") shows " +
-               ColorText(shown.Pixel(x, y)) + ", expected " + ColorText(expected.Pixel(x, y));
+               PixelText(shown.Pixel(x, y)) + ", expected " + PixelText(expected.Pixel(x, y));
       }
     }
   }
@@ -62,6 +64,23 @@ double Psnr(const TBitmap32& shown, const TBitmap32& source) {
     return std::numeric_limits<double>::infinity();
   const double mean = static_cast<double>(squares) / (3.0 * static_cast<double>(count));
   return 10.0 * std::log10(255.0 * 255.0 / mean);
+}
+
+int ColorDifference(std::uint32_t shown, std::uint32_t source) {
+  int largest = 0;
+  for (const int shift : {16, 8, 0}) {
+    const int d = OverBlack(shown, shift) - static_cast<int>((source >> shift) & 0xFF);
+    largest = std::max(largest, d < 0 ? -d : d);
+  }
+  return largest;
+}
+
+std::string PsnrText(double psnr) {
+  if (std::isinf(psnr))
+    return "exact";
+  char text[32];
+  std::snprintf(text, sizeof text, "%.2f dB", psnr);
+  return text;
 }
 
 }  // namespace pixmora

@@ -86,6 +86,7 @@ void TImgView32::SetScale(float scale) {
   scale_ = std::max(scale, kMinimumViewScale);
   UpdateScrollBars();
   viewport()->update();
+  emit Scaled();
 }
 
 void TImgView32::ResetPixelGrid(float scale, bool visible) {
@@ -96,6 +97,7 @@ void TImgView32::SetPixelGrid(float scale, bool visible) {
   gridScale_ = scale;
   gridVisible_ = visible;
   viewport()->update();
+  emit Scaled();
 }
 
 void TImgView32::SetCropSelection(const QRect& rect) {
@@ -136,6 +138,14 @@ QRectF TImgView32::ScreenRect(const QRect& imageRect) const {
 QPoint TImgView32::ImagePoint(const QPointF& screen) const {
   const QPointF p = (screen - Origin()) / static_cast<double>(scale_);
   return QPoint(static_cast<int>(std::lround(p.x())), static_cast<int>(std::lround(p.y())));
+}
+
+std::optional<QPoint> TImgView32::PixelAt(const QPointF& viewportPoint) const {
+  const QPointF p = (viewportPoint - Origin()) / static_cast<double>(scale_);
+  const QPoint pixel(static_cast<int>(std::floor(p.x())), static_cast<int>(std::floor(p.y())));
+  if (image_.isNull() || !QRect(QPoint(0, 0), image_.size()).contains(pixel))
+    return std::nullopt;
+  return pixel;
 }
 
 void TImgView32::paintEvent(QPaintEvent*) {

@@ -3,6 +3,7 @@
 #include <QAbstractScrollArea>
 #include <QImage>
 #include <QRect>
+#include <optional>
 
 #include "image/TBitmap32.h"
 
@@ -39,6 +40,9 @@ class TImgView32 : public QAbstractScrollArea {
   bool CropSelectionVisible() const { return cropVisible_; }
   void SetCropSelectionVisible(bool visible);
 
+  // The image pixel under a point of the viewport; nothing outside the image.
+  std::optional<QPoint> PixelAt(const QPointF& viewportPoint) const;
+
   // The menu shown on a right click; not owned.
   void SetPopupMenu(QMenu* menu) { popup_ = menu; }
 
@@ -50,6 +54,8 @@ class TImgView32 : public QAbstractScrollArea {
  signals:
   // After every repaint of the view (the main window writes the zoom text then).
   void GDIOverlay();
+  // After the scale or the pixel grid changed.
+  void Scaled();
   void CropSelectionChanged(const QRect& rect);
   // Local file names in the order the drop lists them, and where they fell on the view.
   void FilesDropped(const QStringList& fileNames, const QPoint& at);

@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "settings/PreviewSettings.h"
 #include "settings/ScreenFit.h"
 #include "settings/TargetSettingsFile.h"
 
@@ -135,6 +136,10 @@ void LoadSettings(const std::string& path, const LiveSettings& live) {
   ReadStatisticsPanel(file, live.windows);
   live.target = TargetSettings();
   ReadTargetSettings(file, live.target);
+  if (live.preview) {
+    *live.preview = PreviewSettings();
+    ReadPreviewSettings(file, *live.preview);
+  }
 }
 
 std::string SaveSettings(const std::string& path, const LiveSettings& live) {
@@ -149,6 +154,8 @@ std::string SaveSettings(const std::string& path, const LiveSettings& live) {
   file.WriteBool(kResize, "OptimizeImage", resize.optimizeImage);
   WriteStatisticsPanel(file, live.windows.StatisticsPanel());
   WriteTargetSettings(file, live.target);
+  if (live.preview)
+    WritePreviewSettings(file, *live.preview);
   return file.Save(path);
 }
 

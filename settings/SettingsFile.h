@@ -11,6 +11,8 @@
 
 namespace pixmora {
 
+struct PreviewSettings;
+
 inline constexpr const char* kSettingsFileName = "Pixmora_Convert.ini";
 // What the user is told when SaveSettings fails (title "I/O Error", error icon).
 inline constexpr const char* kSettingsWriteFailedText =
@@ -94,6 +96,7 @@ struct LiveSettings {
   CustomFormat& customFormat;
   SettingsWindows& windows;
   TargetSettings& target;
+  PreviewSettings* preview = nullptr;  // the desktop program's Display preview; none: not read
 };
 
 // Reads every section but "Form". Reading never fails: whatever is missing or unreadable keeps

@@ -27,6 +27,9 @@ class TargetOutput {
   std::string_view Text() const { return pair_ ? pairText_ : code_.header; }
   // The bytes of the data, as a .bin file holds them.
   std::size_t DataSize() const;
+  // What the last conversion made, and the settings it was made with.
+  const TargetData& Data() const { return data_; }
+  const TargetSettings& Settings() const { return settings_; }
 
   // Writes the export named fileName: the raw bytes, the header, or the .c and .h pair. Every
   // file is replaced whole, and a pair only when both could be written. Returns an empty text,

@@ -108,6 +108,7 @@ void TFMain::FormCreate() {
   CreateStatusBar();
   CreatePopups();
   ConnectCommands();
+  CreateDisplayPreview();
   ConnectFileEvents();
   ImgView->SetCropSelectionVisible(false);
   dlgOpenColor.dialog = {FileDialogKind::Open, "", "", OpenFilters(), false, true};
@@ -143,7 +144,7 @@ void TFMain::CreateWindows() {
 }
 
 LiveSettings TFMain::Live() {
-  return {recentEntries_, Preferences, CustomFormat, *this, TargetSettings};
+  return {recentEntries_, Preferences, CustomFormat, *this, TargetSettings, &previewSettings_};
 }
 
 void TFMain::showEvent(QShowEvent* event) {
@@ -162,6 +163,7 @@ void TFMain::FormShow() {
   mruList.Assign(recentEntries_);
   ShowSummaryLabels();
   ShowTarget();
+  ShowPreviewSettings();
   ApplySystemIntegration();
   ApplyStayOnTop();
   OpenCommandLineFile();
@@ -276,10 +278,11 @@ void TFMain::mnuConvertClick() {
   // The reduction is repeated so the Palette conversion, or an index target, reads the image and
   // palette it made.
   if (Document.ImageResampled && Document.ImageMode == ImageMode::Palette) {
-    mnuResampleImage2Click();
+    RepeatReduction();
   }
   if (TargetSettings.target != TargetKind::Classic) {
     ConvertForTarget();
+    AfterConvert();
     return;
   }
   ConversionInput input;
@@ -296,6 +299,7 @@ void TFMain::mnuConvertClick() {
   // A cancelled or refused run leaves nothing to show, only buffers.
   if (mmoDataOutput->IsEmpty())
     Engine.Release();
+  AfterConvert();
 }
 
 void TFMain::mnuCopyClick() {

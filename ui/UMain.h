@@ -6,6 +6,8 @@
 #include <string>
 
 #include "conversion/ConversionEngine.h"
+#include "decode/CompareEncodings.h"
+#include "decode/ShownOutput.h"
 #include "image/DocumentView.h"
 #include "image/ImageDocument.h"
 #include "platform/Clipboard.h"
@@ -16,6 +18,7 @@
 #include "platform/Shell.h"
 #include "settings/CustomFormat.h"
 #include "settings/Preferences.h"
+#include "settings/PreviewSettings.h"
 #include "settings/SettingsFile.h"
 #include "settings/SummaryLabels.h"
 #include "ui/HeldCommands.h"
@@ -29,6 +32,8 @@ class QComboBox;
 class QDockWidget;
 class QLabel;
 class QMenu;
+class QPointF;
+class QSplitter;
 class QToolBar;
 
 namespace pixmora {
@@ -40,6 +45,8 @@ class TFMonochrome;
 class TFPalette;
 class TFResize;
 class TFSettings;
+class TFSizes;
+class TDisplayPreview;
 class TImgView32;
 class TMemo;
 
@@ -103,6 +110,8 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   TFCustom* frmCustom = nullptr;
   TFAbout* frmAbout = nullptr;
   TFResize* frmResize = nullptr;
+  TFSizes* frmSizes = nullptr;
+  TDisplayPreview* pnlDisplayPreview = nullptr;  // beside the image view, or in its place
 
   // Commands.
   void mnuOpenClick();
@@ -145,6 +154,16 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   // A target chosen in the main toolbar's drop-down, by its place in the list.
   void cmbMainTargetChange(int index);
   void lblColorModeClick(QObject* sender);
+  // UMainPreview.cpp: the Display preview and the Sizes window.
+  void mnuDisplayPreviewClick();
+  void mnuPreviewInsteadClick();
+  void mnuDifferencesClick();
+  void mnuSizesClick();
+  // Applies a row of the Sizes window: its settings, its reduction or image mode.
+  void ApplySizesRow(const CompareRow& row);
+  // What the Display preview shows: empty while it is off or nothing was converted.
+  const ShownOutput& DisplayedOutput() const { return shownOutput_; }
+  const pixmora::PreviewSettings& PreviewChoices() const { return previewSettings_; }
   void ApplicationEvents1Deactivate();
   // True when the window may close; asks to save an edited image first.
   bool FormCloseQuery();
@@ -212,6 +231,23 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   void ShowTarget();
   // Converts for the chosen target; a refusal is shown in a message box.
   void ConvertForTarget();
+  // UMainPreview.cpp
+  void CreateDisplayPreview();
+  // The commands and the panes as the settings file left them.
+  void ShowPreviewSettings();
+  // After each Convert, the output made or none: what the preview decodes.
+  void AfterConvert();
+  // Decodes the output that the output window shows, when the preview is on; else lets it go.
+  void RefreshDisplayPreview();
+  // Shows or hides the panes as the settings say, and the output the preview holds.
+  void ShowDisplayPreview();
+  void ShowPreviewStale(bool stale);
+  // The status bar's text for the pixel under the pointer in `view`; nothing: the pointer left.
+  void ShowPixelStatus(TImgView32* view, std::optional<QPointF> at);
+  // The other view takes the zoom, pixel grid and scroll of `from`.
+  void SyncViews(TImgView32* from);
+  // Convert repeats the last reduction: the Sizes window's, or the count items'.
+  void RepeatReduction();
   // UMainFileEvents.cpp
   void ConnectFileEvents();
   void ShowRecentFiles(QMenu* menu);
@@ -254,6 +290,17 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   bool statisticsFloated_ = false;  // the panel floats where it was put, not where Qt put it
   QPoint normalFrameOffset_;        // the content's top-left from the frame's, in normal state
   bool shown_ = false;
+  // UMainPreview.cpp
+  pixmora::PreviewSettings previewSettings_;
+  ShownOutput shownOutput_;
+  QSplitter* splViews_ = nullptr;
+  bool syncingViews_ = false;
+  // What the last classic run read beside the engine's results, for the preview to decode them
+  // as its export would have then.
+  std::uint16_t convertedWidth_ = 0;
+  std::uint16_t convertedHeight_ = 0;
+  pixmora::Preferences convertedPreferences_;
+  int chosenReductionBits_ = 0;  // a reduction the Sizes window made; 0: the count items'
 };
 
 }  // namespace pixmora

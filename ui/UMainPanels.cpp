@@ -218,6 +218,7 @@ void TFMain::ShowOutputStale(bool stale) {
   outputStale_ = stale;
   Label("lblOutputStale")->setVisible(stale);
   Label("lblOutputState")->setVisible(stale);
+  ShowPreviewStale(stale);
 }
 
 bool TFMain::ExportStaleOutputAnyway() {

@@ -63,6 +63,7 @@ void TFMain::ClearOutput() {
   // Nobody reads the results of an output that is gone; an 8K picture's take over a gigabyte.
   Engine.Release();
   targetOutput_.Release();
+  RefreshDisplayPreview();
 }
 
 void TFMain::SetThresholdPosition(int position) {

@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "decode/DecodeRun.h"
 #include "decode/ExpectedPictures.h"
+#include "decode/PictureCompare.h"
 #include "targets/TargetData.h"
 
 namespace pixmora {
@@ -75,6 +77,64 @@ TEST(CompareEncodingsTest, ATargetRunDecodesToItsExpectedPicture) {
   const DecodeOutcome shown = DecodeTargetRun(result.data, settings);
   ASSERT_TRUE(shown.Ok()) << shown.error;
   EXPECT_EQ(shown.picture, ExpectedTargetPicture(picture, settings));
+}
+
+TEST(CompareEncodingsTest, CellsAsTheTableShowsThem) {
+  CompareRow row{.label = "rgb565", .options = "--target rgb565", .dataBytes = 1024};
+  row.psnr = 42.661;
+  EXPECT_EQ(CompareCells(row), (std::array<std::string, 6>{"1024", "1024", "0", "42.66 dB",
+                                                           "rgb565", "--target rgb565"}));
+  row.psnr = std::numeric_limits<double>::infinity();
+  row.tableBytes = 32;
+  EXPECT_EQ(CompareCells(row)[0], "1056");
+  EXPECT_EQ(CompareCells(row)[3], "exact");
+  EXPECT_EQ(std::string(kCompareColumns[3]), "PSNR");
+}
+
+TEST(CompareEncodingsTest, TheTargetRowsTakeTheTargetChoicesGiven) {
+  const TBitmap32 picture = Gradient(21, 9);
+  const TargetSettings choices{
+      .target = TargetKind::Xbm, .dither = Dither::Ordered, .code = CodeStyle::C};
+  const std::vector<CompareRow> rows = CompareEncodings(picture, Preferences{}, choices);
+  const CompareRow* gray = Find(rows, "gray4");
+  ASSERT_NE(gray, nullptr);
+  EXPECT_EQ(gray->options, "--target gray4 --dither ordered --code c");
+  EXPECT_EQ(gray->target.dither, Dither::Ordered);
+  // Measured with the dithering: as the target run with those choices shows it.
+  const TargetResult result = EncodeTarget({picture, {}, gray->target, "g"});
+  EXPECT_EQ(gray->psnr, Psnr(DecodeTargetRun(result.data, gray->target).picture, picture));
+  EXPECT_NE(gray->psnr, Find(CompareEncodings(picture, Preferences{}), "gray4")->psnr);
+  // The classic rows do not read them.
+  EXPECT_EQ(Find(rows, "65536 colors (5-6-5)")->options, "--colors 65536");
+  // Only the choices a target reads: LVGL writes a .c and .h pair anyway and dithers no index.
+  EXPECT_EQ(Find(rows, "lvgl9 --cf RGB565")->options,
+            "--target lvgl9 --cf RGB565 --dither ordered");
+  EXPECT_EQ(Find(rows, "lvgl9 --cf I4")->options, "--reduce 16 --target lvgl9 --cf I4");
+}
+
+TEST(CompareEncodingsTest, ChoosingARowSetsItsSettings) {
+  const std::vector<CompareRow> rows = CompareEncodings(Gradient(12, 10), Preferences{});
+  Preferences preferences;
+  preferences.Set(Option::Word, true);
+  TargetSettings target{.target = TargetKind::Rgb565, .swapBytes = true};
+  ApplyCompareRow(*Find(rows, "palette of 16 colors, compressed"), preferences, target);
+  EXPECT_EQ(target.target, TargetKind::Classic);
+  EXPECT_TRUE(target.swapBytes);  // kept for when a target is chosen again
+  EXPECT_TRUE(preferences.Is(Option::Palette1To8Pixel));
+  EXPECT_TRUE(preferences.Is(Option::Compression));
+  EXPECT_TRUE(preferences.Is(Option::Word));  // the other classic choices stay
+
+  ApplyCompareRow(*Find(rows, "monochrome, horizontal orientation"), preferences, target);
+  EXPECT_TRUE(preferences.Is(Option::MonochromeHorizontal));
+  EXPECT_FALSE(preferences.Is(Option::Compression));
+  EXPECT_TRUE(preferences.Is(Option::Palette1To8Pixel));
+
+  const Preferences classic = preferences;
+  ApplyCompareRow(*Find(rows, "lvgl9 --cf RGB565A8"), preferences, target);
+  EXPECT_EQ(target.target, TargetKind::Lvgl9);
+  EXPECT_EQ(target.colorFormat, LvglFormat::RGB565A8);
+  EXPECT_TRUE(target.swapBytes);
+  EXPECT_EQ(preferences, classic);
 }
 
 }  // namespace

@@ -222,9 +222,11 @@ TEST_F(MainWindowTest, MenusCarryTheCaptionsShortcutsAndSeparators) {
                                            "Resize Image...",
                                            "-",
                                            "Convert"}));
-  EXPECT_EQ(items("mnuView"),
-            QStringList({"Toolbars", "-", "Zoom In", "Zoom Out", "Original Size", "-",
-                         "Previous Animation", "Next Animation", "-", "Color Table"}));
+  EXPECT_EQ(
+      items("mnuView"),
+      QStringList({"Toolbars", "-", "Zoom In", "Zoom Out", "Original Size", "-",
+                   "Previous Animation", "Next Animation", "-", "Color Table", "-",
+                   "Display Preview", "Preview Instead of Picture", "Differences", "Sizes..."}));
   EXPECT_EQ(items("mnuSettings"), QStringList({"Preferences..."}));
   EXPECT_EQ(items("mnuHelp"), QStringList({"About..."}));
   EXPECT_EQ(items("mnuImageMode1"), QStringList({"Color", "Monochrome", "Palette"}));
