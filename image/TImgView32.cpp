@@ -83,9 +83,22 @@ void TImgView32::SetBitmap(const TBitmap32& bitmap) {
 }
 
 void TImgView32::SetScale(float scale) {
+  SetScaleAt(scale, QRectF(viewport()->rect()).center());
+}
+
+void TImgView32::SetScaleAt(float scale, const QPointF& anchor) {
+  const float from = scale_;
   scale_ = std::max(scale, kMinimumViewScale);
+  const double x = AnchoredOffset(horizontalScrollBar()->value(), anchor.x(), from, scale_);
+  const double y = AnchoredOffset(verticalScrollBar()->value(), anchor.y(), from, scale_);
   UpdateScrollBars();
+  horizontalScrollBar()->setValue(static_cast<int>(std::lround(x)));
+  verticalScrollBar()->setValue(static_cast<int>(std::lround(y)));
   viewport()->update();
+}
+
+QPointF TImgView32::ImagePointAt(const QPointF& view) const {
+  return (view - Origin()) / static_cast<double>(scale_);
 }
 
 void TImgView32::ResetPixelGrid(float scale, bool visible) {

@@ -24,8 +24,12 @@ class TImgView32 : public QAbstractScrollArea {
   QSize BitmapSize() const { return image_.size(); }
 
   float Scale() const { return scale_; }
-  // Values below 0.001 become 0.001.
+  // Values below 0.001 become 0.001. The image point at the view's middle, or at anchor (in
+  // view pixels), stays where it is as far as the scroll range allows.
   void SetScale(float scale);
+  void SetScaleAt(float scale, const QPointF& anchor);
+  // The image point under a view position, in image pixels (fractions kept).
+  QPointF ImagePointAt(const QPointF& view) const;
 
   // The pixel grid overlay: a new one per loaded image, its own scale and visibility.
   void ResetPixelGrid(float scale, bool visible);

@@ -7,11 +7,13 @@
 
 #include "conversion/ConversionEngine.h"
 #include "image/DocumentView.h"
+#include "image/EditHistory.h"
 #include "image/ImageDocument.h"
 #include "platform/Clipboard.h"
 #include "platform/ErrorReport.h"
 #include "platform/FileDialog.h"
 #include "platform/FileWatch.h"
+#include "platform/FolderMemoryDialog.h"
 #include "platform/MessageBox.h"
 #include "platform/Shell.h"
 #include "settings/CustomFormat.h"
@@ -120,6 +122,8 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   void mnuResizeImageClick();
   void mnuMonochromeClick();
   void mnuResampleImage2Click();
+  void mnuUndoClick();
+  void mnuRedoClick();
   void mnuCopyClick();
   void mnuExportClick();
   void mnuExportAsClick();
@@ -127,6 +131,10 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   void mnuZoomInClick();
   void mnuZoomOutClick();
   void mnuOriginalSizeClick();
+  // Zooms by a factor of 1.25, anchored at the view's middle.
+  void mnuZoomInFactorClick();
+  void mnuZoomOutFactorClick();
+  void mnuZoomToFitClick();
   void mnuPreferencesClick();
   void mnuColorTableClick();
   void mnuAboutClick();
@@ -180,6 +188,8 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   MainWindowLayout Layout() const override;
   WindowPlacement Placement() const override;
   void ApplyPlacement(const WindowPlacement& placement) override;
+  ViewSettings View() const override;
+  void SetView(const ViewSettings& view) override;
 
  protected:
   bool event(QEvent* event) override;
@@ -204,6 +214,21 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   // Every command that can touch the document or the output goes through here: one that
   // arrives while another runs waits for it (see HeldCommands).
   void RunCommand(const std::string& name, std::function<void()> command);
+  // UMainHistory.cpp
+  // Runs an edit of the picture and keeps the state before it for Undo when it changed any.
+  void RecordEdit(const std::function<void()>& edit);
+  // Undo and Redo as the history allows, and the title with the file and its modified mark.
+  void ShowEditState();
+  // UMainZoom.cpp
+  // Over the image view: one zoom step, or with Ctrl the factor of 1.25, at the pointer.
+  void ZoomWithWheel(QWheelEvent* wheel);
+  void ZoomAt(float zoom, const QPointF& anchor);
+  // A picture opened anew is shown at 100 %, or fitted when larger than the view.
+  void ShowOpenedPicture();
+  // UMainViewSettings.cpp
+  void CreateToolbarTextChoice();
+  // The output window's height as the settings keep it, by default a third of the window.
+  void ApplyOutputPanelHeight();
   // UMainTarget.cpp
   void CreateTargetList();
   // The drop-down shows the target of the settings.
@@ -230,7 +255,9 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   void ApplySystemIntegration();
   void ApplyStayOnTop();
   void AfterZoom();
+  // The export dialog's file types and the name it proposes: the picture's.
   void PrepareExportFilters();
+  void PrepareExportTypes();
   // Writes the export files; the color table file's name is asked when askTableName is set or
   // none was chosen yet.
   void ExportTo(const std::string& fileName, bool askTableName);
@@ -240,7 +267,9 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   LiveSettings Live();
 
   const MainServices services_;
+  FolderMemoryDialog dialogs_{services_.dialogs};
   HeldCommands commands_;
+  EditHistory history_;
   TargetOutput targetOutput_;  // the output window shows it while it is not empty
   bool outputStale_ = false;
   std::vector<std::string> recentEntries_;  // the list as the settings file reads it
@@ -252,6 +281,9 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   bool statisticsFloated_ = false;  // the panel floats where it was put, not where Qt put it
   QPoint normalFrameOffset_;        // the content's top-left from the frame's, in normal state
   bool shown_ = false;
+  std::string zoomedFile_;
+  int outputPanelHeight_ =
+      0;  // as the settings file gave it; 0: none  // the file whose opening set the zoom
 };
 
 }  // namespace pixmora

@@ -23,14 +23,14 @@
 namespace pixmora {
 
 std::optional<std::string> TFMain::AskSaveImageName() {
-  if (!services_.dialogs.Execute(dlgSaveImage))
+  if (!dialogs_.Execute(dlgSaveImage))
     return std::nullopt;
   return dlgSaveImage.fileName;
 }
 
 std::optional<std::string> TFMain::AskOpenImageName() {
   dlgOpenColor.fileName = Document.CurrentFileName;
-  if (!services_.dialogs.Execute(dlgOpenColor))
+  if (!dialogs_.Execute(dlgOpenColor))
     return std::nullopt;
   return dlgOpenColor.fileName;
 }
@@ -39,9 +39,12 @@ void TFMain::EnableImageCommands() {
   for (const char* name :
        {"mnuReload", "mnuConvert", "mnuMonochrome", "mnuZoomIn", "mnuZoomOut", "mnuOriginalSize",
         "mnuImageMode1", "mnuImageMode2", "mnuRotateRight", "mnuRotateLeft", "mnuFlipVertical",
-        "mnuFlipHorizontal", "mnuResampleImage2", "mnuResizeImage", "mnuCropEnabled"}) {
+        "mnuFlipHorizontal", "mnuResampleImage2", "mnuResizeImage", "mnuCropEnabled",
+        "mnuZoomInFactor", "mnuZoomOutFactor", "mnuZoomToFit", "mnuResampleImage1"}) {
     Command(name)->setEnabled(true);
   }
+  // Only a picture read anew comes here: its edits start a history of their own.
+  history_.Clear();
   if (Command("mnuCropEnabled")->isChecked()) {
     Command("mnuCropImage")->setEnabled(true);
     ImgView->SetCropSelectionVisible(true);
@@ -141,6 +144,8 @@ void TFMain::ShowImageTexts(const ImageDocument& document) {
     Label(label)->setEnabled(true);
     Label(label)->setText(text);
   }
+  dlgSaveImage.proposedName = RenamedExtension(document.CurrentFileName, ".bmp");
+  ShowOpenedPicture();
 }
 
 void TFMain::ReportError(const std::string& message) {
