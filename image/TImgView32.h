@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QRect>
 
+#include "image/CropDrag.h"
 #include "image/TBitmap32.h"
 
 class QMenu;
@@ -37,7 +38,8 @@ class TImgView32 : public QAbstractScrollArea {
   bool PixelGridVisible() const { return gridVisible_; }
   float PixelGridScale() const { return gridScale_; }
 
-  // The crop selection, in image pixels; the user moves it and drags its corners.
+  // The crop selection, in image pixels. The user draws a new one outside it, moves it from
+  // inside and resizes it by its eight handles; every step passes ConstrainCropRect.
   QRect CropSelection() const { return crop_; }
   void SetCropSelection(const QRect& rect);
   bool CropSelectionVisible() const { return cropVisible_; }
@@ -54,6 +56,7 @@ class TImgView32 : public QAbstractScrollArea {
  signals:
   // After every repaint of the view (the main window writes the zoom text then).
   void GDIOverlay();
+  // Also when the program sets the selection or shows or hides it.
   void CropSelectionChanged(const QRect& rect);
   // Local file names in the order the drop lists them, and where they fell on the view.
   void FilesDropped(const QStringList& fileNames, const QPoint& at);
@@ -70,13 +73,10 @@ class TImgView32 : public QAbstractScrollArea {
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
-  enum class Drag { None, Move, TopLeft, TopRight, BottomLeft, BottomRight };
-
   void UpdateScrollBars();
   QPointF Origin() const;
   QRectF ScreenRect(const QRect& imageRect) const;
-  QPoint ImagePoint(const QPointF& screen) const;
-  Drag HitTest(const QPointF& screen) const;
+  CropGrip HitTest(const QPointF& screen) const;
   void DrawPixelGrid(QPainter& painter);
   void DrawCropSelection(QPainter& painter);
 
@@ -86,9 +86,10 @@ class TImgView32 : public QAbstractScrollArea {
   bool gridVisible_ = false;
   QRect crop_;
   bool cropVisible_ = false;
-  Drag drag_ = Drag::None;
-  QPoint dragStart_;
-  QRect dragCrop_;
+  bool dragging_ = false;
+  CropGrip grip_ = CropGrip::Draw;
+  QPointF pressPoint_;  // in image pixels
+  TCropRect cropAtPress_;
   QMenu* popup_ = nullptr;
 };
 

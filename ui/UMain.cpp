@@ -105,6 +105,7 @@ void TFMain::FormCreate() {
   CreateStatisticsPanel();
   CreateOutputPanel();
   CreateStatusBar();
+  CreateCropReadout();
   CreatePopups();
   ConnectCommands();
   ConnectFileEvents();

@@ -37,6 +37,7 @@ namespace pixmora {
 
 class TFAbout;
 class TFConvert;
+class TFCropTo;
 class TFCustom;
 class TFMonochrome;
 class TFPalette;
@@ -104,6 +105,7 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   TFCustom* frmCustom = nullptr;
   TFAbout* frmAbout = nullptr;
   TFResize* frmResize = nullptr;
+  TFCropTo* frmCropTo = nullptr;
 
   // Commands.
   void mnuOpenClick();
@@ -120,6 +122,8 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   void mnuCropEnabledClick();
   void mnuCropImageClick();
   void mnuResizeImageClick();
+  // Crops to a rectangle typed as left, top, width and height.
+  void mnuCropToClick();
   void mnuMonochromeClick();
   void mnuResampleImage2Click();
   void mnuUndoClick();
@@ -219,6 +223,8 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   void RecordEdit(const std::function<void()>& edit);
   // Undo and Redo as the history allows, and the title with the file and its modified mark.
   void ShowEditState();
+  // UMainCrop.cpp
+  void CreateCropReadout();
   // UMainZoom.cpp
   // Over the image view: one zoom step, or with Ctrl the factor of 1.25, at the pointer.
   void ZoomWithWheel(QWheelEvent* wheel);

@@ -7,6 +7,8 @@
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <string_view>
 
 #include "image/TImgView32.h"
 #include "image/Zoom.h"
@@ -203,8 +205,13 @@ void TFMain::CreateStatusBar() {
   for (const auto& [name, caption, width] : parts) {
     auto* label = new QLabel(caption, bar);
     label->setObjectName(name);
+    // At least as wide as the largest text it can show, in the font it shows it in.
+    const int largest = std::string_view(name) == "lblImageDimensions"
+                            ? label->fontMetrics().horizontalAdvance("Dimensions: 65535 x 65535 ") +
+                                  2 * label->margin() + label->frameWidth() * 2
+                            : 0;
     if (width > 0)
-      label->setFixedWidth(width);
+      label->setFixedWidth(std::max(width, largest));
     bar->addWidget(label, width > 0 ? 0 : 1);
   }
   auto* stale = new QLabel(kOutputStaleStatus, bar);

@@ -37,10 +37,11 @@ std::optional<std::string> TFMain::AskOpenImageName() {
 
 void TFMain::EnableImageCommands() {
   for (const char* name :
-       {"mnuReload", "mnuConvert", "mnuMonochrome", "mnuZoomIn", "mnuZoomOut", "mnuOriginalSize",
-        "mnuImageMode1", "mnuImageMode2", "mnuRotateRight", "mnuRotateLeft", "mnuFlipVertical",
-        "mnuFlipHorizontal", "mnuResampleImage2", "mnuResizeImage", "mnuCropEnabled",
-        "mnuZoomInFactor", "mnuZoomOutFactor", "mnuZoomToFit", "mnuResampleImage1"}) {
+       {"mnuReload",         "mnuConvert",      "mnuMonochrome",     "mnuZoomIn",
+        "mnuZoomOut",        "mnuOriginalSize", "mnuImageMode1",     "mnuImageMode2",
+        "mnuRotateRight",    "mnuRotateLeft",   "mnuFlipVertical",   "mnuFlipHorizontal",
+        "mnuResampleImage2", "mnuResizeImage",  "mnuCropEnabled",    "mnuZoomInFactor",
+        "mnuZoomOutFactor",  "mnuZoomToFit",    "mnuResampleImage1", "mnuCropTo"}) {
     Command(name)->setEnabled(true);
   }
   // Only a picture read anew comes here: its edits start a history of their own.

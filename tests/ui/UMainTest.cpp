@@ -220,6 +220,7 @@ TEST_F(MainWindowTest, MenusCarryTheCaptionsShortcutsAndSeparators) {
                                            "Monochrome Threshold...",
                                            "-",
                                            "Enable Image Crop",
+                                           "Crop to...",
                                            "Crop Image",
                                            "-",
                                            "Resize Image...",
