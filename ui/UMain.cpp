@@ -104,6 +104,7 @@ void TFMain::FormCreate() {
   CreateImageView();
   CreateStatisticsPanel();
   CreateOutputPanel();
+  CreateFindBar();
   CreateStatusBar();
   CreateCropReadout();
   CreatePopups();

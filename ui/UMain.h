@@ -38,6 +38,7 @@ namespace pixmora {
 class TFAbout;
 class TFConvert;
 class TFCropTo;
+class TFindBar;
 class TFCustom;
 class TFMonochrome;
 class TFPalette;
@@ -106,6 +107,7 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   TFAbout* frmAbout = nullptr;
   TFResize* frmResize = nullptr;
   TFCropTo* frmCropTo = nullptr;
+  TFindBar* pnlFind = nullptr;  // under the output text
 
   // Commands.
   void mnuOpenClick();
@@ -129,6 +131,12 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   void mnuUndoClick();
   void mnuRedoClick();
   void mnuCopyClick();
+  // The output window's own selection; Copy takes the whole text.
+  void mnuCopySelectionClick();
+  void mnuFindClick();
+  void mnuFindNextClick();
+  void mnuFindPreviousClick();
+  void mnuGoToLineClick();
   void mnuExportClick();
   void mnuExportAsClick();
   void mnuClearOutputClick();
@@ -223,6 +231,8 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   void RecordEdit(const std::function<void()>& edit);
   // Undo and Redo as the history allows, and the title with the file and its modified mark.
   void ShowEditState();
+  // UMainFind.cpp
+  void CreateFindBar();
   // UMainCrop.cpp
   void CreateCropReadout();
   // UMainZoom.cpp

@@ -40,6 +40,11 @@ constexpr CommandEntry kCommands[] = {
     {"mnuUndo", "&Undo", "Ctrl+Z", false},
     {"mnuRedo", "&Redo", "Ctrl+Shift+Z", false},
     {"mnuCopy", "&Copy", "Ctrl+C", false},
+    {"mnuCopySelection", "Cop&y Selection", "Ctrl+Shift+C", false},
+    {"mnuFind", "&Find...", "Ctrl+F", false},
+    {"mnuFindNext", "Find Ne&xt", "F3", false},
+    {"mnuFindPrevious", "Fin&d Previous", "Shift+F3", false},
+    {"mnuGoToLine", "&Go to Line...", "Ctrl+G", false},
     {"mnuClearOutput", "Clear &Output", nullptr, false},
     {"mnuColorMode1", "&Color", nullptr, true},
     {"mnuMonochromeMode1", "&Monochrome", nullptr, true},
@@ -50,7 +55,7 @@ constexpr CommandEntry kCommands[] = {
     {"mnuFlipVertical", "Flip &Vertical", nullptr, false},
     {"mnuMonochrome", "Monochrome &Threshold...", nullptr, false},
     {"mnuCropEnabled", "Ena&ble Image Crop", nullptr, false},
-    {"mnuCropImage", "Crop Ima&ge", nullptr, false},
+    {"mnuCropImage", "Crop Im&age", nullptr, false},
     {"mnuCropTo", "Cro&p to...", nullptr, false},
     {"mnuResizeImage", "Re&size Image...", nullptr, false},
     {"mnuConvert", "Co&nvert", "F5", false},
@@ -94,6 +99,12 @@ const MenuSpec kMenus[] = {
       "mnuRedo",
       "-",
       "mnuCopy",
+      "-",
+      "mnuCopySelection",
+      "mnuFind",
+      "mnuFindNext",
+      "mnuFindPrevious",
+      "mnuGoToLine",
       "-",
       "mnuClearOutput",
       "-",
@@ -355,6 +366,9 @@ void TFMain::CreatePopups() {
   pumOutputWindow->addAction(Command("mnuCopy"));
   pumOutputWindow->addSeparator();
   pumOutputWindow->addAction(Command("mnuClearOutput"));
+  pumOutputWindow->addSeparator();
+  pumOutputWindow->addActions(
+      {Command("mnuCopySelection"), Command("mnuFind"), Command("mnuGoToLine")});
   mmoDataOutput->SetPopupMenu(pumOutputWindow);
   pumCropResize = new QMenu(this);
   pumCropResize->setObjectName("pumCropResize");
@@ -383,6 +397,11 @@ void TFMain::ConnectCommands() {
       {"mnuUndo", &TFMain::mnuUndoClick, false},
       {"mnuRedo", &TFMain::mnuRedoClick, false},
       {"mnuCopy", &TFMain::mnuCopyClick, false},
+      {"mnuCopySelection", &TFMain::mnuCopySelectionClick, false},
+      {"mnuFind", &TFMain::mnuFindClick, false},
+      {"mnuFindNext", &TFMain::mnuFindNextClick, false},
+      {"mnuFindPrevious", &TFMain::mnuFindPreviousClick, false},
+      {"mnuGoToLine", &TFMain::mnuGoToLineClick, false},
       {"mnuExport", &TFMain::mnuExportClick, false},
       {"mnuExportAs", &TFMain::mnuExportAsClick, false},
       {"mnuClearOutput", &TFMain::mnuClearOutputClick, false},

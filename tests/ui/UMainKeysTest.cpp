@@ -17,6 +17,7 @@
 #include "image/UResize.h"
 #include "tests/image/TestImages.h"
 #include "tests/ui/MainWindowFixture.h"
+#include "ui/TMemo.h"
 
 namespace pixmora {
 namespace {
@@ -172,6 +173,27 @@ TEST_F(KeysTest, DialogsStartInTheLastFolderAndExportProposesThePicturesName) {
   // Ctrl+Q closes the window.
   Press(Qt::CTRL | Qt::Key_Q);
   EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(KeysTest, TheOutputWindowCopiesItsSelectionAndFinds) {
+  TFMain& w = Start();
+  Open(WriteImage("p.bmp", 6, 4));
+  EXPECT_FALSE(Enabled("mnuFind"));
+  Press(Qt::Key_F5);
+  ASSERT_TRUE(Enabled("mnuFind"));
+  Press(Qt::CTRL | Qt::Key_F);
+  QTest::keyClicks(QApplication::focusWidget(), "const");
+  Press(Qt::Key_F3);
+  EXPECT_EQ(w.mmoDataOutput->SelectedText(), "const");
+  Press(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
+  ASSERT_EQ(clipboard.texts.size(), 1u);
+  EXPECT_EQ(clipboard.texts.back(), "const");
+  // Copy keeps copying the whole text.
+  Press(Qt::CTRL | Qt::Key_C);
+  EXPECT_EQ(clipboard.texts.back(), w.mmoDataOutput->Text());
+  ChooseMenuItem("mnuEdit", {"mnuClearOutput"});
+  EXPECT_FALSE(Enabled("mnuFind"));
+  EXPECT_FALSE(Enabled("mnuCopySelection"));
 }
 
 TEST_F(KeysTest, EveryToolbarCommandIsVisibleAtTheSmallestWindow) {

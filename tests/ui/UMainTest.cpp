@@ -207,6 +207,12 @@ TEST_F(MainWindowTest, MenusCarryTheCaptionsShortcutsAndSeparators) {
                                            "-",
                                            "Copy",
                                            "-",
+                                           "Copy Selection",
+                                           "Find...",
+                                           "Find Next",
+                                           "Find Previous",
+                                           "Go to Line...",
+                                           "-",
                                            "Clear Output",
                                            "-",
                                            "Image Mode",
@@ -242,8 +248,9 @@ TEST_F(MainWindowTest, MenusCarryTheCaptionsShortcutsAndSeparators) {
     for (QAction* item : popup->actions())
       popups << (item->isSeparator() ? "-" : item->text().remove('&'));
   }
-  EXPECT_EQ(popups, QStringList({"Main Toolbar", "Output Window", "Statistics", "Copy", "-",
-                                 "Clear Output", "Crop", "Resize"}));
+  EXPECT_EQ(popups,
+            QStringList({"Main Toolbar", "Output Window", "Statistics", "Copy", "-", "Clear Output",
+                         "-", "Copy Selection", "Find...", "Go to Line...", "Crop", "Resize"}));
   QStringList menus;
   for (QAction* menu : w.findChild<QMenuBar*>()->actions())
     menus << menu->text().remove('&');
