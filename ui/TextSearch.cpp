@@ -47,9 +47,21 @@ std::optional<std::size_t> FirstIn(std::string_view text, std::string_view needl
 std::optional<std::size_t> LastIn(std::string_view text, std::string_view needle, std::size_t begin,
                                   std::size_t end) {
   end = std::min(end, text.size() - needle.size() + 1);
-  for (std::size_t at = end; at > begin; --at) {
-    if (MatchesAt(text, at - 1, needle))
-      return at - 1;
+  const char lower = Lower(needle.front());
+  const char upper = lower >= 'a' && lower <= 'z' ? static_cast<char>(lower - 'a' + 'A') : lower;
+  const char* const data = text.data();
+  while (end > begin) {
+    const auto* a = static_cast<const char*>(memrchr(data + begin, lower, end - begin));
+    const auto* b = upper == lower
+                        ? nullptr
+                        : static_cast<const char*>(memrchr(data + begin, upper, end - begin));
+    const char* hit = a && b ? std::max(a, b) : (a ? a : b);
+    if (!hit)
+      return std::nullopt;
+    const auto at = static_cast<std::size_t>(hit - data);
+    if (MatchesAt(text, at, needle))
+      return at;
+    end = at;
   }
   return std::nullopt;
 }
