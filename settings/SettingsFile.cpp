@@ -171,8 +171,8 @@ std::string SaveSettings(const std::string& path, const LiveSettings& live) {
   file.WriteBool(kResize, "KeepAspectRatio", resize.keepAspectRatio);
   file.WriteBool(kResize, "OptimizeImage", resize.optimizeImage);
   WriteStatisticsPanel(file, live.windows.StatisticsPanel());
-  WriteTargetSettings(file, live.target);
   WriteViewSettings(file, live.windows.View());
+  WriteTargetSettings(file, live.target);
   return file.Save(path);
 }
 
