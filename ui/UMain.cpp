@@ -459,12 +459,13 @@ bool TFMain::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool TFMain::RouteWheel(QWheelEvent* wheel) {
-  // The window under the pointer decides, by its class: the output text scrolls itself, the
-  // image view zooms, anything else ignores the wheel.
+  // The window under the pointer decides, by its class: the output text and the statistics
+  // panel scroll, the image view zooms, anything else ignores the wheel.
   for (QWidget* under = QApplication::widgetAt(wheel->globalPosition().toPoint());
        under && under != this; under = under->parentWidget()) {
     const std::string_view name = WindowClassName(under);
-    if (name == "TMemo")
+    // The output text and the statistics panel scroll themselves.
+    if (name == "TMemo" || name == "QScrollArea")
       return false;
     if (name == "TImgView32") {
       ImgView->setFocus();

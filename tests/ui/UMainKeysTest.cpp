@@ -1,9 +1,11 @@
 // The keys, the undo history, the title, the dialogs' folders, the toolbar at the smallest
 // window and zooming at the pointer, driven by real key, mouse and wheel events.
+#include <QDockWidget>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QToolBar>
@@ -212,6 +214,21 @@ TEST_F(KeysTest, EveryToolbarCommandIsVisibleAtTheSmallestWindow) {
   auto* chevron = w.tlbMainToolbar->findChild<QToolButton*>("qt_toolbar_ext_button");
   EXPECT_TRUE(chevron == nullptr || !chevron->isVisible());
   EXPECT_TRUE(w.findChild<QToolButton*>("btnMainToolbarClose")->isVisible());
+}
+
+TEST_F(KeysTest, TheWheelScrollsTheStatisticsPanel) {
+  TFMain& w = Start();
+  w.resize(800, 609);
+  QApplication::processEvents();
+  auto* area = w.pnlStatistics->findChild<QScrollArea*>();
+  ASSERT_NE(area, nullptr);
+  ASSERT_GT(area->verticalScrollBar()->maximum(), 0);
+  QWidget* inside = area->viewport();
+  const QPoint at = inside->rect().center();
+  QWheelEvent wheel(at, inside->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(inside, &wheel);
+  EXPECT_GT(area->verticalScrollBar()->value(), 0);
 }
 
 TEST_F(KeysTest, ZoomKeepsThePixelUnderThePointerAndOpensLargePicturesFitted) {
