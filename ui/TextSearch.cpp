@@ -44,24 +44,22 @@ std::optional<std::size_t> FirstIn(std::string_view text, std::string_view needl
   return std::nullopt;
 }
 
+// The last match starting in [begin, end): the blocks before end are searched forward, nearest
+// first, so every candidate is found by memchr as well.
 std::optional<std::size_t> LastIn(std::string_view text, std::string_view needle, std::size_t begin,
                                   std::size_t end) {
+  constexpr std::size_t kBlock = std::size_t{1} << 20;
   end = std::min(end, text.size() - needle.size() + 1);
-  const char lower = Lower(needle.front());
-  const char upper = lower >= 'a' && lower <= 'z' ? static_cast<char>(lower - 'a' + 'A') : lower;
-  const char* const data = text.data();
   while (end > begin) {
-    const auto* a = static_cast<const char*>(memrchr(data + begin, lower, end - begin));
-    const auto* b = upper == lower
-                        ? nullptr
-                        : static_cast<const char*>(memrchr(data + begin, upper, end - begin));
-    const char* hit = a && b ? std::max(a, b) : (a ? a : b);
-    if (!hit)
-      return std::nullopt;
-    const auto at = static_cast<std::size_t>(hit - data);
-    if (MatchesAt(text, at, needle))
-      return at;
-    end = at;
+    const std::size_t start = end - begin > kBlock ? end - kBlock : begin;
+    std::optional<std::size_t> last;
+    for (auto hit = FirstIn(text, needle, start, end); hit;
+         hit = FirstIn(text, needle, *hit + 1, end)) {
+      last = hit;
+    }
+    if (last)
+      return last;
+    end = start;
   }
   return std::nullopt;
 }
