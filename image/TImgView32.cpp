@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QSizeGrip>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 
@@ -83,10 +84,23 @@ void TImgView32::SetBitmap(const TBitmap32& bitmap) {
 }
 
 void TImgView32::SetScale(float scale) {
+  SetScaleAt(scale, QRectF(viewport()->rect()).center());
+}
+
+void TImgView32::SetScaleAt(float scale, const QPointF& anchor) {
+  const float from = scale_;
   scale_ = std::max(scale, kMinimumViewScale);
+  const double x = AnchoredOffset(horizontalScrollBar()->value(), anchor.x(), from, scale_);
+  const double y = AnchoredOffset(verticalScrollBar()->value(), anchor.y(), from, scale_);
   UpdateScrollBars();
+  horizontalScrollBar()->setValue(static_cast<int>(std::lround(x)));
+  verticalScrollBar()->setValue(static_cast<int>(std::lround(y)));
   viewport()->update();
   emit Scaled();
+}
+
+QPointF TImgView32::ImagePointAt(const QPointF& view) const {
+  return (view - Origin()) / static_cast<double>(scale_);
 }
 
 void TImgView32::ResetPixelGrid(float scale, bool visible) {
@@ -103,10 +117,12 @@ void TImgView32::SetPixelGrid(float scale, bool visible) {
 void TImgView32::SetCropSelection(const QRect& rect) {
   crop_ = rect;
   viewport()->update();
+  emit CropSelectionChanged(crop_);
 }
 
 void TImgView32::SetCropSelectionVisible(bool visible) {
   cropVisible_ = visible;
+  emit CropSelectionChanged(crop_);
   viewport()->setCursor(visible ? Qt::SizeAllCursor : Qt::ArrowCursor);
   viewport()->update();
 }
@@ -192,6 +208,55 @@ void TImgView32::DrawPixelGrid(QPainter& painter) {
   }
 }
 
+namespace {
+
+// The eight handles in the order of their grips, from a selection's screen rectangle.
+struct Handle {
+  CropGrip grip;
+  QPointF at;
+};
+
+std::array<Handle, 8> Handles(const QRectF& r) {
+  const QPointF c = r.center();
+  return {{{CropGrip::TopLeft, r.topLeft()},
+           {CropGrip::TopRight, r.topRight()},
+           {CropGrip::BottomLeft, r.bottomLeft()},
+           {CropGrip::BottomRight, r.bottomRight()},
+           {CropGrip::Left, {r.left(), c.y()}},
+           {CropGrip::Right, {r.right(), c.y()}},
+           {CropGrip::Top, {c.x(), r.top()}},
+           {CropGrip::Bottom, {c.x(), r.bottom()}}}};
+}
+
+Qt::CursorShape CursorOf(CropGrip grip) {
+  switch (grip) {
+    case CropGrip::TopLeft:
+    case CropGrip::BottomRight:
+      return Qt::SizeFDiagCursor;
+    case CropGrip::TopRight:
+    case CropGrip::BottomLeft:
+      return Qt::SizeBDiagCursor;
+    case CropGrip::Left:
+    case CropGrip::Right:
+      return Qt::SizeHorCursor;
+    case CropGrip::Top:
+    case CropGrip::Bottom:
+      return Qt::SizeVerCursor;
+    case CropGrip::Move:
+      return Qt::SizeAllCursor;
+    case CropGrip::Draw:
+      break;
+  }
+  return Qt::CrossCursor;
+}
+
+TCropRect CropRectOf(const QRect& r) {
+  return {static_cast<float>(r.left()), static_cast<float>(r.top()),
+          static_cast<float>(r.left() + r.width()), static_cast<float>(r.top() + r.height())};
+}
+
+}  // namespace
+
 void TImgView32::DrawCropSelection(QPainter& painter) {
   const QRectF rect = ScreenRect(crop_);
   painter.setPen(QPen(Qt::white, 1, Qt::SolidLine));
@@ -200,82 +265,58 @@ void TImgView32::DrawCropSelection(QPainter& painter) {
   painter.drawRect(rect);
   painter.setPen(QPen(Qt::black, 1));
   painter.setBrush(Qt::white);
-  for (const QPointF& corner :
-       {rect.topLeft(), rect.topRight(), rect.bottomLeft(), rect.bottomRight()}) {
-    painter.drawRect(QRectF(corner - QPointF(kHandle / 2, kHandle / 2), QSizeF(kHandle, kHandle)));
+  for (const Handle& handle : Handles(rect)) {
+    painter.drawRect(
+        QRectF(handle.at - QPointF(kHandle / 2, kHandle / 2), QSizeF(kHandle, kHandle)));
   }
 }
 
-TImgView32::Drag TImgView32::HitTest(const QPointF& screen) const {
+CropGrip TImgView32::HitTest(const QPointF& screen) const {
   const QRectF rect = ScreenRect(crop_);
-  auto near = [&](const QPointF& corner) {
-    return std::abs(screen.x() - corner.x()) <= kHandle &&
-           std::abs(screen.y() - corner.y()) <= kHandle;
-  };
-  if (near(rect.topLeft()))
-    return Drag::TopLeft;
-  if (near(rect.topRight()))
-    return Drag::TopRight;
-  if (near(rect.bottomLeft()))
-    return Drag::BottomLeft;
-  if (near(rect.bottomRight()))
-    return Drag::BottomRight;
-  return rect.contains(screen) ? Drag::Move : Drag::None;
+  for (const Handle& handle : Handles(rect)) {
+    if (std::abs(screen.x() - handle.at.x()) <= kHandle &&
+        std::abs(screen.y() - handle.at.y()) <= kHandle) {
+      return handle.grip;
+    }
+  }
+  // The untouched selection covers the whole picture: a drag on it draws a new one.
+  const bool whole = crop_ == QRect(QPoint(0, 0), image_.size());
+  return rect.contains(screen) && !whole ? CropGrip::Move : CropGrip::Draw;
 }
 
 void TImgView32::mousePressEvent(QMouseEvent* event) {
   setFocus();
   if (!cropVisible_ || event->button() != Qt::LeftButton)
     return;
-  drag_ = HitTest(event->position());
-  dragStart_ = ImagePoint(event->position());
-  dragCrop_ = crop_;
+  dragging_ = true;
+  grip_ = HitTest(event->position());
+  pressPoint_ = ImagePointAt(event->position());
+  cropAtPress_ = CropRectOf(crop_);
 }
 
 void TImgView32::mouseMoveEvent(QMouseEvent* event) {
   if (!cropVisible_)
     return;
-  if (drag_ == Drag::None) {
-    const Drag hover = HitTest(event->position());
-    const bool diagonal = hover == Drag::TopLeft || hover == Drag::BottomRight;
-    viewport()->setCursor(hover == Drag::Move || hover == Drag::None ? Qt::SizeAllCursor
-                          : diagonal                                 ? Qt::SizeFDiagCursor
-                                                                     : Qt::SizeBDiagCursor);
+  if (!dragging_) {
+    viewport()->setCursor(CursorOf(HitTest(event->position())));
     return;
   }
-  const QPoint delta = ImagePoint(event->position()) - dragStart_;
-  const QRect bounds(QPoint(0, 0), image_.size());
-  QRect rect = dragCrop_;
-  if (drag_ == Drag::Move) {
-    rect.translate(delta);
-    rect.moveLeft(std::clamp(rect.left(), 0, std::max(0, bounds.width() - rect.width())));
-    rect.moveTop(std::clamp(rect.top(), 0, std::max(0, bounds.height() - rect.height())));
-  } else {
-    QPoint a = rect.topLeft();
-    QPoint b = rect.topLeft() + QPoint(rect.width(), rect.height());
-    if (drag_ == Drag::TopLeft || drag_ == Drag::BottomLeft)
-      a.rx() += delta.x();
-    if (drag_ == Drag::TopRight || drag_ == Drag::BottomRight)
-      b.rx() += delta.x();
-    if (drag_ == Drag::TopLeft || drag_ == Drag::TopRight)
-      a.ry() += delta.y();
-    if (drag_ == Drag::BottomLeft || drag_ == Drag::BottomRight)
-      b.ry() += delta.y();
-    const auto clampX = [&](int v) { return std::clamp(v, 0, bounds.width()); };
-    const auto clampY = [&](int v) { return std::clamp(v, 0, bounds.height()); };
-    const int x1 = clampX(std::min(a.x(), b.x())), x2 = clampX(std::max(a.x(), b.x()));
-    const int y1 = clampY(std::min(a.y(), b.y())), y2 = clampY(std::max(a.y(), b.y()));
-    rect = QRect(x1, y1, std::max(1, x2 - x1), std::max(1, y2 - y1));
-  }
-  if (rect != crop_) {
-    crop_ = rect;
-    viewport()->update();
-    emit CropSelectionChanged(crop_);
-  }
+  const QPointF at = ImagePointAt(event->position());
+  const TCropRect r = DragCropRect(grip_, cropAtPress_, static_cast<float>(pressPoint_.x()),
+                                   static_cast<float>(pressPoint_.y()), static_cast<float>(at.x()),
+                                   static_cast<float>(at.y()), image_.width(), image_.height());
+  const QRect rect(QPoint(static_cast<int>(r.Left), static_cast<int>(r.Top)),
+                   QSize(static_cast<int>(r.Right - r.Left), static_cast<int>(r.Bottom - r.Top)));
+  // A new selection shows once the pointer has moved a whole pixel.
+  if (rect.isEmpty() || rect == crop_)
+    return;
+  crop_ = rect;
+  viewport()->update();
+  emit CropSelectionChanged(crop_);
 }
 
 void TImgView32::mouseReleaseEvent(QMouseEvent*) {
-  drag_ = Drag::None;
+  dragging_ = false;
 }
 
 void TImgView32::resizeEvent(QResizeEvent* event) {

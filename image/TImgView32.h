@@ -5,6 +5,7 @@
 #include <QRect>
 #include <optional>
 
+#include "image/CropDrag.h"
 #include "image/TBitmap32.h"
 
 class QMenu;
@@ -25,8 +26,12 @@ class TImgView32 : public QAbstractScrollArea {
   QSize BitmapSize() const { return image_.size(); }
 
   float Scale() const { return scale_; }
-  // Values below 0.001 become 0.001.
+  // Values below 0.001 become 0.001. The image point at the view's middle, or at anchor (in
+  // view pixels), stays where it is as far as the scroll range allows.
   void SetScale(float scale);
+  void SetScaleAt(float scale, const QPointF& anchor);
+  // The image point under a view position, in image pixels (fractions kept).
+  QPointF ImagePointAt(const QPointF& view) const;
 
   // The pixel grid overlay: a new one per loaded image, its own scale and visibility.
   void ResetPixelGrid(float scale, bool visible);
@@ -34,7 +39,8 @@ class TImgView32 : public QAbstractScrollArea {
   bool PixelGridVisible() const { return gridVisible_; }
   float PixelGridScale() const { return gridScale_; }
 
-  // The crop selection, in image pixels; the user moves it and drags its corners.
+  // The crop selection, in image pixels. The user draws a new one outside it, moves it from
+  // inside and resizes it by its eight handles; every step passes ConstrainCropRect.
   QRect CropSelection() const { return crop_; }
   void SetCropSelection(const QRect& rect);
   bool CropSelectionVisible() const { return cropVisible_; }
@@ -56,6 +62,7 @@ class TImgView32 : public QAbstractScrollArea {
   void GDIOverlay();
   // After the scale or the pixel grid changed.
   void Scaled();
+  // Also when the program sets the selection or shows or hides it.
   void CropSelectionChanged(const QRect& rect);
   // Local file names in the order the drop lists them, and where they fell on the view.
   void FilesDropped(const QStringList& fileNames, const QPoint& at);
@@ -72,13 +79,10 @@ class TImgView32 : public QAbstractScrollArea {
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
-  enum class Drag { None, Move, TopLeft, TopRight, BottomLeft, BottomRight };
-
   void UpdateScrollBars();
   QPointF Origin() const;
   QRectF ScreenRect(const QRect& imageRect) const;
-  QPoint ImagePoint(const QPointF& screen) const;
-  Drag HitTest(const QPointF& screen) const;
+  CropGrip HitTest(const QPointF& screen) const;
   void DrawPixelGrid(QPainter& painter);
   void DrawCropSelection(QPainter& painter);
 
@@ -88,9 +92,10 @@ class TImgView32 : public QAbstractScrollArea {
   bool gridVisible_ = false;
   QRect crop_;
   bool cropVisible_ = false;
-  Drag drag_ = Drag::None;
-  QPoint dragStart_;
-  QRect dragCrop_;
+  bool dragging_ = false;
+  CropGrip grip_ = CropGrip::Draw;
+  QPointF pressPoint_;  // in image pixels
+  TCropRect cropAtPress_;
   QMenu* popup_ = nullptr;
 };
 

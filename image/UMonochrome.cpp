@@ -2,9 +2,12 @@
 
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QShowEvent>
+#include <QSignalBlocker>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include "image/DocumentEdits.h"
@@ -24,6 +27,7 @@ std::uint32_t Position(int value) {
 TFMonochrome::TFMonochrome(ImageDocument& document, QWidget* parent)
     : QDialog(parent, Qt::Tool),
       scbThreshold(new QScrollBar(Qt::Horizontal, this)),
+      spnThreshold(new QSpinBox(this)),
       btnOK(new QPushButton("OK", this)),
       btnCancel(new QPushButton("Cancel", this)),
       document_(document) {
@@ -38,8 +42,25 @@ TFMonochrome::TFMonochrome(ImageDocument& document, QWidget* parent)
   btnOK->setDefault(true);
   btnCancel->setObjectName("btnCancel");
 
+  spnThreshold->setObjectName("spnThreshold");
+  spnThreshold->setRange(0, kThresholdMaximum);
+  spnThreshold->setSingleStep(kSmallStep);
+  spnThreshold->setValue(scbThreshold->value());
+  spnThreshold->setToolTip(
+      "Pixels whose value red + 256 x green + 65536 x blue is above it turn white");
   auto* group = new QGroupBox("Threshold", this);
-  (new QVBoxLayout(group))->addWidget(scbThreshold);
+  auto* column = new QVBoxLayout(group);
+  // A higher position turns more pixels black.
+  auto* slider = new QHBoxLayout;
+  slider->addWidget(new QLabel("lighter", group));
+  slider->addWidget(scbThreshold, 1);
+  slider->addWidget(new QLabel("darker", group));
+  column->addLayout(slider);
+  auto* number = new QHBoxLayout;
+  number->addStretch();
+  number->addWidget(new QLabel("Position:", group));
+  number->addWidget(spnThreshold);
+  column->addLayout(number);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(btnOK);
@@ -52,6 +73,11 @@ TFMonochrome::TFMonochrome(ImageDocument& document, QWidget* parent)
   connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
   connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(scbThreshold, &QScrollBar::valueChanged, this, &TFMonochrome::scbThresholdChange);
+  connect(scbThreshold, &QScrollBar::valueChanged, spnThreshold, [this](int position) {
+    const QSignalBlocker hold(spnThreshold);
+    spnThreshold->setValue(position);
+  });
+  connect(spnThreshold, &QSpinBox::valueChanged, scbThreshold, &QScrollBar::setValue);
 }
 
 void TFMonochrome::showEvent(QShowEvent* event) {

@@ -6,6 +6,7 @@
 
 class QPushButton;
 class QScrollBar;
+class QSpinBox;
 
 namespace pixmora {
 
@@ -20,6 +21,7 @@ class TFMonochrome : public QDialog {
   explicit TFMonochrome(ImageDocument& document, QWidget* parent = nullptr);
 
   QScrollBar* scbThreshold;
+  QSpinBox* spnThreshold;  // the position as a number, typed or following the scroll bar
   QPushButton* btnOK;
   QPushButton* btnCancel;
 

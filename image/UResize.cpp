@@ -50,6 +50,9 @@ TFResize::TFResize(ImageDocument& document, QWidget* parent)
   chkOptimizeImage->setObjectName("chkOptimizeImage");
   chkAspectRatio->setChecked(true);
   chkOptimizeImage->setChecked(true);
+  chkOptimizeImage->setToolTip(
+      "On: a linear filter blends neighbouring pixels, for smooth photographs.\n"
+      "Off: whole pixels are repeated or dropped (box filter), for pixel art and icons.");
   btnOK->setObjectName("btnOK");
   btnOK->setDefault(true);
   btnCancel->setObjectName("btnCancel");
@@ -61,7 +64,7 @@ TFResize::TFResize(ImageDocument& document, QWidget* parent)
   auto* newSize = new QGroupBox(" New size ", this);
   auto* newSizeLayout = new QFormLayout(newSize);
   newSizeLayout->addRow("Width (pixels)", spnWidth);
-  newSizeLayout->addRow("Heigth (pixels)", spnHeight);
+  newSizeLayout->addRow("Height (pixels)", spnHeight);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(btnOK);

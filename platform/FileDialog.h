@@ -31,6 +31,7 @@ std::string DefaultExtensionFor(const FileDialogOptions& dialog, std::size_t fil
 struct FileDialogState {
   FileDialogOptions dialog;
   std::string fileName;
+  std::string proposedName;  // where the dialog starts while no name has been chosen
 };
 
 class FileDialogService {
@@ -42,7 +43,7 @@ class FileDialogService {
 
   // Runs the dialog of state and keeps the chosen name in it.
   bool Execute(FileDialogState& state) {
-    auto chosen = Run(state.dialog, state.fileName);
+    auto chosen = Run(state.dialog, state.fileName.empty() ? state.proposedName : state.fileName);
     if (!chosen)
       return false;
     state.fileName = *chosen;

@@ -1,5 +1,6 @@
 #include "settings/SettingsFile.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -18,6 +19,7 @@ constexpr const char* kCustom = "Custom";
 constexpr const char* kResize = "Resize";
 constexpr const char* kStatistics = "Statistics";
 constexpr const char* kForm = "Form";
+constexpr const char* kView = "View";
 constexpr int kRecentKeyCount = 16;
 
 // The settings file keeps the custom texts in an order of its own, not the window's.
@@ -125,6 +127,26 @@ ResizeOptions ReadResizeOptions(const IniFile& file) {
   return options;
 }
 
+namespace {
+
+ViewSettings ReadViewSettings(const IniFile& file) {
+  ViewSettings view;
+  view.lastFolder = file.ReadString(kView, "LastFolder", "");
+  view.outputPanelHeight = std::max(0, file.ReadInteger(kView, "OutputHeight", 0));
+  const int text = file.ReadInteger(kView, "ToolbarText", 0);
+  if (text >= 0 && text <= static_cast<int>(ViewSettings::ToolbarText::Under))
+    view.toolbarText = static_cast<ViewSettings::ToolbarText>(text);
+  return view;
+}
+
+void WriteViewSettings(IniFile& file, const ViewSettings& view) {
+  file.WriteString(kView, "LastFolder", view.lastFolder);
+  file.WriteInteger(kView, "OutputHeight", view.outputPanelHeight);
+  file.WriteInteger(kView, "ToolbarText", static_cast<int>(view.toolbarText));
+}
+
+}  // namespace
+
 void LoadSettings(const std::string& path, const LiveSettings& live) {
   IniFile file;
   file.Load(path);  // a missing or unreadable file reads as every default
@@ -140,6 +162,7 @@ void LoadSettings(const std::string& path, const LiveSettings& live) {
     *live.preview = PreviewSettings();
     ReadPreviewSettings(file, *live.preview);
   }
+  live.windows.SetView(ReadViewSettings(file));
 }
 
 std::string SaveSettings(const std::string& path, const LiveSettings& live) {
@@ -153,6 +176,7 @@ std::string SaveSettings(const std::string& path, const LiveSettings& live) {
   file.WriteBool(kResize, "KeepAspectRatio", resize.keepAspectRatio);
   file.WriteBool(kResize, "OptimizeImage", resize.optimizeImage);
   WriteStatisticsPanel(file, live.windows.StatisticsPanel());
+  WriteViewSettings(file, live.windows.View());
   WriteTargetSettings(file, live.target);
   if (live.preview)
     WritePreviewSettings(file, *live.preview);

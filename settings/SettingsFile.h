@@ -71,6 +71,18 @@ struct ResizeOptions {
   bool optimizeImage = true;
 };
 
+// How the user left the main window's view: where the file dialogs were last, the output
+// window's height and how the toolbar shows its buttons. Zero and empty mean the defaults.
+struct ViewSettings {
+  enum class ToolbarText { IconsOnly = 0, Beside = 1, Under = 2 };
+
+  std::string lastFolder;
+  int outputPanelHeight = 0;
+  ToolbarText toolbarText = ToolbarText::IconsOnly;
+
+  bool operator==(const ViewSettings&) const = default;
+};
+
 // The state of windows that the settings file holds: the main window implements it.
 class SettingsWindows {
  public:
@@ -87,6 +99,9 @@ class SettingsWindows {
   virtual MainWindowLayout Layout() const = 0;
   virtual WindowPlacement Placement() const = 0;
   virtual void ApplyPlacement(const WindowPlacement& placement) = 0;
+  // Section "View"; windows without such a view keep the defaults.
+  virtual ViewSettings View() const { return {}; }
+  virtual void SetView(const ViewSettings&) {}
 };
 
 // The live state that LoadSettings fills and SaveSettings writes.

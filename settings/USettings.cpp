@@ -59,14 +59,36 @@ std::vector<TabSpec> Tabs() {
   };
 }
 
+// The two integration switches in the words of the desktop they change; their settings keys
+// stay those of the original switches.
+struct DesktopWords {
+  Option option;
+  const char* caption;
+  const char* hint;
+};
+constexpr DesktopWords kDesktopWords[] = {
+    {Option::SystemAddToSend, "Add to the desktop's 'Send To' entries",
+     "Add a \"Send To\" desktop entry for the program"},
+    {Option::ContextMenu, "Add 'Open with Pixmora_Convert' to the file manager",
+     "Offer the program in the file manager's \"Open With\" menu for pictures"},
+};
+
 QAbstractButton* MakeControl(const OptionInfo& info, QWidget* parent) {
   QAbstractButton* control = info.group == G::None
                                  ? static_cast<QAbstractButton*>(new QCheckBox(parent))
                                  : new QRadioButton(parent);
   control->setObjectName(info.control);
-  control->setText(info.caption);
-  if (info.hint != nullptr)
-    control->setToolTip(QString(info.hint).replace("\r\n", "\n"));
+  const char* caption = info.caption;
+  const char* hint = info.hint;
+  for (const DesktopWords& words : kDesktopWords) {
+    if (words.option == info.option) {
+      caption = words.caption;
+      hint = words.hint;
+    }
+  }
+  control->setText(caption);
+  if (hint != nullptr)
+    control->setToolTip(QString(hint).replace("\r\n", "\n"));
   if (info.hidden)
     control->hide();
   return control;
@@ -125,6 +147,9 @@ void TFSettings::FormCreate() {
   buttons->addButton("Cancel", QDialogButtonBox::RejectRole)->setObjectName("btnCancel");
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  // Every tab shows its whole caption: the window grows instead of scrolling the tab strip.
+  pagPreferences->setUsesScrollButtons(false);
+  pagPreferences->setElideMode(Qt::ElideNone);
   auto* layout = new QVBoxLayout(this);
   layout->setSizeConstraint(QLayout::SetFixedSize);
   layout->addWidget(pagPreferences);

@@ -33,4 +33,14 @@ std::string ColorText(std::uint32_t fill) {
   return std::string("Color: 0x") + digits;
 }
 
+std::string ColorDetailText(int index, std::uint32_t fill) {
+  const std::uint32_t red = fill & 0xFF;
+  const std::uint32_t green = (fill >> 8) & 0xFF;
+  const std::uint32_t blue = (fill >> 16) & 0xFF;
+  char text[40];
+  std::snprintf(text, sizeof text, "Index: %d  5-6-5: 0x%04X", index,
+                ((red >> 3) << 11) | ((green >> 2) << 5) | (blue >> 3));
+  return text;
+}
+
 }  // namespace pixmora

@@ -46,5 +46,8 @@ class SwatchGrid {
 std::string PaletteCountText(int count);
 // "Color: 0xRRGGBB" for a fill stored as 0x00BBGGRR.
 std::string ColorText(std::uint32_t fill);
+// The swatch's palette index and the color as the color table holds it, 5-6-5:
+// "Index: 5  5-6-5: 0xF800".
+std::string ColorDetailText(int index, std::uint32_t fill);
 
 }  // namespace pixmora

@@ -9,9 +9,12 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <algorithm>
+#include <cctype>
+#include <cstdint>
 #include <cstring>
 
 #include "platform/qt/Cp1252.h"
+#include "ui/TextSearch.h"
 
 namespace pixmora {
 
@@ -88,7 +91,7 @@ void TMemo::ShowText(std::string_view text) {
   lineStarts_.insert(lineStarts_.begin(), head.begin(), head.end());
   longestLine_ = std::max(longestLine_, Line(lineStarts_.size() - 1).size());
   UpdateScrollBars();
-  allSelected_ = false;
+  anchor_ = caret_ = 0;
   viewport()->update();
   emit textChanged();
 }
@@ -124,7 +127,7 @@ void TMemo::ShowText(std::string_view text, std::span<const std::size_t> knownSt
 }
 
 void TMemo::ShowIndexed() {
-  allSelected_ = false;
+  anchor_ = caret_ = 0;
   verticalScrollBar()->setValue(0);
   horizontalScrollBar()->setValue(0);
   viewport()->update();
@@ -169,12 +172,65 @@ std::size_t TMemo::TopLine() const {
 }
 
 void TMemo::SelectAll() {
-  allSelected_ = true;
+  anchor_ = 0;
+  caret_ = text_.size();
   viewport()->update();
 }
 
 void TMemo::ClearSelection() {
-  allSelected_ = false;
+  anchor_ = caret_;
+  viewport()->update();
+}
+
+void TMemo::Select(std::size_t anchor, std::size_t caret) {
+  anchor_ = std::min(anchor, text_.size());
+  caret_ = std::min(caret, text_.size());
+  ShowCaret();
+  viewport()->update();
+}
+
+std::size_t TMemo::LineOf(std::size_t offset) const {
+  return LineOfOffset(lineStarts_, offset);
+}
+
+void TMemo::GoToLine(std::size_t line) {
+  line = std::min(line, lineStarts_.size() - 1);
+  anchor_ = caret_ = lineStarts_[line];
+  verticalScrollBar()->setValue(static_cast<int>(line > 2 ? line - 2 : 0));
+  horizontalScrollBar()->setValue(0);
+  viewport()->update();
+}
+
+std::size_t TMemo::OffsetAt(const QPoint& at) const {
+  const long long row = std::max(0, at.y() - kMargin) / LineHeight();
+  const std::size_t line =
+      std::min(TopLine() + static_cast<std::size_t>(row), lineStarts_.size() - 1);
+  const int x = at.x() - kMargin + horizontalScrollBar()->value() + CharWidth() / 2;
+  const auto column = static_cast<std::size_t>(std::max(0, x) / CharWidth());
+  return lineStarts_[line] + std::min(column, Line(line).size());
+}
+
+// Scrolls as little as needed to show the caret's line and column.
+void TMemo::ShowCaret() {
+  const std::size_t line = LineOf(caret_);
+  const int visible = std::max(1, verticalScrollBar()->pageStep());
+  if (line < TopLine())
+    verticalScrollBar()->setValue(static_cast<int>(line));
+  else if (line >= TopLine() + static_cast<std::size_t>(visible))
+    verticalScrollBar()->setValue(static_cast<int>(line) - visible + 1);
+  const long long x = static_cast<long long>(caret_ - lineStarts_[line]) * CharWidth();
+  QScrollBar* horizontal = horizontalScrollBar();
+  if (x < horizontal->value())
+    horizontal->setValue(static_cast<int>(x));
+  else if (x > horizontal->value() + viewport()->width() - 4 * CharWidth())
+    horizontal->setValue(static_cast<int>(x - viewport()->width() + 4 * CharWidth()));
+}
+
+void TMemo::MoveCaret(std::size_t to, bool extend) {
+  caret_ = std::min(to, text_.size());
+  if (!extend)
+    anchor_ = caret_;
+  ShowCaret();
   viewport()->update();
 }
 
@@ -216,22 +272,49 @@ void TMemo::paintEvent(QPaintEvent*) {
   const int x = kMargin + static_cast<int>(firstColumn) * charWidth - xOffset;
   const int ascent = fontMetrics().ascent();
   const QPalette& colors = palette();
-  painter.setPen(colors.color(allSelected_ ? QPalette::HighlightedText : QPalette::Text));
+  const std::size_t selStart = SelStart();
+  const std::size_t selEnd = selStart + SelLength();
   int y = kMargin;
   for (std::size_t line = TopLine(); line < lineStarts_.size() && y < viewport()->height();
        ++line, y += lineHeight) {
     const std::string_view full = Line(line);
-    if (allSelected_) {
-      // The line break is selected too: one cell past the end of the line.
-      const std::size_t end = std::min(full.size() + 1, firstColumn + columns);
-      if (end > firstColumn) {
-        painter.fillRect(x, y, static_cast<int>(end - firstColumn) * charWidth, lineHeight,
-                         colors.color(QPalette::Highlight));
-      }
+    const std::size_t start = lineStarts_[line];
+    // A selected line break shows as one cell past the end of the line.
+    const std::size_t from = std::clamp(selStart, start, start + full.size() + 1) - start;
+    const std::size_t to = std::clamp(selEnd, start, start + full.size() + 1) - start;
+    const std::size_t left = std::max(from, firstColumn);
+    const std::size_t right = std::min(to, firstColumn + columns);
+    if (right > left) {
+      painter.fillRect(x + static_cast<int>(left - firstColumn) * charWidth, y,
+                       static_cast<int>(right - left) * charWidth, lineHeight,
+                       colors.color(QPalette::Highlight));
     }
     if (firstColumn >= full.size())
       continue;
-    painter.drawText(x, y + ascent, FromCp1252(full.substr(firstColumn, columns)));
+    const std::string_view shown = full.substr(firstColumn, columns);
+    // Drawn in three runs so the selected part takes the highlighted text color.
+    const std::size_t cut1 =
+        std::clamp(from, firstColumn, firstColumn + shown.size()) - firstColumn;
+    const std::size_t cut2 = std::clamp(to, firstColumn, firstColumn + shown.size()) - firstColumn;
+    const std::pair<std::size_t, std::size_t> runs[] = {
+        {0, cut1}, {cut1, cut2}, {cut2, shown.size()}};
+    for (std::size_t run = 0; run < 3; ++run) {
+      const auto [a, b] = runs[run];
+      if (b <= a)
+        continue;
+      painter.setPen(colors.color(run == 1 ? QPalette::HighlightedText : QPalette::Text));
+      painter.drawText(x + static_cast<int>(a) * charWidth, y + ascent,
+                       FromCp1252(shown.substr(a, b - a)));
+    }
+  }
+  if (hasFocus() && SelLength() == 0 && !text_.empty()) {
+    const std::size_t line = LineOf(caret_);
+    if (line >= TopLine()) {
+      const int caretX =
+          kMargin + static_cast<int>(caret_ - lineStarts_[line]) * charWidth - xOffset;
+      const int caretY = kMargin + static_cast<int>(line - TopLine()) * lineHeight;
+      painter.fillRect(caretX, caretY, 1, lineHeight, colors.color(QPalette::Text));
+    }
   }
 }
 
@@ -250,6 +333,44 @@ void TMemo::keyPressEvent(QKeyEvent* event) {
   if (event->matches(QKeySequence::SelectAll)) {
     SelectAll();
     return;
+  }
+  // With Shift the keys select from the caret; without they scroll, as in a viewer.
+  if (event->modifiers().testFlag(Qt::ShiftModifier) && !text_.empty()) {
+    const std::size_t line = LineOf(caret_);
+    const std::size_t column = caret_ - lineStarts_[line];
+    const auto at = [this](std::size_t to, std::size_t col) {
+      return lineStarts_[to] + std::min(col, Line(to).size());
+    };
+    const auto page = static_cast<std::size_t>(std::max(1, verticalScrollBar()->pageStep()));
+    const bool control = event->modifiers().testFlag(Qt::ControlModifier);
+    switch (event->key()) {
+      case Qt::Key_Left:
+        MoveCaret(caret_ > 0 ? caret_ - 1 : 0, true);
+        return;
+      case Qt::Key_Right:
+        MoveCaret(caret_ + 1, true);
+        return;
+      case Qt::Key_Up:
+        MoveCaret(at(line > 0 ? line - 1 : 0, column), true);
+        return;
+      case Qt::Key_Down:
+        MoveCaret(at(std::min(line + 1, lineStarts_.size() - 1), column), true);
+        return;
+      case Qt::Key_PageUp:
+        MoveCaret(at(line > page ? line - page : 0, column), true);
+        return;
+      case Qt::Key_PageDown:
+        MoveCaret(at(std::min(line + page, lineStarts_.size() - 1), column), true);
+        return;
+      case Qt::Key_Home:
+        MoveCaret(control ? 0 : lineStarts_[line], true);
+        return;
+      case Qt::Key_End:
+        MoveCaret(control ? text_.size() : at(line, SIZE_MAX), true);
+        return;
+      default:
+        break;
+    }
   }
   QScrollBar* vertical = verticalScrollBar();
   switch (event->key()) {
@@ -284,9 +405,40 @@ void TMemo::keyPressEvent(QKeyEvent* event) {
 }
 
 void TMemo::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton)
-    ClearSelection();
+  if (event->button() == Qt::LeftButton && !text_.empty()) {
+    const std::size_t at = OffsetAt(event->position().toPoint());
+    caret_ = at;
+    if (!event->modifiers().testFlag(Qt::ShiftModifier))
+      anchor_ = at;
+    viewport()->update();
+  }
   QAbstractScrollArea::mousePressEvent(event);
+}
+
+void TMemo::mouseMoveEvent(QMouseEvent* event) {
+  if (event->buttons().testFlag(Qt::LeftButton) && !text_.empty()) {
+    caret_ = OffsetAt(event->position().toPoint());
+    ShowCaret();
+    viewport()->update();
+  }
+  QAbstractScrollArea::mouseMoveEvent(event);
+}
+
+// A double click selects the word under the pointer: a value such as 0x1F or a name.
+void TMemo::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton || text_.empty())
+    return;
+  const auto word = [this](std::size_t i) {
+    const char c = text_[i];
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
+  };
+  std::size_t begin = OffsetAt(event->position().toPoint());
+  std::size_t end = begin;
+  while (begin > 0 && word(begin - 1))
+    --begin;
+  while (end < text_.size() && word(end))
+    ++end;
+  Select(begin, end);
 }
 
 void TMemo::contextMenuEvent(QContextMenuEvent* event) {

@@ -13,8 +13,8 @@ namespace pixmora {
 
 // A read-only, no-wrap, monospace text view over a Windows-1252 text of any size. The text is
 // indexed by line starts once per change and only the visible part of the visible lines is
-// laid out, so a 100 MB conversion result scrolls as smoothly as a short one. The selection is
-// either empty or the whole text, which is all the output window needs.
+// laid out, so a 100 MB conversion result scrolls as smoothly as a short one. The mouse, and
+// Shift with the cursor keys, select any part of it; the selection is two byte offsets.
 class TMemo : public QAbstractScrollArea {
   Q_OBJECT
 
@@ -49,8 +49,19 @@ class TMemo : public QAbstractScrollArea {
 
   void SelectAll();
   void ClearSelection();
-  std::size_t SelLength() const { return allSelected_ ? text_.size() : 0; }
-  std::string SelectedText() const { return allSelected_ ? std::string(text_) : std::string(); }
+  // Selects from anchor to caret (either may be the larger) and scrolls the caret into view.
+  void Select(std::size_t anchor, std::size_t caret);
+  std::size_t SelStart() const { return std::min(anchor_, caret_); }
+  std::size_t SelLength() const { return anchor_ > caret_ ? anchor_ - caret_ : caret_ - anchor_; }
+  std::string SelectedText() const { return std::string(text_.substr(SelStart(), SelLength())); }
+  std::size_t Caret() const { return caret_; }
+  // The caret to the start of a line counted from 0 (past the last: the last), shown near the
+  // top of the view.
+  void GoToLine(std::size_t line);
+  // The line that holds a text offset.
+  std::size_t LineOf(std::size_t offset) const;
+  // The text offset under a point of the viewport.
+  std::size_t OffsetAt(const QPoint& at) const;
 
   // The menu shown on a right click (the output window's popup); not owned.
   void SetPopupMenu(QMenu* menu) { popup_ = menu; }
@@ -63,6 +74,8 @@ class TMemo : public QAbstractScrollArea {
   void resizeEvent(QResizeEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
   void changeEvent(QEvent* event) override;
 
@@ -76,12 +89,16 @@ class TMemo : public QAbstractScrollArea {
   int CharWidth() const;
 
   void ShowIndexed();
+  void ShowCaret();
+  // The caret moved by a key; with Shift the selection follows it.
+  void MoveCaret(std::size_t to, bool extend);
 
   std::string owned_;      // the text given to SetText; ShowText leaves it empty
   std::string_view text_;  // the text shown: owned_ or a text owned elsewhere
   std::vector<std::size_t> lineStarts_;
   std::size_t longestLine_ = 0;
-  bool allSelected_ = false;
+  std::size_t anchor_ = 0;
+  std::size_t caret_ = 0;
   QMenu* popup_ = nullptr;
 };
 

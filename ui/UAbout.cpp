@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QGraphicsDropShadowEffect>
 #include <QLabel>
+#include <QPushButton>
 
 #include "platform/Shell.h"
 #include "platform/qt/Cp1252.h"
@@ -15,14 +15,7 @@ namespace {
 
 constexpr const char* kMailAddress = "pixmora@example.org";
 constexpr const char* kDisplayShop = "www.example.com";
-
-void Glow(QLabel* label, const QColor& color) {
-  auto* glow = new QGraphicsDropShadowEffect(label);
-  glow->setOffset(0, 0);
-  glow->setBlurRadius(6);
-  glow->setColor(color);
-  label->setGraphicsEffect(glow);
-}
+constexpr int kButtonRow = 36;
 
 void SetColor(QLabel* label, const QColor& color) {
   QPalette palette = label->palette();
@@ -42,9 +35,10 @@ TFAbout::TFAbout(ShellService& shell, QWidget* parent)
     : QDialog(parent), Shape1(new TShape(this)), shell_(shell) {
   setObjectName("FAbout");
   setWindowTitle("About");
-  // Kept above other windows whenever it shows; showing never moves or resizes it.
-  setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
-  setFixedSize(316, 232);
+  // Kept above other windows whenever it shows; showing never moves or resizes it. The window
+  // system's frame and a Close button below the texts say how it goes away.
+  setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint);
+  setFixedSize(316, 232 + kButtonRow);
   setFont(QFont("MS Sans Serif", 8));
   QPalette background = palette();
   background.setColor(QPalette::Window, QApplication::palette("QMenu").color(QPalette::Window));
@@ -57,9 +51,9 @@ TFAbout::TFAbout(ShellService& shell, QWidget* parent)
 
   AddLabel("lblDescription1", "Image converter", 92, 16, 12, true);
   AddLabel("lblDescription6", "for", 47, 36, 10, true);
-  Glow(AddLabel("lblDescription2", "color", 70, 36, 10, true), QColor(0x00, 0xFF, 0x00));
+  AddLabel("lblDescription2", "color", 70, 36, 10, true);
   AddLabel("lblDescription3", "and", 110, 36, 10, true);
-  Glow(AddLabel("lblDescription4", "monochrome", 142, 36, 10, false), QColor(0xC0, 0xC0, 0xC0));
+  AddLabel("lblDescription4", "monochrome", 142, 36, 10, false);
   AddLabel("lblDescription5", "LCDs", 230, 36, 10, true);
   AddLabel("lblVersion", "Version: 4.0", 16, 80, 8, true);
   AddLabel("lblDate", "Release date: 09/12/2026", 16, 100, 8, true);
@@ -70,6 +64,12 @@ TFAbout::TFAbout(ShellService& shell, QWidget* parent)
   lblAddress = AddLabel("lblAddress", kDisplayShop, 170, 208, 10, false);
   SetColor(lblMail, Qt::blue);
   SetColor(lblAddress, Qt::blue);
+  auto* button = new QPushButton("Close", this);
+  button->setObjectName("btnClose");
+  button->setDefault(true);
+  button->adjustSize();
+  button->move(width() - button->width() - 12, 232 + (kButtonRow - button->height()) / 2 - 4);
+  connect(button, &QPushButton::clicked, this, &QDialog::close);
 }
 
 QLabel* TFAbout::AddLabel(const char* name, const QString& text, int left, int top, int pointSize,

@@ -33,7 +33,6 @@ namespace pixmora {
 
 namespace {
 
-constexpr const char* kCaption = "Pixmora Image Converter 4.0";
 constexpr const char* kImageChangedText = "Image has been changed.\nDo you want to save it?";
 constexpr const char* kImageChangedTitle = "Image change";
 
@@ -96,21 +95,24 @@ TFMain::~TFMain() {
 
 void TFMain::FormCreate() {
   setObjectName("FMain");
-  setWindowTitle(kCaption);
   resize(800, 609);
   setContextMenuPolicy(Qt::PreventContextMenu);
   CreateCommands();
   CreateMenus();
   CreateToolbar();
+  CreateToolbarTextChoice();
   CreateImageView();
   CreateStatisticsPanel();
   CreateOutputPanel();
+  CreateFindBar();
   CreateStatusBar();
+  CreateCropReadout();
   CreatePopups();
   ConnectCommands();
   CreateDisplayPreview();
   ConnectFileEvents();
   ImgView->SetCropSelectionVisible(false);
+  ShowEditState();
   dlgOpenColor.dialog = {FileDialogKind::Open, "", "", OpenFilters(), false, true};
   dlgSaveImage.dialog = {FileDialogKind::Save,
                          "Save image as...",
@@ -155,6 +157,7 @@ void TFMain::showEvent(QShowEvent* event) {
     // Placed before the window system first shows it, so it never appears elsewhere first and
     // does not wait for an activation that the window system may not give.
     RestoreWindowPlacement(services_.settingsPath, *this);
+    ApplyOutputPanelHeight();
   }
 }
 
@@ -167,6 +170,7 @@ void TFMain::FormShow() {
   ApplySystemIntegration();
   ApplyStayOnTop();
   OpenCommandLineFile();
+  ShowEditState();
 }
 
 bool TFMain::event(QEvent* event) {
@@ -197,7 +201,7 @@ bool TFMain::FormCloseQuery() {
   switch (services_.messages.Show(kImageChangedText, kImageChangedTitle, MessageIcon::Question,
                                   MessageButtons::YesNoCancel)) {
     case MessageResult::Yes:
-      if (services_.dialogs.Execute(dlgSaveImage)) {
+      if (dialogs_.Execute(dlgSaveImage)) {
         const std::string error = WriteBmp32(Document.WorkingImage, dlgSaveImage.fileName);
         if (!error.empty()) {
           // The edit was not saved: the window stays, as a failed save stops a load.
@@ -261,13 +265,13 @@ void TFMain::mnuPreviousClick() {
 }
 
 void TFMain::mnuSaveImageClick() {
-  if (dlgSaveImage.fileName.empty() && !services_.dialogs.Execute(dlgSaveImage))
+  if (dlgSaveImage.fileName.empty() && !dialogs_.Execute(dlgSaveImage))
     return;
   Document.SaveImage(dlgSaveImage.fileName);
 }
 
 void TFMain::mnuSaveImageAsClick() {
-  if (!services_.dialogs.Execute(dlgSaveImage))
+  if (!dialogs_.Execute(dlgSaveImage))
     return;
   Document.SaveImage(dlgSaveImage.fileName);
 }
@@ -459,19 +463,17 @@ bool TFMain::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool TFMain::RouteWheel(QWheelEvent* wheel) {
-  // The window under the pointer decides, by its class: the output text scrolls itself, the
-  // image view zooms, anything else ignores the wheel.
+  // The window under the pointer decides, by its class: the output text and the statistics
+  // panel scroll, the image view zooms, anything else ignores the wheel.
   for (QWidget* under = QApplication::widgetAt(wheel->globalPosition().toPoint());
        under && under != this; under = under->parentWidget()) {
     const std::string_view name = WindowClassName(under);
-    if (name == "TMemo")
+    // The output text and the statistics panel scroll themselves.
+    if (name == "TMemo" || name == "QScrollArea")
       return false;
     if (name == "TImgView32") {
       ImgView->setFocus();
-      if (wheel->angleDelta().y() < 0)
-        mnuZoomOutClick();
-      if (wheel->angleDelta().y() > 0)
-        mnuZoomInClick();
+      ZoomWithWheel(wheel);
       return true;
     }
   }

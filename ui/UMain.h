@@ -9,11 +9,13 @@
 #include "decode/CompareEncodings.h"
 #include "decode/ShownOutput.h"
 #include "image/DocumentView.h"
+#include "image/EditHistory.h"
 #include "image/ImageDocument.h"
 #include "platform/Clipboard.h"
 #include "platform/ErrorReport.h"
 #include "platform/FileDialog.h"
 #include "platform/FileWatch.h"
+#include "platform/FolderMemoryDialog.h"
 #include "platform/MessageBox.h"
 #include "platform/Shell.h"
 #include "settings/CustomFormat.h"
@@ -40,6 +42,8 @@ namespace pixmora {
 
 class TFAbout;
 class TFConvert;
+class TFCropTo;
+class TFindBar;
 class TFCustom;
 class TFMonochrome;
 class TFPalette;
@@ -112,6 +116,8 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   TFResize* frmResize = nullptr;
   TFSizes* frmSizes = nullptr;
   TDisplayPreview* pnlDisplayPreview = nullptr;  // beside the image view, or in its place
+  TFCropTo* frmCropTo = nullptr;
+  TFindBar* pnlFind = nullptr;  // under the output text
 
   // Commands.
   void mnuOpenClick();
@@ -128,9 +134,19 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   void mnuCropEnabledClick();
   void mnuCropImageClick();
   void mnuResizeImageClick();
+  // Crops to a rectangle typed as left, top, width and height.
+  void mnuCropToClick();
   void mnuMonochromeClick();
   void mnuResampleImage2Click();
+  void mnuUndoClick();
+  void mnuRedoClick();
   void mnuCopyClick();
+  // The output window's own selection; Copy takes the whole text.
+  void mnuCopySelectionClick();
+  void mnuFindClick();
+  void mnuFindNextClick();
+  void mnuFindPreviousClick();
+  void mnuGoToLineClick();
   void mnuExportClick();
   void mnuExportAsClick();
   void mnuExportFramesClick();  // UMainFrames.cpp
@@ -138,6 +154,10 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   void mnuZoomInClick();
   void mnuZoomOutClick();
   void mnuOriginalSizeClick();
+  // Zooms by a factor of 1.25, anchored at the view's middle.
+  void mnuZoomInFactorClick();
+  void mnuZoomOutFactorClick();
+  void mnuZoomToFitClick();
   void mnuPreferencesClick();
   void mnuColorTableClick();
   void mnuAboutClick();
@@ -201,6 +221,8 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   MainWindowLayout Layout() const override;
   WindowPlacement Placement() const override;
   void ApplyPlacement(const WindowPlacement& placement) override;
+  ViewSettings View() const override;
+  void SetView(const ViewSettings& view) override;
 
  protected:
   bool event(QEvent* event) override;
@@ -225,6 +247,25 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   // Every command that can touch the document or the output goes through here: one that
   // arrives while another runs waits for it (see HeldCommands).
   void RunCommand(const std::string& name, std::function<void()> command);
+  // UMainHistory.cpp
+  // Runs an edit of the picture and keeps the state before it for Undo when it changed any.
+  void RecordEdit(const std::function<void()>& edit);
+  // Undo and Redo as the history allows, and the title with the file and its modified mark.
+  void ShowEditState();
+  // UMainFind.cpp
+  void CreateFindBar();
+  // UMainCrop.cpp
+  void CreateCropReadout();
+  // UMainZoom.cpp
+  // Over the image view: one zoom step, or with Ctrl the factor of 1.25, at the pointer.
+  void ZoomWithWheel(QWheelEvent* wheel);
+  void ZoomAt(float zoom, const QPointF& anchor);
+  // A picture opened anew is shown at 100 %, or fitted when larger than the view.
+  void ShowOpenedPicture();
+  // UMainViewSettings.cpp
+  void CreateToolbarTextChoice();
+  // The output window's height as the settings keep it, by default a third of the window.
+  void ApplyOutputPanelHeight();
   // UMainTarget.cpp
   void CreateTargetList();
   // The drop-down shows the target of the settings.
@@ -268,7 +309,9 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   void ApplySystemIntegration();
   void ApplyStayOnTop();
   void AfterZoom();
+  // The export dialog's file types and the name it proposes: the picture's.
   void PrepareExportFilters();
+  void PrepareExportTypes();
   // Writes the export files; the color table file's name is asked when askTableName is set or
   // none was chosen yet.
   void ExportTo(const std::string& fileName, bool askTableName);
@@ -278,7 +321,9 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   LiveSettings Live();
 
   const MainServices services_;
+  FolderMemoryDialog dialogs_{services_.dialogs};
   HeldCommands commands_;
+  EditHistory history_;
   TargetOutput targetOutput_;  // the output window shows it while it is not empty
   bool outputStale_ = false;
   std::vector<std::string> recentEntries_;  // the list as the settings file reads it
@@ -301,6 +346,8 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   std::uint16_t convertedHeight_ = 0;
   pixmora::Preferences convertedPreferences_;
   int chosenReductionBits_ = 0;  // a reduction the Sizes window made; 0: the count items'
+  std::string zoomedFile_;       // the file whose opening set the zoom
+  int outputPanelHeight_ = 0;    // as the settings file gave it; 0: none
 };
 
 }  // namespace pixmora

@@ -13,6 +13,7 @@
 
 #include "image/TImgView32.h"
 #include "ui/TMemo.h"
+#include "ui/UCommandIcons.h"
 #include "ui/UMain.h"
 
 namespace pixmora {
@@ -28,41 +29,55 @@ struct CommandEntry {
 
 // Every command of the menus, in menu order.
 constexpr CommandEntry kCommands[] = {
-    {"mnuOpen", "Open...", "Ctrl+O", true},
-    {"mnuSaveImage", "Save Image...", nullptr, false},
-    {"mnuSaveImageAs", "Save Image As...", nullptr, false},
-    {"mnuExport", "Export Image", nullptr, false},
-    {"mnuExportAs", "Export Image As...", nullptr, false},
-    {"mnuExportFrames", "Export All Frames...", nullptr, false},
-    {"mnuReload", "Reload", "Ctrl+R", false},
-    {"mnuClearHistory", "Clear History", nullptr, true},
-    {"mnuExit", "Exit", nullptr, true},
-    {"mnuCopy", "Copy", "Ctrl+C", false},
-    {"mnuClearOutput", "Clear Output", nullptr, false},
-    {"mnuColorMode1", "Color", nullptr, true},
-    {"mnuMonochromeMode1", "Monochrome", nullptr, true},
-    {"mnuPaletteMode1", "Palette", nullptr, false},
-    {"mnuRotateRight", "Rotate Right", nullptr, false},
-    {"mnuRotateLeft", "Rotate Left", nullptr, false},
-    {"mnuFlipHorizontal", "Flip Horizontal", nullptr, false},
-    {"mnuFlipVertical", "Flip Vertical", nullptr, false},
-    {"mnuMonochrome", "Monochrome Threshold...", nullptr, false},
-    {"mnuCropEnabled", "Enable Image Crop", nullptr, false},
-    {"mnuCropImage", "Crop Image", nullptr, false},
-    {"mnuResizeImage", "Resize Image...", nullptr, false},
-    {"mnuConvert", "Convert", "F5", false},
-    {"mnuMainToolbar", "Main Toolbar", nullptr, true},
-    {"mnuOutputWindow", "Output Window", nullptr, true},
-    {"mnuStatistics", "Statistics", nullptr, true},
-    {"mnuZoomIn", "Zoom In", nullptr, false},
-    {"mnuZoomOut", "Zoom Out", nullptr, false},
-    {"mnuOriginalSize", "Original Size", nullptr, false},
-    {"mnuPrevious", "Previous Animation", nullptr, false},
-    {"mnuNext", "Next Animation", nullptr, false},
-    {"mnuColorTable", "Color Table", nullptr, true},
-    {"mnuPreferences", "Preferences...", nullptr, true},
-    {"mnuAbout", "About...", "F1", true},
-    {"mnuResampleImage2", "Resample Image", nullptr, false},
+    {"mnuOpen", "&Open...", "Ctrl+O", true},
+    {"mnuSaveImage", "&Save Image...", "Ctrl+S", false},
+    {"mnuSaveImageAs", "Save Image &As...", "Ctrl+Shift+S", false},
+    {"mnuExport", "&Export Image", "Ctrl+E", false},
+    {"mnuExportAs", "Expor&t Image As...", "Ctrl+Shift+E", false},
+    {"mnuExportFrames", "Export A&ll Frames...", nullptr, false},
+    {"mnuReload", "&Reload", "Ctrl+R", false},
+    {"mnuClearHistory", "&Clear History", nullptr, true},
+    {"mnuExit", "E&xit", "Ctrl+Q", true},
+    {"mnuUndo", "&Undo", "Ctrl+Z", false},
+    {"mnuRedo", "&Redo", "Ctrl+Shift+Z", false},
+    {"mnuCopy", "&Copy", "Ctrl+C", false},
+    {"mnuCopySelection", "Cop&y Selection", "Ctrl+Shift+C", false},
+    {"mnuFind", "&Find...", "Ctrl+F", false},
+    {"mnuFindNext", "Find Ne&xt", "F3", false},
+    {"mnuFindPrevious", "Fin&d Previous", "Shift+F3", false},
+    {"mnuGoToLine", "&Go to Line...", "Ctrl+G", false},
+    {"mnuClearOutput", "Clear &Output", nullptr, false},
+    {"mnuColorMode1", "&Color", nullptr, true},
+    {"mnuMonochromeMode1", "&Monochrome", nullptr, true},
+    {"mnuPaletteMode1", "&Palette", nullptr, false},
+    {"mnuRotateRight", "Rotate R&ight", nullptr, false},
+    {"mnuRotateLeft", "Rotate &Left", nullptr, false},
+    {"mnuFlipHorizontal", "Flip &Horizontal", nullptr, false},
+    {"mnuFlipVertical", "Flip &Vertical", nullptr, false},
+    {"mnuMonochrome", "Monochrome &Threshold...", nullptr, false},
+    {"mnuCropEnabled", "Ena&ble Image Crop", nullptr, false},
+    {"mnuCropImage", "Crop Im&age", nullptr, false},
+    {"mnuCropTo", "Cro&p to...", nullptr, false},
+    {"mnuResizeImage", "Re&size Image...", nullptr, false},
+    {"mnuConvert", "Co&nvert", "F5", false},
+    {"mnuMainToolbar", "&Main Toolbar", nullptr, true},
+    {"mnuOutputWindow", "&Output Window", nullptr, true},
+    {"mnuStatistics", "&Statistics", nullptr, true},
+    {"mnuZoomIn", "Zoom &In", nullptr, false},
+    {"mnuZoomOut", "Zoom &Out", nullptr, false},
+    {"mnuZoomInFactor", "Zoom In 1.&25x", "Ctrl++", false},
+    {"mnuZoomOutFactor", "Zoom Out 1.2&5x", "Ctrl+-", false},
+    {"mnuOriginalSize", "Origin&al Size", "Ctrl+0", false},
+    {"mnuZoomToFit", "Zoom to &Fit", nullptr, false},
+    {"mnuPrevious", "&Previous Animation", "Alt+Left", false},
+    {"mnuNext", "&Next Animation", "Alt+Right", false},
+    {"mnuColorTable", "&Color Table", nullptr, true},
+    {"mnuPreferences", "&Preferences...", nullptr, true},
+    {"mnuAbout", "&About...", "F1", true},
+    {"mnuResampleImage2", "&Resample Image", nullptr, false},
+    {"mnuToolbarIconsOnly", "&Icons Only", nullptr, true},
+    {"mnuToolbarTextBeside", "Text &Beside Icons", nullptr, true},
+    {"mnuToolbarTextUnder", "Text &Under Icons", nullptr, true},
     {"pmnCrop", "Crop", nullptr, false},
     {"pmnResize", "Resize", nullptr, false},
 };
@@ -76,12 +91,21 @@ struct MenuSpec {
 
 const MenuSpec kMenus[] = {
     {"mnuFile",
-     "File",
+     "&File",
      {"mnuOpen", "mnuSaveImage", "mnuSaveImageAs", "-", "mnuExport", "mnuExportAs",
       "mnuExportFrames", "-", "mnuReload", "-", ">mnuRecentFiles", "-", "mnuExit"}},
     {"mnuEdit",
-     "Edit",
-     {"mnuCopy",
+     "&Edit",
+     {"mnuUndo",
+      "mnuRedo",
+      "-",
+      "mnuCopy",
+      "-",
+      "mnuCopySelection",
+      "mnuFind",
+      "mnuFindNext",
+      "mnuFindPrevious",
+      "mnuGoToLine",
       "-",
       "mnuClearOutput",
       "-",
@@ -96,17 +120,21 @@ const MenuSpec kMenus[] = {
       "mnuMonochrome",
       "-",
       "mnuCropEnabled",
+      "mnuCropTo",
       "mnuCropImage",
       "-",
       "mnuResizeImage",
       "-",
+      ">mnuResampleImage1",
+      "-",
       "mnuConvert"}},
     {"mnuView",
-     "View",
-     {">mnuToolBars", "-", "mnuZoomIn", "mnuZoomOut", "mnuOriginalSize", "-", "mnuPrevious",
-      "mnuNext", "-", "mnuColorTable"}},
-    {"mnuSettings", "Settings", {"mnuPreferences"}},
-    {"mnuHelp", "Help", {"mnuAbout"}},
+     "&View",
+     {">mnuToolBars", ">mnuToolbarText", "-", "mnuZoomIn", "mnuZoomOut", "mnuZoomInFactor",
+      "mnuZoomOutFactor", "mnuZoomToFit", "mnuOriginalSize", "-", "mnuPrevious", "mnuNext", "-",
+      "mnuColorTable"}},
+    {"mnuSettings", "&Settings", {"mnuPreferences"}},
+    {"mnuHelp", "&Help", {"mnuAbout"}},
 };
 
 struct SubmenuSpec {
@@ -117,12 +145,21 @@ struct SubmenuSpec {
 };
 
 const SubmenuSpec kSubmenus[] = {
-    {"mnuRecentFiles", "Recent Files", false, {"-", "mnuClearHistory"}},
+    {"mnuRecentFiles", "Recent &Files", false, {"-", "mnuClearHistory"}},
     {"mnuImageMode1",
-     "Image Mode",
+     "Image &Mode",
      false,
      {"mnuColorMode1", "mnuMonochromeMode1", "mnuPaletteMode1"}},
-    {"mnuToolBars", "Toolbars", true, {"mnuMainToolbar", "mnuOutputWindow", "mnuStatistics"}},
+    {"mnuToolBars", "&Toolbars", true, {"mnuMainToolbar", "mnuOutputWindow", "mnuStatistics"}},
+    {"mnuToolbarText",
+     "Toolbar Te&xt",
+     true,
+     {"mnuToolbarIconsOnly", "mnuToolbarTextBeside", "mnuToolbarTextUnder"}},
+    {"mnuResampleImage1",
+     "R&esample Image",
+     false,
+     {"mnuResampleImage2", "-", "btn256Colors", "btn128Colors", "btn64Colors", "btn32Colors",
+      "btn16Colors", "btn8Colors"}},
 };
 
 struct ButtonSpec {
@@ -192,6 +229,9 @@ void TFMain::CreateCommands() {
   Command("mnuCropEnabled")->setCheckable(true);
   Command("mnuZoomIn")->setShortcut(QKeySequence(Qt::Key_PageUp));
   Command("mnuZoomOut")->setShortcut(QKeySequence(Qt::Key_PageDown));
+  // The first key of each is the one the menu shows; the others are where keyboards differ.
+  Command("mnuRedo")->setShortcuts({QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")});
+  Command("mnuZoomInFactor")->setShortcuts({QKeySequence("Ctrl++"), QKeySequence("Ctrl+=")});
   imageModes_ = new QActionGroup(this);
   for (const char* name : {"mnuColorMode1", "mnuMonochromeMode1", "mnuPaletteMode1"}) {
     Command(name)->setCheckable(true);
@@ -205,6 +245,7 @@ void TFMain::CreateCommands() {
     action->setCheckable(true);
   }
   resampleColors_->actions().front()->setChecked(true);
+  GiveCommandIcons([this](const char* name) { return Command(name); });
 }
 
 void TFMain::CreateMenus() {
@@ -255,7 +296,9 @@ void TFMain::CreateToolbar() {
   tlbMainToolbar = new QToolBar("Main Toolbar", this);
   tlbMainToolbar->setObjectName("tlbMainToolbar");
   tlbMainToolbar->setAllowedAreas(Qt::TopToolBarArea | Qt::LeftToolBarArea | Qt::RightToolBarArea);
-  tlbMainToolbar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  // Icons alone keep every command in one row at 800 pixels; the View menu adds the text.
+  tlbMainToolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+  tlbMainToolbar->setIconSize(QSize(18, 18));
   for (const ButtonSpec& entry : kButtons) {
     const std::string_view name(entry.name);
     if (name == "-") {
@@ -267,7 +310,7 @@ void TFMain::CreateToolbar() {
       // Each entry can be chosen exactly when its menu item can.
       auto* entries = qobject_cast<QStandardItemModel*>(mnuImageMode2->model());
       for (QAction* mode : imageModes_->actions()) {
-        mnuImageMode2->addItem(mode->text());
+        mnuImageMode2->addItem(mode->iconText());
         QStandardItem* item = entries->item(mnuImageMode2->count() - 1);
         item->setEnabled(mode->isEnabled());
         connect(mode, &QAction::changed, this,
@@ -324,6 +367,9 @@ void TFMain::CreatePopups() {
   pumOutputWindow->addAction(Command("mnuCopy"));
   pumOutputWindow->addSeparator();
   pumOutputWindow->addAction(Command("mnuClearOutput"));
+  pumOutputWindow->addSeparator();
+  pumOutputWindow->addActions(
+      {Command("mnuCopySelection"), Command("mnuFind"), Command("mnuGoToLine")});
   mmoDataOutput->SetPopupMenu(pumOutputWindow);
   pumCropResize = new QMenu(this);
   pumCropResize->setObjectName("pumCropResize");
@@ -338,41 +384,62 @@ void TFMain::CreatePopups() {
 }
 
 void TFMain::ConnectCommands() {
-  const std::pair<const char*, void (TFMain::*)()> handlers[] = {
-      {"mnuOpen", &TFMain::mnuOpenClick},
-      {"mnuReload", &TFMain::mnuReloadClick},
-      {"mnuSaveImage", &TFMain::mnuSaveImageClick},
-      {"mnuSaveImageAs", &TFMain::mnuSaveImageAsClick},
-      {"mnuCopy", &TFMain::mnuCopyClick},
-      {"mnuExport", &TFMain::mnuExportClick},
-      {"mnuExportAs", &TFMain::mnuExportAsClick},
-      {"mnuExportFrames", &TFMain::mnuExportFramesClick},
-      {"mnuClearOutput", &TFMain::mnuClearOutputClick},
-      {"mnuConvert", &TFMain::mnuConvertClick},
-      {"mnuZoomIn", &TFMain::mnuZoomInClick},
-      {"mnuZoomOut", &TFMain::mnuZoomOutClick},
-      {"mnuOriginalSize", &TFMain::mnuOriginalSizeClick},
-      {"mnuPrevious", &TFMain::mnuPreviousClick},
-      {"mnuNext", &TFMain::mnuNextClick},
-      {"mnuColorTable", &TFMain::mnuColorTableClick},
-      {"mnuPreferences", &TFMain::mnuPreferencesClick},
-      {"mnuAbout", &TFMain::mnuAboutClick},
-      {"mnuRotateRight", &TFMain::mnuRotateRightClick},
-      {"mnuRotateLeft", &TFMain::mnuRotateLeftClick},
-      {"mnuFlipHorizontal", &TFMain::mnuFlipHorizontalClick},
-      {"mnuFlipVertical", &TFMain::mnuFlipVerticalClick},
-      {"mnuCropEnabled", &TFMain::mnuCropEnabledClick},
-      {"mnuCropImage", &TFMain::mnuCropImageClick},
-      {"mnuResizeImage", &TFMain::mnuResizeImageClick},
-      {"mnuMonochrome", &TFMain::mnuMonochromeClick},
-      {"mnuResampleImage2", &TFMain::mnuResampleImage2Click},
+  // The edits of the picture can be undone.
+  struct Handler {
+    const char* name;
+    void (TFMain::*run)();
+    bool edit;
   };
-  for (const auto& [name, handler] : handlers) {
-    connect(Command(name), &QAction::triggered, this, [this, name = name, handler = handler] {
+  const Handler handlers[] = {
+      {"mnuOpen", &TFMain::mnuOpenClick, false},
+      {"mnuReload", &TFMain::mnuReloadClick, false},
+      {"mnuSaveImage", &TFMain::mnuSaveImageClick, false},
+      {"mnuSaveImageAs", &TFMain::mnuSaveImageAsClick, false},
+      {"mnuUndo", &TFMain::mnuUndoClick, false},
+      {"mnuRedo", &TFMain::mnuRedoClick, false},
+      {"mnuCopy", &TFMain::mnuCopyClick, false},
+      {"mnuCopySelection", &TFMain::mnuCopySelectionClick, false},
+      {"mnuFind", &TFMain::mnuFindClick, false},
+      {"mnuFindNext", &TFMain::mnuFindNextClick, false},
+      {"mnuFindPrevious", &TFMain::mnuFindPreviousClick, false},
+      {"mnuGoToLine", &TFMain::mnuGoToLineClick, false},
+      {"mnuExport", &TFMain::mnuExportClick, false},
+      {"mnuExportAs", &TFMain::mnuExportAsClick, false},
+      {"mnuExportFrames", &TFMain::mnuExportFramesClick, false},
+      {"mnuClearOutput", &TFMain::mnuClearOutputClick, false},
+      {"mnuConvert", &TFMain::mnuConvertClick, false},
+      {"mnuZoomIn", &TFMain::mnuZoomInClick, false},
+      {"mnuZoomOut", &TFMain::mnuZoomOutClick, false},
+      {"mnuZoomInFactor", &TFMain::mnuZoomInFactorClick, false},
+      {"mnuZoomOutFactor", &TFMain::mnuZoomOutFactorClick, false},
+      {"mnuZoomToFit", &TFMain::mnuZoomToFitClick, false},
+      {"mnuOriginalSize", &TFMain::mnuOriginalSizeClick, false},
+      {"mnuPrevious", &TFMain::mnuPreviousClick, true},
+      {"mnuNext", &TFMain::mnuNextClick, true},
+      {"mnuColorTable", &TFMain::mnuColorTableClick, false},
+      {"mnuPreferences", &TFMain::mnuPreferencesClick, false},
+      {"mnuAbout", &TFMain::mnuAboutClick, false},
+      {"mnuRotateRight", &TFMain::mnuRotateRightClick, true},
+      {"mnuRotateLeft", &TFMain::mnuRotateLeftClick, true},
+      {"mnuFlipHorizontal", &TFMain::mnuFlipHorizontalClick, true},
+      {"mnuFlipVertical", &TFMain::mnuFlipVerticalClick, true},
+      {"mnuCropEnabled", &TFMain::mnuCropEnabledClick, false},
+      {"mnuCropImage", &TFMain::mnuCropImageClick, true},
+      {"mnuResizeImage", &TFMain::mnuResizeImageClick, true},
+      {"mnuCropTo", &TFMain::mnuCropToClick, true},
+      {"mnuMonochrome", &TFMain::mnuMonochromeClick, true},
+      {"mnuResampleImage2", &TFMain::mnuResampleImage2Click, true},
+  };
+  for (const Handler& handler : handlers) {
+    connect(Command(handler.name), &QAction::triggered, this, [this, handler] {
       // A command held until another has ended runs only if it can still be chosen then.
-      RunCommand(name, [this, name, handler] {
-        if (Command(name)->isEnabled())
-          (this->*handler)();
+      RunCommand(handler.name, [this, handler] {
+        if (!Command(handler.name)->isEnabled())
+          return;
+        if (handler.edit)
+          RecordEdit([this, handler] { (this->*handler.run)(); });
+        else
+          (this->*handler.run)();
       });
     });
   }
@@ -381,8 +448,9 @@ void TFMain::ConnectCommands() {
                                                      {"mnuMonochromeMode1", ImageMode::Monochrome},
                                                      {"mnuPaletteMode1", ImageMode::Palette}};
   for (const auto& [name, mode] : modes) {
-    connect(Command(name), &QAction::triggered, this,
-            [this, mode = mode] { RunCommand("SwitchMode", [this, mode] { SwitchMode(mode); }); });
+    connect(Command(name), &QAction::triggered, this, [this, mode = mode] {
+      RunCommand("SwitchMode", [this, mode] { RecordEdit([this, mode] { SwitchMode(mode); }); });
+    });
   }
   // Panel toggles: the check item flips itself; the panel follows and so does its popup view.
   const std::pair<const char*, QWidget*> panels[] = {{"mnuMainToolbar", tlbMainToolbar},
@@ -394,7 +462,10 @@ void TFMain::ConnectCommands() {
 }
 
 void TFMain::RunCommand(const std::string& name, std::function<void()> command) {
-  commands_.Run(name, std::move(command));
+  commands_.Run(name, [this, command = std::move(command)] {
+    command();
+    ShowEditState();
+  });
 }
 
 QAction* TFMain::Command(const char* name) const {

@@ -15,6 +15,12 @@ const FileFilter kBinaryFiles{"Binary Files (*.bin)", "*.bin"};
 }  // namespace
 
 void TFMain::PrepareExportFilters() {
+  PrepareExportTypes();
+  dlgExportImage1.proposedName =
+      RenamedExtension(Document.CurrentFileName, dlgExportImage1.dialog.defaultExtension);
+}
+
+void TFMain::PrepareExportTypes() {
   if (!targetOutput_.Empty()) {
     TargetExportTypes types = ExportTypesOf(TargetSettings);
     dlgExportImage1.dialog.filters = std::move(types.filters);
@@ -44,8 +50,7 @@ void TFMain::ExportTo(const std::string& fileName, bool askTableName) {
   const ExportSource source{Engine, Document.ImageWidth, Document.ImageHeight, Preferences,
                             Command("mnuPaletteMode1")->isChecked()};
   const std::string error = WriteExportFiles(fileName, source, [&]() -> std::optional<std::string> {
-    if ((askTableName || dlgExportImage2.fileName.empty()) &&
-        !services_.dialogs.Execute(dlgExportImage2)) {
+    if ((askTableName || dlgExportImage2.fileName.empty()) && !dialogs_.Execute(dlgExportImage2)) {
       return std::nullopt;
     }
     return dlgExportImage2.fileName;
@@ -59,7 +64,7 @@ void TFMain::mnuExportClick() {
     return;
   if (dlgExportImage1.fileName.empty()) {
     PrepareExportFilters();
-    if (!services_.dialogs.Execute(dlgExportImage1))
+    if (!dialogs_.Execute(dlgExportImage1))
       return;
   }
   ExportTo(dlgExportImage1.fileName, false);
@@ -69,7 +74,7 @@ void TFMain::mnuExportAsClick() {
   if (mmoDataOutput->IsEmpty() || !ExportStaleOutputAnyway())
     return;
   PrepareExportFilters();
-  if (!services_.dialogs.Execute(dlgExportImage1))
+  if (!dialogs_.Execute(dlgExportImage1))
     return;
   ExportTo(dlgExportImage1.fileName, true);
 }

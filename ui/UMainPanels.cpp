@@ -1,5 +1,6 @@
 // The main window's panels: the image view, the statistics panel, the output window and the
 // status bar.
+#include <QApplication>
 #include <QDockWidget>
 #include <QEvent>
 #include <QGroupBox>
@@ -7,6 +8,8 @@
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <string_view>
 
 #include "image/TImgView32.h"
 #include "image/Zoom.h"
@@ -18,7 +21,6 @@ namespace pixmora {
 
 namespace {
 
-const QColor kInfoBackground(0xFF, 0xFF, 0xE1);
 constexpr const char* kOutputStaleText =
     "The output was made before the last edit. Convert again (F5).";
 constexpr const char* kOutputStaleStatus = "Output out of date";
@@ -79,7 +81,8 @@ class SummaryLabel : public QLabel {
     f.setUnderline(hot);
     setFont(f);
     QPalette colors = palette();
-    SetEnabledTextColor(colors, hot ? Qt::blue : Qt::black);
+    SetEnabledTextColor(
+        colors, QApplication::palette().color(hot ? QPalette::Link : QPalette::ToolTipText));
     setPalette(colors);
   }
 
@@ -103,8 +106,10 @@ void TFMain::CreateStatisticsPanel() {
   auto* body = new QWidget(pnlStatistics);
   body->setAutoFillBackground(true);
   QPalette colors = body->palette();
-  colors.setColor(QPalette::Window, kInfoBackground);
-  SetEnabledTextColor(colors, Qt::black);
+  // The hint colors of the desktop's theme: light yellow on a light one, and a dark tint with
+  // light text on a dark one.
+  colors.setColor(QPalette::Window, QApplication::palette().color(QPalette::ToolTipBase));
+  SetEnabledTextColor(colors, QApplication::palette().color(QPalette::ToolTipText));
   body->setPalette(colors);
   QFont small = body->font();
   small.setPointSize(8);
@@ -177,8 +182,8 @@ void TFMain::CreateOutputPanel() {
   stale->setMargin(3);
   stale->setAutoFillBackground(true);
   QPalette colors = stale->palette();
-  colors.setColor(QPalette::Window, kInfoBackground);
-  colors.setColor(QPalette::WindowText, Qt::black);
+  colors.setColor(QPalette::Window, QApplication::palette().color(QPalette::ToolTipBase));
+  colors.setColor(QPalette::WindowText, QApplication::palette().color(QPalette::ToolTipText));
   stale->setPalette(colors);
   stale->hide();
   column->addWidget(stale);
@@ -203,8 +208,13 @@ void TFMain::CreateStatusBar() {
   for (const auto& [name, caption, width] : parts) {
     auto* label = new QLabel(caption, bar);
     label->setObjectName(name);
+    // At least as wide as the largest text it can show, in the font it shows it in.
+    const int largest = std::string_view(name) == "lblImageDimensions"
+                            ? label->fontMetrics().horizontalAdvance("Dimensions: 65535 x 65535 ") +
+                                  2 * label->margin() + label->frameWidth() * 2
+                            : 0;
     if (width > 0)
-      label->setFixedWidth(width);
+      label->setFixedWidth(std::max(width, largest));
     bar->addWidget(label, width > 0 ? 0 : 1);
   }
   auto* stale = new QLabel(kOutputStaleStatus, bar);

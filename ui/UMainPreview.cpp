@@ -36,13 +36,13 @@ struct PreviewCommand {
 };
 
 constexpr PreviewCommand kPreviewCommands[] = {
-    {"mnuDisplayPreview", "Display Preview", "F6", true,
+    {"mnuDisplayPreview", "&Display Preview", "F6", true,
      "Show what the display will show, decoded from the output"},
-    {"mnuPreviewInstead", "Preview Instead of Picture", "Shift+F6", true,
+    {"mnuPreviewInstead", "Pre&view Instead of Picture", "Shift+F6", true,
      "Show the display preview in place of the picture"},
-    {"mnuDifferences", "Differences", "Ctrl+F6", true,
+    {"mnuDifferences", "Diffe&rences", "Ctrl+F6", true,
      "Mark the pixels that the display shows otherwise than the picture"},
-    {"mnuSizes", "Sizes...", nullptr, false,
+    {"mnuSizes", "&Sizes...", nullptr, false,
      "Every encoding of the picture by its size and how close it comes"},
 };
 

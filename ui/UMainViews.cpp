@@ -23,25 +23,29 @@
 namespace pixmora {
 
 std::optional<std::string> TFMain::AskSaveImageName() {
-  if (!services_.dialogs.Execute(dlgSaveImage))
+  if (!dialogs_.Execute(dlgSaveImage))
     return std::nullopt;
   return dlgSaveImage.fileName;
 }
 
 std::optional<std::string> TFMain::AskOpenImageName() {
   dlgOpenColor.fileName = Document.CurrentFileName;
-  if (!services_.dialogs.Execute(dlgOpenColor))
+  if (!dialogs_.Execute(dlgOpenColor))
     return std::nullopt;
   return dlgOpenColor.fileName;
 }
 
 void TFMain::EnableImageCommands() {
   for (const char* name :
-       {"mnuReload", "mnuConvert", "mnuMonochrome", "mnuZoomIn", "mnuZoomOut", "mnuOriginalSize",
-        "mnuImageMode1", "mnuImageMode2", "mnuRotateRight", "mnuRotateLeft", "mnuFlipVertical",
-        "mnuFlipHorizontal", "mnuResampleImage2", "mnuResizeImage", "mnuCropEnabled"}) {
+       {"mnuReload",         "mnuConvert",      "mnuMonochrome",     "mnuZoomIn",
+        "mnuZoomOut",        "mnuOriginalSize", "mnuImageMode1",     "mnuImageMode2",
+        "mnuRotateRight",    "mnuRotateLeft",   "mnuFlipVertical",   "mnuFlipHorizontal",
+        "mnuResampleImage2", "mnuResizeImage",  "mnuCropEnabled",    "mnuZoomInFactor",
+        "mnuZoomOutFactor",  "mnuZoomToFit",    "mnuResampleImage1", "mnuCropTo"}) {
     Command(name)->setEnabled(true);
   }
+  // Only a picture read anew comes here: its edits start a history of their own.
+  history_.Clear();
   if (Command("mnuCropEnabled")->isChecked()) {
     Command("mnuCropImage")->setEnabled(true);
     ImgView->SetCropSelectionVisible(true);
@@ -142,6 +146,8 @@ void TFMain::ShowImageTexts(const ImageDocument& document) {
     Label(label)->setEnabled(true);
     Label(label)->setText(text);
   }
+  dlgSaveImage.proposedName = RenamedExtension(document.CurrentFileName, ".bmp");
+  ShowOpenedPicture();
 }
 
 void TFMain::ReportError(const std::string& message) {

@@ -14,6 +14,7 @@ TFPalette::TFPalette(const ImageDocument& document, QWidget* parent)
     : QDialog(parent),
       lblNumber(new QLabel("Palette Colors:", this)),
       lblColor(new QLabel("Color: 0x000000", this)),
+      lblColorDetail(new QLabel(this)),
       document_(document) {
   FormCreate();
 }
@@ -22,7 +23,7 @@ void TFPalette::FormCreate() {
   setObjectName("FPalette");
   setWindowTitle("Color Table");
   setWindowFlag(Qt::Tool);
-  setFixedSize(280, 304);
+  setFixedSize(280, 322);
   setFont(QFont("MS Sans Serif", 8));
   setMouseTracking(true);
   for (int i = 0; i < SwatchGrid::kCount; ++i) {
@@ -40,6 +41,8 @@ void TFPalette::FormCreate() {
   lblColor->move(179, 280);
   lblNumber->adjustSize();
   lblColor->adjustSize();
+  lblColorDetail->setObjectName("lblColorDetail");
+  lblColorDetail->move(11, 300);
   PaintSwatches();
 }
 
@@ -84,6 +87,8 @@ void TFPalette::Shape1MouseMove(int index) {
   Shapes[index]->raise();
   lblColor->setText(QString::fromStdString(ColorText(grid_.Fills()[index])));
   lblColor->adjustSize();
+  lblColorDetail->setText(QString::fromStdString(ColorDetailText(index, grid_.Fills()[index])));
+  lblColorDetail->adjustSize();
 }
 
 void TFPalette::FormMouseMove() {

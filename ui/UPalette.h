@@ -29,6 +29,7 @@ class TFPalette : public QDialog {
   std::array<TShape*, SwatchGrid::kCount> Shapes{};  // Shape1 .. Shape256, by palette entry
   QLabel* lblNumber;
   QLabel* lblColor;
+  QLabel* lblColorDetail;  // the pointed swatch's index and 5-6-5 value
 
  protected:
   void showEvent(QShowEvent* event) override;

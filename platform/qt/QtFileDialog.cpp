@@ -81,7 +81,10 @@ std::optional<std::string> QtFileDialog::Run(const FileDialogOptions& options,
   };
   useFilter();
   QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, useFilter);
-  if (!startName.empty())
+  // A start name ending in '/' is a folder to start in, with no name proposed.
+  if (!startName.empty() && startName.back() == '/')
+    dialog.setDirectory(FromNativePath(startName));
+  else if (!startName.empty())
     dialog.selectFile(FromNativePath(startName));
   if (options.picturePreview)
     AddPicturePreview(dialog);

@@ -4,6 +4,7 @@
 
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QTest>
 
 #include "image/RecordingDocumentView.h"
@@ -52,6 +53,20 @@ TEST_F(MonochromeWindowTest, PreviewsEveryMoveAndOkKeepsTheLast) {
   QTest::mouseClick(window.btnOK, Qt::LeftButton);
   EXPECT_EQ(window.scbThreshold->value(), kThresholdMaximum);
   EXPECT_EQ(document.WorkingImage.Pixels(), (Pixels{kBlack, kBlack, kBlack}));
+}
+
+// Pixel values 0x7FFFFF, 0x800000 and 0x000001: a typed position between them splits them.
+TEST_F(MonochromeWindowTest, TheTypedPositionPreviewsAndFollowsTheScrollBar) {
+  Open();
+  EXPECT_EQ(window.spnThreshold->value(), kDefaultThresholdPosition);
+  window.spnThreshold->setFocus();
+  window.spnThreshold->selectAll();
+  QTest::keyClicks(window.spnThreshold, "1");
+  EXPECT_EQ(window.scbThreshold->value(), 1);
+  EXPECT_EQ(document.WorkingImage.Pixels(), (Pixels{kWhite, kWhite, kBlack}));
+  Press(Qt::Key_End);
+  EXPECT_EQ(window.spnThreshold->value(), kThresholdMaximum);
+  QTest::mouseClick(window.btnOK, Qt::LeftButton);
 }
 
 TEST_F(MonochromeWindowTest, CancelGoesBackToTheOpeningPositionAndImage) {

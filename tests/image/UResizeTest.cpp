@@ -114,3 +114,21 @@ TEST_F(ResizeWindowTest, CancelPutsTheOptionsOfTheOpeningBack) {
 
 }  // namespace
 }  // namespace pixmora
+
+namespace pixmora {
+namespace {
+
+TEST(ResizeWindowCaptionsTest, HeightIsSpelledAndOptimizeImageIsExplained) {
+  RecordingDocumentView view;
+  RecordingMessageBox messages;
+  ImageDocument document(view, messages);
+  TFResize window(document);
+  QStringList labels;
+  for (const QLabel* label : window.findChildren<QLabel*>())
+    labels << label->text();
+  EXPECT_TRUE(labels.contains("Height (pixels)"));
+  EXPECT_FALSE(window.chkOptimizeImage->toolTip().isEmpty());
+}
+
+}  // namespace
+}  // namespace pixmora

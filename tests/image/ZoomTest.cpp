@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <vector>
 
 namespace pixmora {
@@ -65,6 +66,37 @@ TEST(PixelGridTest, FromEightTimesEveryBoundaryHasALine) {
 TEST(PixelGridTest, OnlyTheRequestedRangeIsListed) {
   EXPECT_EQ(PixelGridLines(10.0f, 100, 95.0, 130.0), (std::vector<double>{90, 100, 110, 120, 130}));
   EXPECT_TRUE(PixelGridLines(10.0f, 0, 0.0, 100.0).empty());
+}
+
+}  // namespace
+}  // namespace pixmora
+
+namespace pixmora {
+namespace {
+
+TEST(ZoomFactorTest, FactorStepsStayWithinTheirRangeAndOpeningFitsOnlyLargePictures) {
+  EXPECT_FLOAT_EQ(ZoomInByFactor(1.0f), 1.25f);
+  EXPECT_FLOAT_EQ(ZoomOutByFactor(1.0f), 0.8f);
+  EXPECT_FLOAT_EQ(ZoomInByFactor(98.0f), kMaximumFactorZoom);
+  EXPECT_FLOAT_EQ(ZoomOutByFactor(0.011f), kMinimumFactorZoom);
+  // A zoom the Page Up steps took past the factor range is not pulled back by a factor step.
+  EXPECT_FLOAT_EQ(ZoomInByFactor(99.05f), 99.05f);
+  EXPECT_FLOAT_EQ(ZoomOutByFactor(0.005f), 0.005f);
+
+  EXPECT_FLOAT_EQ(OpeningZoom(320, 240, 640, 480), 1.0f);
+  EXPECT_FLOAT_EQ(OpeningZoom(3840, 2160, 640, 480), 0.166f);
+  EXPECT_FLOAT_EQ(FitZoom(32, 16, 640, 480), 20.0f);
+  EXPECT_FLOAT_EQ(FitZoom(0, 16, 640, 480), 1.0f);
+  // Fitted, the scaled picture never passes the view's edge.
+  const float fit = FitZoom(3, 7, 100, 100);
+  EXPECT_LE(std::ceil(7 * static_cast<double>(fit)), 100.0);
+}
+
+TEST(ZoomFactorTest, TheAnchoredPointKeepsItsPlace) {
+  // Offset 100, pointer at 50: image point (150 / 2) = 75 at zoom 2; at zoom 4 it must be at 50.
+  const double offset = AnchoredOffset(100, 50, 2.0f, 4.0f);
+  EXPECT_DOUBLE_EQ((offset + 50) / 4.0, 75.0);
+  EXPECT_DOUBLE_EQ(AnchoredOffset(0, 0, 1.0f, 8.0f), 0.0);
 }
 
 }  // namespace

@@ -44,6 +44,12 @@ TEST(SwatchGridTest, OnlyThePointedSwatchHasTheLightBorder) {
   EXPECT_EQ(grid.Borders()[16], SwatchGrid::kBlack);
 }
 
+TEST(SwatchGridTest, ColorDetailIsTheIndexAndTheFiveSixFiveValue) {
+  EXPECT_EQ(ColorDetailText(0, 0x0000FF), "Index: 0  5-6-5: 0xF800");  // pure red
+  EXPECT_EQ(ColorDetailText(255, 0xFF0000), "Index: 255  5-6-5: 0x001F");
+  EXPECT_EQ(ColorDetailText(7, 0x07FC04), "Index: 7  5-6-5: 0x07E0");
+}
+
 TEST(SwatchGridTest, ColorTextIsRedGreenBlueOfTheStoredColor) {
   EXPECT_EQ(ColorText(0x0000FF), "Color: 0xFF0000");  // pure red
   EXPECT_EQ(ColorText(0xFF0000), "Color: 0x0000FF");  // pure blue

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QPushButton>
 #include <QTest>
 
 #include "platform/RecordingShell.h"
@@ -24,9 +25,10 @@ class AboutBoxTest : public testing::Test {
   TFAbout box{shell};
 };
 
-TEST_F(AboutBoxTest, ShowsTheTextsInABorderlessTopmostBox) {
-  EXPECT_EQ(box.size(), QSize(316, 232));
-  EXPECT_TRUE(box.windowFlags() & Qt::FramelessWindowHint);
+// The box has the window system's frame and a row with its Close button under the texts.
+TEST_F(AboutBoxTest, ShowsTheTextsInAFramedTopmostBox) {
+  EXPECT_EQ(box.size(), QSize(316, 268));
+  EXPECT_FALSE(box.windowFlags() & Qt::FramelessWindowHint);
   EXPECT_TRUE(box.windowFlags() & Qt::WindowStaysOnTopHint);
   EXPECT_EQ(box.Shape1->geometry(), box.rect());
   EXPECT_FALSE(box.Shape1->BrushColor());
@@ -40,6 +42,11 @@ TEST_F(AboutBoxTest, ShowsTheTextsInABorderlessTopmostBox) {
   EXPECT_EQ(Label("lblSuggestions")->text(), "Send comments, suggestions, bugs to:");
   EXPECT_EQ(Label("lblAdvertisment")->text(), "Find cool displays at:");
   EXPECT_EQ(Label("lblAddress")->pos(), QPoint(170, 208));
+}
+
+TEST_F(AboutBoxTest, TheCloseButtonCloses) {
+  QTest::mouseClick(box.findChild<QPushButton*>("btnClose"), Qt::LeftButton);
+  EXPECT_FALSE(box.isVisible());
 }
 
 TEST_F(AboutBoxTest, AClickOnALabelOrOnTheFrameCloses) {

@@ -192,17 +192,27 @@ TEST_F(MainWindowTest, MenusCarryTheCaptionsShortcutsAndSeparators) {
   for (const auto& [name, keys] : shortcuts) {
     EXPECT_EQ(w.Command(name)->shortcut().toString(), keys) << name;
   }
+  // The captions as shown, without the mnemonics' marks.
   const auto items = [&](const char* menu) {
     QStringList captions;
     for (QAction* item : w.findChild<QMenu*>(menu)->actions())
-      captions << (item->isSeparator() ? "-" : item->text());
+      captions << (item->isSeparator() ? "-" : item->text().remove('&'));
     return captions;
   };
   EXPECT_EQ(items("mnuFile"),
             QStringList({"Open...", "Save Image...", "Save Image As...", "-", "Export Image",
                          "Export Image As...", "Export All Frames...", "-", "Reload", "-",
                          "Recent Files", "-", "Exit"}));
-  EXPECT_EQ(items("mnuEdit"), QStringList({"Copy",
+  EXPECT_EQ(items("mnuEdit"), QStringList({"Undo",
+                                           "Redo",
+                                           "-",
+                                           "Copy",
+                                           "-",
+                                           "Copy Selection",
+                                           "Find...",
+                                           "Find Next",
+                                           "Find Previous",
+                                           "Go to Line...",
                                            "-",
                                            "Clear Output",
                                            "-",
@@ -217,16 +227,20 @@ TEST_F(MainWindowTest, MenusCarryTheCaptionsShortcutsAndSeparators) {
                                            "Monochrome Threshold...",
                                            "-",
                                            "Enable Image Crop",
+                                           "Crop to...",
                                            "Crop Image",
                                            "-",
                                            "Resize Image...",
                                            "-",
+                                           "Resample Image",
+                                           "-",
                                            "Convert"}));
   EXPECT_EQ(
       items("mnuView"),
-      QStringList({"Toolbars", "-", "Zoom In", "Zoom Out", "Original Size", "-",
-                   "Previous Animation", "Next Animation", "-", "Color Table", "-",
-                   "Display Preview", "Preview Instead of Picture", "Differences", "Sizes..."}));
+      QStringList({"Toolbars", "Toolbar Text", "-", "Zoom In", "Zoom Out", "Zoom In 1.25x",
+                   "Zoom Out 1.25x", "Zoom to Fit", "Original Size", "-", "Previous Animation",
+                   "Next Animation", "-", "Color Table", "-", "Display Preview",
+                   "Preview Instead of Picture", "Differences", "Sizes..."}));
   EXPECT_EQ(items("mnuSettings"), QStringList({"Preferences..."}));
   EXPECT_EQ(items("mnuHelp"), QStringList({"About..."}));
   EXPECT_EQ(items("mnuImageMode1"), QStringList({"Color", "Monochrome", "Palette"}));
@@ -235,13 +249,14 @@ TEST_F(MainWindowTest, MenusCarryTheCaptionsShortcutsAndSeparators) {
   QStringList popups;
   for (QMenu* popup : {w.pumToolbar, w.pumOutputWindow, w.pumCropResize}) {
     for (QAction* item : popup->actions())
-      popups << (item->isSeparator() ? "-" : item->text());
+      popups << (item->isSeparator() ? "-" : item->text().remove('&'));
   }
-  EXPECT_EQ(popups, QStringList({"Main Toolbar", "Output Window", "Statistics", "Copy", "-",
-                                 "Clear Output", "Crop", "Resize"}));
+  EXPECT_EQ(popups,
+            QStringList({"Main Toolbar", "Output Window", "Statistics", "Copy", "-", "Clear Output",
+                         "-", "Copy Selection", "Find...", "Go to Line...", "Crop", "Resize"}));
   QStringList menus;
   for (QAction* menu : w.findChild<QMenuBar*>()->actions())
-    menus << menu->text();
+    menus << menu->text().remove('&');
   EXPECT_EQ(menus, QStringList({"File", "Edit", "View", "Settings", "Help"}));
 }
 

@@ -46,7 +46,7 @@ class PaletteWindowTest : public ::testing::Test {
 
 TEST_F(PaletteWindowTest, StartsAsAWhiteGridWithBlackBordersAndTheLabels) {
   EXPECT_EQ(window.windowTitle(), "Color Table");
-  EXPECT_EQ(window.size(), QSize(280, 304));
+  EXPECT_EQ(window.size(), QSize(280, 322));  // a row for the index and 5-6-5 value
   EXPECT_EQ(window.Shapes[0]->objectName(), "Shape1");
   EXPECT_EQ(window.Shapes[255]->objectName(), "Shape256");
   EXPECT_EQ(window.Shapes[17]->geometry(), QRect(27, 24, 17, 17));

@@ -1,0 +1,122 @@
+#include "image/EditHistory.h"
+
+#include <utility>
+
+namespace pixmora {
+
+namespace {
+
+std::size_t ImageBytes(const TBitmap32& image) {
+  return image.Pixels().size() * sizeof(std::uint32_t) + image.CoveragePlane().size();
+}
+
+}  // namespace
+
+DocumentState DocumentState::Of(const ImageDocument& document) {
+  return {document.WorkingImage,
+          document.ColorImageCopy,
+          document.PaletteImageCopy,
+          document.PaletteImageColorTable,
+          document.ColorTable,
+          document.PaletteColorCount,
+          document.HasPalette,
+          document.ImageResampled,
+          document.ImageCropped,
+          document.ImageChanged,
+          document.FrameIndex,
+          document.ImageMode,
+          document.Texts};
+}
+
+void DocumentState::RestoreInto(ImageDocument& document) const {
+  document.WorkingImage = WorkingImage;
+  document.ColorImageCopy = ColorImageCopy;
+  document.PaletteImageCopy = PaletteImageCopy;
+  document.PaletteImageColorTable = PaletteImageColorTable;
+  document.ColorTable = ColorTable;
+  document.PaletteColorCount = PaletteColorCount;
+  document.HasPalette = HasPalette;
+  document.ImageResampled = ImageResampled;
+  document.ImageCropped = ImageCropped;
+  document.ImageChanged = ImageChanged;
+  document.FrameIndex = FrameIndex;
+  document.Texts = Texts;
+  document.ThresholdSourceStale = true;
+  document.RefreshImageSize();
+  DocumentView& view = document.View();
+  view.ResetColorSwatches();
+  view.ShowFileInformation(document);
+  view.EnablePaletteMode(HasPalette);
+  view.ShowWorkingImage(document);
+  document.SetImageMode(ImageMode);
+  view.ResetCropSelection(WorkingImage.Width(), WorkingImage.Height());
+}
+
+std::size_t DocumentState::Bytes() const {
+  return sizeof(DocumentState) + ImageBytes(WorkingImage) + ImageBytes(ColorImageCopy) +
+         ImageBytes(PaletteImageCopy) +
+         (PaletteImageColorTable.size() + ColorTable.size()) * sizeof(std::uint32_t);
+}
+
+bool DocumentState::SameAs(const ImageDocument& document) const {
+  return FrameIndex == document.FrameIndex && ImageMode == document.ImageMode &&
+         ImageChanged == document.ImageChanged && ImageCropped == document.ImageCropped &&
+         ImageResampled == document.ImageResampled && HasPalette == document.HasPalette &&
+         PaletteColorCount == document.PaletteColorCount && ColorTable == document.ColorTable &&
+         WorkingImage == document.WorkingImage && PaletteImageCopy == document.PaletteImageCopy &&
+         ColorImageCopy == document.ColorImageCopy;
+}
+
+void EditHistory::Record(DocumentState before) {
+  for (const DocumentState& dropped : redo_)
+    bytes_ -= dropped.Bytes();
+  redo_.clear();
+  bytes_ += before.Bytes();
+  undo_.push_back(std::move(before));
+  Trim();
+}
+
+bool EditHistory::Undo(ImageDocument& document) {
+  if (undo_.empty())
+    return false;
+  DocumentState previous = std::move(undo_.back());
+  undo_.pop_back();
+  DocumentState left = DocumentState::Of(document);
+  previous.RestoreInto(document);
+  bytes_ += left.Bytes();
+  bytes_ -= previous.Bytes();
+  redo_.push_back(std::move(left));
+  Trim();
+  return true;
+}
+
+bool EditHistory::Redo(ImageDocument& document) {
+  if (redo_.empty())
+    return false;
+  DocumentState next = std::move(redo_.back());
+  redo_.pop_back();
+  DocumentState left = DocumentState::Of(document);
+  next.RestoreInto(document);
+  bytes_ += left.Bytes();
+  bytes_ -= next.Bytes();
+  undo_.push_back(std::move(left));
+  Trim();
+  return true;
+}
+
+void EditHistory::Clear() {
+  undo_.clear();
+  redo_.clear();
+  bytes_ = 0;
+}
+
+// The states furthest from the present go first: the oldest undo step, then the furthest redo.
+void EditHistory::Trim() {
+  while (bytes_ > budget_ && undo_.size() + redo_.size() > 1) {
+    std::deque<DocumentState>& from = undo_.size() > 1 || redo_.empty() ? undo_ : redo_;
+    bytes_ -= from.front().Bytes();
+    from.pop_front();
+  }
+}
+
+}  // namespace pixmora
