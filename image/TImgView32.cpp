@@ -151,13 +151,8 @@ QRectF TImgView32::ScreenRect(const QRect& imageRect) const {
                 QSizeF(imageRect.width() * s, imageRect.height() * s));
 }
 
-QPoint TImgView32::ImagePoint(const QPointF& screen) const {
-  const QPointF p = (screen - Origin()) / static_cast<double>(scale_);
-  return QPoint(static_cast<int>(std::lround(p.x())), static_cast<int>(std::lround(p.y())));
-}
-
 std::optional<QPoint> TImgView32::PixelAt(const QPointF& viewportPoint) const {
-  const QPointF p = (viewportPoint - Origin()) / static_cast<double>(scale_);
+  const QPointF p = ImagePointAt(viewportPoint);
   const QPoint pixel(static_cast<int>(std::floor(p.x())), static_cast<int>(std::floor(p.y())));
   if (image_.isNull() || !QRect(QPoint(0, 0), image_.size()).contains(pixel))
     return std::nullopt;
