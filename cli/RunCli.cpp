@@ -17,6 +17,7 @@
 #include "cli/HelpText.h"
 #include "cli/ManifestRun.h"
 #include "cli/OutputFiles.h"
+#include "cli/StreamedOutput.h"
 #include "cli/TargetRun.h"
 #include "cli/Verify.h"
 #include "conversion/ConversionEngine.h"
@@ -168,6 +169,7 @@ int ConvertPicture(const CliOptions& o, const Settings& settings,
   ImageDocument document(view, messages);
   document.CurrentFileName = o.image;
   document.FrameIndex = o.frame.value_or(0);
+  document.KeepsLoadedCopy = !o.edits.empty();
   // The mode-change load decodes the file at FrameIndex and leaves the mode to the caller.
   document.mnuOpenClick(LoadOrigin::ModeChange);
   if (!view.error.empty())
@@ -187,6 +189,9 @@ int ConvertPicture(const CliOptions& o, const Settings& settings,
   // threshold do not run. Like a Palette conversion, an index target needs the reduced colors
   // again after a later edit brought in new ones.
   ImageMode mode = document.ImageMode;
+  // A streamed output thresholds while it encodes, without the copies a threshold keeps.
+  const bool streams = classic && StreamsClassicOutput(o);
+  std::optional<std::uint32_t> pendingThreshold;
   if (classic) {
     mode = ChooseMode(o, document);
     if (mode == ImageMode::Palette && !document.HasPalette) {
@@ -194,8 +199,13 @@ int ConvertPicture(const CliOptions& o, const Settings& settings,
           err, kUsageError,
           "--mode palette: " + o.image + " has no palette (reduce its colors with --reduce)");
     }
-    if (mode == ImageMode::Monochrome && !HasThreshold(o))
-      ApplyDefaultThreshold(document);
+    if (mode == ImageMode::Monochrome && !HasThreshold(o)) {
+      if (streams) {
+        pendingThreshold = kDefaultThresholdPosition;
+      } else {
+        ApplyDefaultThreshold(document);
+      }
+    }
   }
   const bool indexed = classic ? mode == ImageMode::Palette
                                : TraitsOf(target.target, target.colorFormat).indexBits > 0;
@@ -235,8 +245,12 @@ int ConvertPicture(const CliOptions& o, const Settings& settings,
     if (!targetOutcome.refusal.empty())
       return Fail(err, kConversionRefused, targetOutcome.refusal);
   }
+  const std::string_view lineEnd = o.eol == LineEnd::Lf ? "\n" : kCrLf;
+  const ExportKind kind = o.output ? ExportKindOf(*o.output) : ExportKind::Text;
+  bool streamed = false;
+  std::size_t streamedDataSize = 0;
+  ConversionInput input;
   if (classicConvert) {
-    ConversionInput input;
     input.WorkingImage = &document.WorkingImage;
     input.ImageWidth = document.ImageWidth;
     input.ImageHeight = document.ImageHeight;
@@ -247,6 +261,21 @@ int ConvertPicture(const CliOptions& o, const Settings& settings,
     input.PaletteColorCount = document.PaletteColorCount;
     // The arrays are named after the file name without folder and last extension.
     input.CurrentFileName = o.name ? *o.name + ".name" : o.image;
+    streamed = streams && CanStream(input);
+    if (streamed) {
+      PendingFile& main = files.Add(*o.output);
+      PendingFile* table = exported.TableInOwnFile() ? &files.Add(*o.tableOutput) : nullptr;
+      const StreamOutcome outcome =
+          StreamClassicOutput(input, pendingThreshold,
+                              {main, table, kind, exported.TableInMainFile(), lineEnd}, messages);
+      if (!outcome.completed)
+        return Fail(err, kConversionRefused, messages.first);
+      streamedDataSize = outcome.dataSize;
+    }
+  }
+  if (classicConvert && !streamed) {
+    if (pendingThreshold)
+      ApplyDefaultThreshold(document);
     std::unique_ptr<ProgressSink> progress;
     if (showProgress) {
       progress = std::make_unique<ConsoleProgress>(err);
@@ -261,12 +290,10 @@ int ConvertPicture(const CliOptions& o, const Settings& settings,
     }
   }
 
-  const std::string_view lineEnd = o.eol == LineEnd::Lf ? "\n" : kCrLf;
-  const ExportKind kind = o.output ? ExportKindOf(*o.output) : ExportKind::Text;
-  if (classicConvert && o.output) {
+  if (classicConvert && o.output && !streamed) {
     WriteMainFileContent(exported, kind, SinkTo(files.Add(*o.output)), lineEnd);
   }
-  if (classicConvert && exported.TableInOwnFile()) {
+  if (classicConvert && exported.TableInOwnFile() && !streamed) {
     WriteTableFileContent(exported, kind, SinkTo(files.Add(*o.tableOutput)), lineEnd);
   }
   if (o.saveSettings) {
@@ -280,8 +307,8 @@ int ConvertPicture(const CliOptions& o, const Settings& settings,
   if (std::string error = files.Commit(); !error.empty())
     return Fail(err, kOutputError, error);
   report.files = files.Written();
-  report.dataSize = targetOutcome.dataSize;
-  if (classicConvert) {
+  report.dataSize = streamed ? streamedDataSize : targetOutcome.dataSize;
+  if (classicConvert && !streamed) {
     const bool table = exported.TableInMainFile() || exported.TableInOwnFile();
     report.dataSize =
         static_cast<std::size_t>(OutputDataBytes(engine, settings.preferences) +

@@ -113,7 +113,8 @@ bool ImageDocument::Load(LoadOrigin origin, std::optional<std::string> fileName)
     HasPalette = true;
   } else {
     CopyStaging(read.staging, WorkingImage);
-    ColorImageCopy = WorkingImage;
+    if (KeepsLoadedCopy)
+      ColorImageCopy = WorkingImage;
   }
   view_.ShowWorkingImage(*this);
 

@@ -67,7 +67,10 @@ class ImageDocument {
 
   std::string CurrentFileName;
   TBitmap32 WorkingImage;
-  TBitmap32 ColorImageCopy;    // the image as the last load decoded it
+  TBitmap32 ColorImageCopy;  // the image as the last load decoded it
+  // Off for a run whose edits never go back to the loaded image (the command line without
+  // edits): the copy would cost the picture's size again.
+  bool KeepsLoadedCopy = true;
   TBitmap32 PaletteImageCopy;  // the result of the last color reduction
   TBitmap32 ThresholdSource;
   TBitmap32 ThresholdUndoCopy;
