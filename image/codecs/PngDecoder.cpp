@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "image/codecs/Blend.h"
+#include "platform/HugePages.h"
 
 namespace pixmora {
 
@@ -159,7 +160,7 @@ bool ReadWithLibpng(PngRead& read) {
   if (png_get_rowbytes(read.png, read.info) != std::size_t{read.width} * 4) {
     png_error(read.png, "unexpected row layout");
   }
-  read.pixels.resize(std::size_t{read.width} * read.height);
+  ResizeLarge(read.pixels, std::size_t{read.width} * read.height);
   read.rows.resize(read.height);
   for (png_uint_32 y = 0; y < read.height; ++y) {
     read.rows[y] = reinterpret_cast<png_bytep>(read.pixels.data() + std::size_t{y} * read.width);
