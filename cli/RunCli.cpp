@@ -11,6 +11,7 @@
 #include "cli/ComposeSettings.h"
 #include "cli/ConsoleDocumentView.h"
 #include "cli/ConsoleProgress.h"
+#include "cli/DecodeAhead.h"
 #include "cli/DecodeCommand.h"
 #include "cli/DepFile.h"
 #include "cli/Edits.h"
@@ -170,10 +171,21 @@ int ConvertPicture(const CliOptions& o, const Settings& settings,
   document.CurrentFileName = o.image;
   document.FrameIndex = o.frame.value_or(0);
   document.KeepsLoadedCopy = !o.edits.empty();
-  // The mode-change load decodes the file at FrameIndex and leaves the mode to the caller.
-  document.mnuOpenClick(LoadOrigin::ModeChange);
-  if (!view.error.empty())
-    return Fail(err, kInputError, view.error);
+  // A PNG picture that nothing but the conversion reads is converted while it decodes; the
+  // document takes only its palette.
+  std::unique_ptr<DecodeAhead> ahead;
+  if (classic && StreamsClassicOutput(o) && o.edits.empty() && !o.describe && !o.frame &&
+      UpperExtension(o.image) == ".PNG") {
+    ahead = std::make_unique<DecodeAhead>(o.image);
+    if (!ahead->WaitStart())
+      return Fail(err, kInputError, ahead->Error());
+    document.TakePalette(ahead->Header());
+  } else {
+    // The mode-change load decodes the file at FrameIndex and leaves the mode to the caller.
+    document.mnuOpenClick(LoadOrigin::ModeChange);
+    if (!view.error.empty())
+      return Fail(err, kInputError, view.error);
+  }
   document.SetImageMode(document.HasPalette ? ImageMode::Palette : ImageMode::Color);
 
   for (const EditStep& edit : o.edits) {
@@ -215,6 +227,10 @@ int ConvertPicture(const CliOptions& o, const Settings& settings,
   }
   document.SetImageMode(mode);
   document.RefreshImageSize();
+  if (ahead) {
+    document.ImageWidth = static_cast<std::uint16_t>(ahead->Width());
+    document.ImageHeight = static_cast<std::uint16_t>(ahead->Height());
+  }
 
   const bool paletteMode = mode == ImageMode::Palette;
   ConversionEngine engine;
@@ -261,13 +277,21 @@ int ConvertPicture(const CliOptions& o, const Settings& settings,
     input.PaletteColorCount = document.PaletteColorCount;
     // The arrays are named after the file name without folder and last extension.
     input.CurrentFileName = o.name ? *o.name + ".name" : o.image;
-    streamed = streams && CanStream(input);
+    WholePicture whole(document.WorkingImage);
+    RowSource& rows = ahead ? static_cast<RowSource&>(*ahead) : whole;
+    streamed = streams && CanStream(input, rows);
+    // Only a size beyond the engine's 16 bits keeps a decoded-ahead picture from streaming; the
+    // engine refuses that too.
+    if (ahead && !streamed)
+      return Fail(err, kConversionRefused, "the conversion did not complete");
     if (streamed) {
       PendingFile& main = files.Add(*o.output);
       PendingFile* table = exported.TableInOwnFile() ? &files.Add(*o.tableOutput) : nullptr;
       const StreamOutcome outcome =
-          StreamClassicOutput(input, pendingThreshold,
+          StreamClassicOutput(input, rows, pendingThreshold,
                               {main, table, kind, exported.TableInMainFile(), lineEnd}, messages);
+      if (ahead && !ahead->WaitFinished())
+        return Fail(err, kInputError, ahead->Error());
       if (!outcome.completed)
         return Fail(err, kConversionRefused, messages.first);
       streamedDataSize = outcome.dataSize;

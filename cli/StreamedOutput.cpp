@@ -103,15 +103,26 @@ class DataWriter {
   std::vector<char> buffer_;
 };
 
-// Encodes the picture band by band and hands on its values (bytes, or joined words) in order.
-// False when a pixel is in no palette entry.
+// What a run reads besides its input.
+struct StreamJob {
+  const ConversionInput& input;
+  RowSource& rows;
+  const EncodingPlan& plan;
+  std::optional<std::uint32_t> threshold;
+  const StreamTargets& targets;
+};
+
+enum class Encoded { Done, PaletteError, RowsMissing };
+
+// Encodes the picture band by band, as its rows come, and hands on its values (bytes, or joined
+// words) in order.
 template <class Value, class Consume>
-bool EncodeValues(const ConversionInput& input, const EncodingPlan& plan,
-                  std::optional<std::uint32_t> threshold, Consume&& consume) {
-  const TBitmap32& image = *input.WorkingImage;
+Encoded EncodeValues(const StreamJob& job, Consume&& consume) {
+  const ConversionInput& input = job.input;
+  const EncodingPlan& plan = job.plan;
   const int width = input.ImageWidth;
   const int height = input.ImageHeight;
-  RowEncoder encoder(plan, PaletteSearched(input), threshold);
+  RowEncoder encoder(plan, PaletteSearched(input), job.threshold);
   const int bandRows = BandRows(width, encoder.RowStep());
   // One byte in front for the odd byte a band leaves to the next word.
   std::vector<std::uint8_t> bytes(1 + RowEncoder::MaxBytes(std::size_t(width) * bandRows));
@@ -121,8 +132,11 @@ bool EncodeValues(const ConversionInput& input, const EncodingPlan& plan,
     const int rows = std::min(bandRows, height - top);
     std::uint8_t* const start = bytes.data() + 1;
     std::uint8_t* out = start;
-    if (!encoder.Encode(image.Row(top), width, rows, out))
-      return false;
+    const std::uint32_t* pixels = job.rows.WaitRows(top + rows);
+    if (pixels == nullptr)
+      return Encoded::RowsMissing;
+    if (!encoder.Encode(pixels + std::size_t(width) * top, width, rows, out))
+      return Encoded::PaletteError;
     if (top + bandRows >= height)
       encoder.Finish(out);
     if constexpr (sizeof(Value) == 1) {
@@ -148,7 +162,7 @@ bool EncodeValues(const ConversionInput& input, const EncodingPlan& plan,
     const Value last = static_cast<Value>(plan.lsbFirst ? a * 256 : a);
     consume(&last, 1);
   }
-  return true;
+  return Encoded::Done;
 }
 
 struct TableParts {
@@ -180,9 +194,10 @@ void WriteTableFile(const RunTexts& texts, const TableParts& table, const Stream
 }
 
 template <class Value>
-bool Stream(const ConversionInput& input, const EncodingPlan& plan,
-            std::optional<std::uint32_t> threshold, const StreamTargets& targets,
-            StreamOutcome& outcome) {
+Encoded Stream(const StreamJob& job, StreamOutcome& outcome) {
+  const ConversionInput& input = job.input;
+  const EncodingPlan& plan = job.plan;
+  const StreamTargets& targets = job.targets;
   const Value maxCount = sizeof(Value) == 2 ? 65535 : 255;
   std::uint64_t values = 0;
   int ratio = 0;
@@ -192,14 +207,13 @@ bool Stream(const ConversionInput& input, const EncodingPlan& plan,
     std::uint64_t raw = 0;
     RunCoder<Value> counter(maxCount);
     const auto count = [&values](Value) { ++values; };
-    const bool encoded =
-        EncodeValues<Value>(input, plan, threshold, [&](const Value* v, std::size_t n) {
-          raw += n;
-          for (std::size_t i = 0; i < n; ++i)
-            counter.Put(v[i], count);
-        });
-    if (!encoded)
-      return false;
+    const Encoded counted = EncodeValues<Value>(job, [&](const Value* v, std::size_t n) {
+      raw += n;
+      for (std::size_t i = 0; i < n; ++i)
+        counter.Put(v[i], count);
+    });
+    if (counted != Encoded::Done)
+      return counted;
     counter.Finish(count);
     ratio = CompressionRatio(raw, values);
   } else {
@@ -228,12 +242,12 @@ bool Stream(const ConversionInput& input, const EncodingPlan& plan,
     file.Text(texts.outputHeader);
   }
   DataWriter<Value> data(file, targets.kind, format, values);
-  bool encoded;
+  Encoded encoded;
   if (plan.compression) {
     RunCoder<Value> coder(maxCount);
     std::vector<Value> coded;
     const auto emit = [&coded](Value v) { coded.push_back(v); };
-    encoded = EncodeValues<Value>(input, plan, threshold, [&](const Value* v, std::size_t n) {
+    encoded = EncodeValues<Value>(job, [&](const Value* v, std::size_t n) {
       coded.clear();
       for (std::size_t i = 0; i < n; ++i)
         coder.Put(v[i], emit);
@@ -243,11 +257,10 @@ bool Stream(const ConversionInput& input, const EncodingPlan& plan,
     coder.Finish(emit);
     data.Put(coded.data(), coded.size());
   } else {
-    encoded = EncodeValues<Value>(input, plan, threshold,
-                                  [&data](const Value* v, std::size_t n) { data.Put(v, n); });
+    encoded = EncodeValues<Value>(job, [&data](const Value* v, std::size_t n) { data.Put(v, n); });
   }
-  if (!encoded)
-    return false;
+  if (encoded != Encoded::Done)
+    return encoded;
   data.Finish();
   if (targets.table != nullptr)
     WriteTableFile(texts, table, targets, preferences);
@@ -257,7 +270,7 @@ bool Stream(const ConversionInput& input, const EncodingPlan& plan,
   const bool tableCounts = targets.tableInMainFile || targets.table != nullptr;
   outcome.dataSize = static_cast<std::size_t>(texts.outputElementCount) * (plan.word ? 2 : 1) +
                      (tableCounts ? table.text.values.size() * (wordTable ? 2 : 1) : 0);
-  return true;
+  return Encoded::Done;
 }
 
 }  // namespace
@@ -266,20 +279,21 @@ bool StreamsClassicOutput(const CliOptions& o) {
   return o.output && !o.verify && !o.preview && !o.stats && !o.saveImage && !o.compare;
 }
 
-bool CanStream(const ConversionInput& input) {
-  return input.WorkingImage != nullptr &&
-         std::size_t{input.ImageWidth} * input.ImageHeight == input.WorkingImage->PixelCount() &&
+bool CanStream(const ConversionInput& input, const RowSource& rows) {
+  return input.ImageWidth == rows.Width() && input.ImageHeight == rows.Height() &&
          (input.ImageMode != ImageMode::Palette || input.PaletteColorCount <= 256);
 }
 
-StreamOutcome StreamClassicOutput(const ConversionInput& input,
+StreamOutcome StreamClassicOutput(const ConversionInput& input, RowSource& rows,
                                   std::optional<std::uint32_t> threshold,
                                   const StreamTargets& targets, MessageBoxService& messages) {
   const EncodingPlan plan = PlanEncoding(input);
+  const StreamJob job{input, rows, plan, threshold, targets};
   StreamOutcome outcome;
-  outcome.completed = plan.word ? Stream<std::uint16_t>(input, plan, threshold, targets, outcome)
-                                : Stream<std::uint8_t>(input, plan, threshold, targets, outcome);
-  if (!outcome.completed)
+  const Encoded encoded =
+      plan.word ? Stream<std::uint16_t>(job, outcome) : Stream<std::uint8_t>(job, outcome);
+  outcome.completed = encoded == Encoded::Done;
+  if (encoded == Encoded::PaletteError)
     ShowMissingPaletteEntry(messages);
   return outcome;
 }

@@ -87,9 +87,7 @@ bool ImageDocument::Load(LoadOrigin origin, std::optional<std::string> fileName)
   ThresholdSourceStale = true;
   view_.WatchFile(CurrentFileName);
   view_.ResetColorSwatches();
-  HasPalette = read.hasPalette;
-  PaletteColorCount = read.paletteColorCount;
-  read.FillColorTable(ColorTable);
+  TakePalette(read);
   IsAnimated = read.isAnimated;
   FrameCount = read.frameCount;
 
@@ -185,6 +183,12 @@ bool ImageDocument::SaveImage(const std::string& fileName) {
   ImageChanged = false;
   CurrentFileName = fileName;
   return true;
+}
+
+void ImageDocument::TakePalette(const ImageFileRead& read) {
+  HasPalette = read.hasPalette;
+  PaletteColorCount = read.paletteColorCount;
+  read.FillColorTable(ColorTable);
 }
 
 void ImageDocument::SetImageMode(pixmora::ImageMode mode) {

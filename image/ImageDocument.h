@@ -35,6 +35,8 @@ struct DocumentTexts {
 
 // The open image file, the working image with its copies, the file's palette and frames, and
 // the flags the editing commands keep. One instance lives as long as the main window.
+struct ImageFileRead;
+
 class ImageDocument {
  public:
   ImageDocument(DocumentView& view, MessageBoxService& messages)
@@ -58,6 +60,8 @@ class ImageDocument {
 
   // Sets the image mode with its label and drop-down texts and shows them.
   void SetImageMode(pixmora::ImageMode mode);
+  // The palette fields of a file read (a file without a palette keeps the previous table).
+  void TakePalette(const ImageFileRead& read);
 
   // ImageWidth / ImageHeight and the two dimension texts from the working image's size.
   void RefreshImageSize();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -90,6 +91,49 @@ TEST_F(StreamedOutputTest, EveryLayoutMatchesTheEngineByteForByte) {
       }
     }
   }
+}
+
+TEST_F(StreamedOutputTest, PicturesConvertedWhileTheyDecodeMatchTheEngine) {
+  // Rows through libpng one at a time, or all at once when interlaced; gamma, and transparency
+  // blended over black as it comes.
+  const std::vector<std::uint32_t> photo = Photo();
+  pixmora::testing::Rows rgba;
+  for (int y = 0; y < kHeight; ++y) {
+    Bytes row;
+    for (int x = 0; x < kWidth; ++x) {
+      const std::uint32_t p = photo[static_cast<std::size_t>(y) * kWidth + x];
+      const auto alpha = static_cast<std::uint8_t>(y < kHeight / 2 ? 255 : (x * 7) & 0xFF);
+      row.insert(row.end(), {static_cast<std::uint8_t>(p >> 16), static_cast<std::uint8_t>(p >> 8),
+                             static_cast<std::uint8_t>(p), alpha});
+    }
+    rgba.push_back(row);
+  }
+  for (const bool interlaced : {false, true}) {
+    Save("photo.png", pixmora::testing::MakePng({.width = kWidth,
+                                                 .height = kHeight,
+                                                 .colorType = 6,
+                                                 .rows = rgba,
+                                                 .gamma = 0.5,
+                                                 .interlaced = interlaced}));
+    for (const std::vector<std::string>& options :
+         {std::vector<std::string>{"--colors", "4096"}, {"--mode", "monochrome"}}) {
+      EXPECT_EQ(Written(options, "out.h", true), Written(options, "out.h", false)) << interlaced;
+    }
+  }
+}
+
+TEST_F(StreamedOutputTest, ATruncatedPictureFailsAsWhenReadWhole) {
+  std::string png = Read(Path("photo.png"));
+  png.resize(png.size() * 3 / 5);
+  Save("cut.png", BytesOf(png));
+  const std::string output = Path("out.h");
+  const Outcome whole = Run({"--stats", "-o", output, Path("cut.png")});
+  const Outcome streamed = Run({"-o", output, Path("cut.png")});
+  EXPECT_EQ(streamed.code, kInputError);
+  EXPECT_EQ(streamed.err, whole.err);
+  EXPECT_NE(streamed.err.find("truncated"), std::string::npos) << streamed.err;
+  EXPECT_FALSE(std::filesystem::exists(output));
+  EXPECT_EQ(FileCount(), 2u);
 }
 
 TEST_F(StreamedOutputTest, APaletteErrorInTheLastRowLeavesTheOldFile) {

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <condition_variable>
+#include <mutex>
+#include <string>
+#include <thread>
+
+#include "cli/StreamedOutput.h"
+#include "image/ReadImageFile.h"
+
+namespace pixmora::cli {
+
+// Reads and decodes a PNG file on a thread of its own, handing out the rows that are done, so
+// that the conversion of the first rows runs on the other core while the later ones decode.
+class DecodeAhead final : public RowSource, private DecodeObserver {
+ public:
+  explicit DecodeAhead(std::string fileName);
+  // Waits for the decoding to end: the rows handed out live as long as this does.
+  ~DecodeAhead() override;
+  DecodeAhead(const DecodeAhead&) = delete;
+  DecodeAhead& operator=(const DecodeAhead&) = delete;
+
+  // Waits until the size and the palette are known. False when the file failed before that.
+  bool WaitStart();
+  // The palette fields of the file, once started.
+  const ImageFileRead& Header() const { return header_; }
+  // Waits for the decoding to end; false when the file could not be read.
+  bool WaitFinished();
+  // Why the file could not be read, once it failed.
+  std::string Error();
+
+  int Width() const override { return start_.width; }
+  int Height() const override { return start_.height; }
+  const std::uint32_t* WaitRows(int rows) override;
+
+ private:
+  void Started(const DecodeStart& start) override;
+  void RowsDone(int rows) override;
+  void Run();
+
+  std::string fileName_;
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  bool started_ = false;
+  bool finished_ = false;
+  int rowsDone_ = 0;
+  DecodeStart start_;
+  ImageFileRead header_;
+  ImageFileRead result_;
+  std::thread thread_;  // last: it starts once everything it touches exists
+};
+
+}  // namespace pixmora::cli
