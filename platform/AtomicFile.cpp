@@ -1,5 +1,7 @@
 #include "platform/AtomicFile.h"
 
+#include "platform/HugePages.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -193,8 +195,11 @@ std::string ReadWholeFile(const std::string& path, std::string& bytes) {
   // One allocation sized from the file; a file that grows meanwhile (or reports no size, as a
   // pipe does) gets more room as it needs it.
   std::size_t size = 0;
-  bytes.resize(info.st_size > 0 ? static_cast<std::size_t>(info.st_size) + 1
-                                : std::size_t{1} << 16);
+  const std::size_t room =
+      info.st_size > 0 ? static_cast<std::size_t>(info.st_size) + 1 : std::size_t{1} << 16;
+  bytes.reserve(room);
+  PreferHugePages(bytes.data(), room);
+  bytes.resize(room);
   for (;;) {
     if (size == bytes.size())
       bytes.resize(2 * bytes.size());
