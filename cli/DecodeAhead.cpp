@@ -4,6 +4,11 @@
 
 namespace pixmora::cli {
 
+bool DecodesAhead(const CliOptions& o) {
+  return StreamsClassicOutput(o) && o.edits.empty() && !o.describe && !o.frame &&
+         UpperExtension(o.image) == ".PNG";
+}
+
 DecodeAhead::DecodeAhead(std::string fileName)
     : fileName_(std::move(fileName)), thread_([this] { Run(); }) {}
 

@@ -10,6 +10,10 @@
 
 namespace pixmora::cli {
 
+// Whether a classic run converts its picture while it decodes: a PNG file that nothing but a
+// streamed output reads (no edit, no --describe, no --frame).
+bool DecodesAhead(const CliOptions& o);
+
 // Reads and decodes a PNG file on a thread of its own, handing out the rows that are done, so
 // that the conversion of the first rows runs on the other core while the later ones decode.
 class DecodeAhead final : public RowSource, private DecodeObserver {

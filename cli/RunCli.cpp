@@ -171,11 +171,9 @@ int ConvertPicture(const CliOptions& o, const Settings& settings,
   document.CurrentFileName = o.image;
   document.FrameIndex = o.frame.value_or(0);
   document.KeepsLoadedCopy = !o.edits.empty();
-  // A PNG picture that nothing but the conversion reads is converted while it decodes; the
-  // document takes only its palette.
+  // A picture decoded ahead gives the document only its palette.
   std::unique_ptr<DecodeAhead> ahead;
-  if (classic && StreamsClassicOutput(o) && o.edits.empty() && !o.describe && !o.frame &&
-      UpperExtension(o.image) == ".PNG") {
+  if (classic && DecodesAhead(o)) {
     ahead = std::make_unique<DecodeAhead>(o.image);
     if (!ahead->WaitStart())
       return Fail(err, kInputError, ahead->Error());
