@@ -100,7 +100,7 @@ TEST(RowEncoderTest, BandsOfAnySizeGiveTheWholePictureEncodersBytes) {
     plan.indexBits = layout.indexBits;
     EXPECT_EQ(EncodedByteCount(plan, w, h), whole.size());
     const int step = plan.encoding == PixelEncoding::MonochromeVertical ? 8 : 1;
-    for (const int band : {step, 3 * step, 16, h}) {
+    for (const int band : {step, 3 * step, 16, int{h}}) {
       if (band % step == 0) {
         EXPECT_EQ(Streamed(plan, picture, table, band), whole)
             << static_cast<int>(layout.encoding) << " bits " << layout.indexBits << " band "
