@@ -41,6 +41,11 @@ void DecodeAhead::RowsDone(int rows) {
   changed_.notify_all();
 }
 
+void DecodeAhead::Failed(std::vector<std::uint32_t> pixels) {
+  const std::lock_guard lock(mutex_);
+  abandoned_ = std::move(pixels);
+}
+
 bool DecodeAhead::WaitStart() {
   std::unique_lock lock(mutex_);
   changed_.wait(lock, [this] { return started_ || finished_; });

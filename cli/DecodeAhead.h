@@ -40,6 +40,7 @@ class DecodeAhead final : public RowSource, private DecodeObserver {
  private:
   void Started(const DecodeStart& start) override;
   void RowsDone(int rows) override;
+  void Failed(std::vector<std::uint32_t> pixels) override;
   void Run();
 
   std::string fileName_;
@@ -51,7 +52,8 @@ class DecodeAhead final : public RowSource, private DecodeObserver {
   DecodeStart start_;
   ImageFileRead header_;
   ImageFileRead result_;
-  std::thread thread_;  // last: it starts once everything it touches exists
+  std::vector<std::uint32_t> abandoned_;  // the rows of a failed decoding, still being read
+  std::thread thread_;                    // last: it starts once everything it touches exists
 };
 
 }  // namespace pixmora::cli

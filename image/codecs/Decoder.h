@@ -47,6 +47,9 @@ class DecodeObserver {
   virtual void Started(const DecodeStart& start) = 0;
   // The first `rows` rows hold their final colors.
   virtual void RowsDone(int rows) = 0;
+  // The decoding failed after it started: the rows handed out stay where they were, in
+  // `pixels`, for as long as the observer keeps them.
+  virtual void Failed(std::vector<std::uint32_t> pixels) = 0;
 };
 
 struct DecodeResult {

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <csetjmp>
 #include <cstring>
+#include <utility>
 
 #include "image/codecs/Blend.h"
 #include "platform/HugePages.h"
@@ -48,7 +49,12 @@ struct PngRead {
   DecodeObserver* observer = nullptr;
   int passes = 1;
 
-  ~PngRead() { png_destroy_read_struct(&png, &info, nullptr); }
+  ~PngRead() {
+    // Whatever ended the decoding, rows an observer may be reading are not freed under it.
+    if (observer != nullptr && !pixels.empty())
+      observer->Failed(std::move(pixels));
+    png_destroy_read_struct(&png, &info, nullptr);
+  }
 };
 
 void ReadFromMemory(png_structp png, png_bytep out, std::size_t length) {
@@ -252,7 +258,7 @@ DecodeResult DecodePng(std::span<const std::uint8_t> file, std::uint32_t backgro
   }
   picture.width = static_cast<int>(read.width);
   picture.height = static_cast<int>(read.height);
-  picture.pixels = std::move(read.pixels);
+  picture.pixels = std::exchange(read.pixels, {});
   picture.hasPalette = read.hasPalette;
   picture.palette = std::move(read.palette);
   return result;
