@@ -11,6 +11,7 @@
 #include "cli/ComposeSettings.h"
 #include "cli/ConsoleDocumentView.h"
 #include "cli/ConsoleProgress.h"
+#include "cli/DecodeAhead.h"
 #include "cli/DecodeCommand.h"
 #include "cli/DepFile.h"
 #include "cli/Edits.h"
@@ -19,6 +20,7 @@
 #include "cli/HelpText.h"
 #include "cli/ManifestRun.h"
 #include "cli/OutputFiles.h"
+#include "cli/StreamedOutput.h"
 #include "cli/TargetRun.h"
 #include "cli/Verify.h"
 #include "conversion/ConversionEngine.h"
@@ -149,10 +151,20 @@ int ConvertPicture(const CliOptions& o, const Settings& settings,
   ImageDocument document(view, messages);
   document.CurrentFileName = o.image;
   document.FrameIndex = o.frame.value_or(0);
-  // The mode-change load decodes the file at FrameIndex and leaves the mode to the caller.
-  document.mnuOpenClick(LoadOrigin::ModeChange);
-  if (!view.error.empty())
-    return Fail(err, kInputError, view.error);
+  document.KeepsLoadedCopy = !o.edits.empty();
+  // A picture decoded ahead gives the document only its palette.
+  std::unique_ptr<DecodeAhead> ahead;
+  if (classic && DecodesAhead(o)) {
+    ahead = std::make_unique<DecodeAhead>(o.image);
+    if (!ahead->WaitStart())
+      return Fail(err, kInputError, ahead->Error());
+    document.TakePalette(ahead->Header());
+  } else {
+    // The mode-change load decodes the file at FrameIndex and leaves the mode to the caller.
+    document.mnuOpenClick(LoadOrigin::ModeChange);
+    if (!view.error.empty())
+      return Fail(err, kInputError, view.error);
+  }
   document.SetImageMode(document.HasPalette ? ImageMode::Palette : ImageMode::Color);
 
   for (const EditStep& edit : o.edits) {
@@ -168,6 +180,9 @@ int ConvertPicture(const CliOptions& o, const Settings& settings,
   // threshold do not run. Like a Palette conversion, an index target needs the reduced colors
   // again after a later edit brought in new ones.
   ImageMode mode = document.ImageMode;
+  // A streamed output thresholds while it encodes, without the copies a threshold keeps.
+  const bool streams = classic && StreamsClassicOutput(o);
+  std::optional<std::uint32_t> pendingThreshold;
   if (classic) {
     mode = ChooseMode(o, document.HasPalette);
     if (mode == ImageMode::Palette && !document.HasPalette) {
@@ -175,8 +190,13 @@ int ConvertPicture(const CliOptions& o, const Settings& settings,
           err, kUsageError,
           "--mode palette: " + o.image + " has no palette (reduce its colors with --reduce)");
     }
-    if (mode == ImageMode::Monochrome && !HasThreshold(o))
-      ApplyDefaultThreshold(document);
+    if (mode == ImageMode::Monochrome && !HasThreshold(o)) {
+      if (streams) {
+        pendingThreshold = kDefaultThresholdPosition;
+      } else {
+        ApplyDefaultThreshold(document);
+      }
+    }
   }
   const bool indexed = classic ? mode == ImageMode::Palette
                                : TraitsOf(target.target, target.colorFormat).indexBits > 0;
@@ -186,6 +206,10 @@ int ConvertPicture(const CliOptions& o, const Settings& settings,
   }
   document.SetImageMode(mode);
   document.RefreshImageSize();
+  if (ahead) {
+    document.ImageWidth = static_cast<std::uint16_t>(ahead->Width());
+    document.ImageHeight = static_cast<std::uint16_t>(ahead->Height());
+  }
 
   const bool paletteMode = mode == ImageMode::Palette;
   ConversionEngine engine;
@@ -216,8 +240,12 @@ int ConvertPicture(const CliOptions& o, const Settings& settings,
     if (!targetOutcome.refusal.empty())
       return Fail(err, kConversionRefused, targetOutcome.refusal);
   }
+  const std::string_view lineEnd = o.eol == LineEnd::Lf ? "\n" : kCrLf;
+  const ExportKind kind = o.output ? ExportKindOf(*o.output) : ExportKind::Text;
+  bool streamed = false;
+  std::size_t streamedDataSize = 0;
+  ConversionInput input;
   if (classicConvert) {
-    ConversionInput input;
     input.WorkingImage = &document.WorkingImage;
     input.ImageWidth = document.ImageWidth;
     input.ImageHeight = document.ImageHeight;
@@ -228,6 +256,29 @@ int ConvertPicture(const CliOptions& o, const Settings& settings,
     input.PaletteColorCount = document.PaletteColorCount;
     // The arrays are named after the file name without folder and last extension.
     input.CurrentFileName = o.name ? *o.name + ".name" : o.image;
+    WholePicture whole(document.WorkingImage);
+    RowSource& rows = ahead ? static_cast<RowSource&>(*ahead) : whole;
+    streamed = streams && CanStream(input, rows);
+    // Only a size beyond the engine's 16 bits keeps a decoded-ahead picture from streaming; the
+    // engine refuses that too.
+    if (ahead && !streamed)
+      return Fail(err, kConversionRefused, "the conversion did not complete");
+    if (streamed) {
+      PendingFile& main = files.Add(*o.output);
+      PendingFile* table = exported.TableInOwnFile() ? &files.Add(*o.tableOutput) : nullptr;
+      const StreamOutcome outcome =
+          StreamClassicOutput(input, rows, pendingThreshold,
+                              {main, table, kind, exported.TableInMainFile(), lineEnd}, messages);
+      if (ahead && !ahead->WaitFinished())
+        return Fail(err, kInputError, ahead->Error());
+      if (!outcome.completed)
+        return Fail(err, kConversionRefused, messages.first);
+      streamedDataSize = outcome.dataSize;
+    }
+  }
+  if (classicConvert && !streamed) {
+    if (pendingThreshold)
+      ApplyDefaultThreshold(document);
     std::unique_ptr<ProgressSink> progress;
     if (showProgress) {
       progress = std::make_unique<ConsoleProgress>(err);
@@ -242,12 +293,10 @@ int ConvertPicture(const CliOptions& o, const Settings& settings,
     }
   }
 
-  const std::string_view lineEnd = o.eol == LineEnd::Lf ? "\n" : kCrLf;
-  const ExportKind kind = o.output ? ExportKindOf(*o.output) : ExportKind::Text;
-  if (classicConvert && o.output) {
+  if (classicConvert && o.output && !streamed) {
     WriteMainFileContent(exported, kind, SinkTo(files.Add(*o.output)), lineEnd);
   }
-  if (classicConvert && exported.TableInOwnFile()) {
+  if (classicConvert && exported.TableInOwnFile() && !streamed) {
     WriteTableFileContent(exported, kind, SinkTo(files.Add(*o.tableOutput)), lineEnd);
   }
   if (o.saveSettings) {
@@ -261,8 +310,8 @@ int ConvertPicture(const CliOptions& o, const Settings& settings,
   if (std::string error = files.Commit(); !error.empty())
     return Fail(err, kOutputError, error);
   report.files = files.Written();
-  report.dataSize = targetOutcome.dataSize;
-  if (classicConvert) {
+  report.dataSize = streamed ? streamedDataSize : targetOutcome.dataSize;
+  if (classicConvert && !streamed) {
     const bool table = exported.TableInMainFile() || exported.TableInOwnFile();
     report.dataSize =
         static_cast<std::size_t>(OutputDataBytes(engine, settings.preferences) +

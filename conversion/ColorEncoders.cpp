@@ -1,5 +1,7 @@
 #include "conversion/ColorEncoders.h"
 
+#include "conversion/PixelCodes.h"
+
 #include <string_view>
 #include <vector>
 
@@ -54,10 +56,7 @@ bool EncodeEachPixel(const TBitmap32& image, std::uint16_t width, std::uint16_t 
 bool Encode332(const TBitmap32& image, std::uint16_t width, std::uint16_t height, WorkingData& data,
                Progress& progress) {
   return EncodeEachPixel<1>(image, width, height, "Convert image to 256 colors...", data, progress,
-                            [](std::uint32_t p, std::int32_t* out) {
-                              out[0] =
-                                  (RedOf(p) & 0xE0) | ((GreenOf(p) >> 3) & 0x1C) | (BlueOf(p) >> 6);
-                            });
+                            [](std::uint32_t p, std::int32_t* out) { out[0] = Code332(p); });
 }
 
 bool Encode444(const TBitmap32& image, std::uint16_t width, std::uint16_t height, WorkingData& data,
@@ -72,9 +71,8 @@ bool Encode444(const TBitmap32& image, std::uint16_t width, std::uint16_t height
                              [&](std::int64_t i) {
                                const std::uint32_t p = pixels[i];
                                std::uint8_t* n = &nibbles[3 * static_cast<std::size_t>(i)];
-                               n[0] = RedOf(p) >> 4;
-                               n[1] = GreenOf(p) >> 4;
-                               n[2] = BlueOf(p) >> 4;
+                               for (int c = 0; c < 3; ++c)
+                                 n[c] = Nibble444(p, c);
                              },
                              kSamePosition) &&
                          PackNibbles(nibbles, data, progress);
@@ -87,8 +85,8 @@ bool Encode565(const TBitmap32& image, std::uint16_t width, std::uint16_t height
   // The 16-bit values go straight in as their two bytes, high byte first.
   return EncodeEachPixel<2>(image, width, height, "Convert image to 65536 colors...", data,
                             progress, [](std::uint32_t p, std::int32_t* out) {
-                              out[0] = (RedOf(p) & 0xF8) | (GreenOf(p) >> 5);
-                              out[1] = ((GreenOf(p) << 3) & 0xE0) | (BlueOf(p) >> 3);
+                              out[0] = Code565High(p);
+                              out[1] = Code565Low(p);
                             });
 }
 

@@ -1,5 +1,7 @@
 #include "conversion/Compression.h"
 
+#include "conversion/RunCoder.h"
+
 namespace pixmora {
 
 int CompressionRatio(std::size_t inputLength, std::size_t outputLength) {
@@ -20,26 +22,15 @@ bool CompressRuns(const WorkingData& input, WorkingData& output, std::int32_t ma
     return false;
   std::int32_t* out = output.data();
   std::size_t emitted = 0;
-  std::size_t i = 0;
-  while (i < n) {
-    if (i + 1 < n && x[i] == x[i + 1]) {
-      out[emitted++] = x[i];
-      out[emitted++] = x[i];
-      std::int32_t c = 0;
-      ++i;
-      while (i + 1 < n && x[i] == x[i + 1] && c < maxCount) {
-        ++i;
-        ++c;
-      }
-      out[emitted++] = c;
-      ++i;
-    } else {
-      out[emitted++] = x[i];
-      ++i;
-    }
-    if (progress.Unit(static_cast<std::int64_t>(i)))
+  const auto emit = [&](std::int32_t code) { out[emitted++] = code; };
+  RunCoder<std::int32_t> coder(static_cast<std::uint32_t>(maxCount));
+  // A group is coded when the value after it arrives, so the bar stands after the group.
+  for (std::size_t i = 0; i < n; ++i) {
+    if (coder.Put(x[i], emit) && progress.Unit(static_cast<std::int64_t>(i)))
       return false;
   }
+  if (coder.Finish(emit) && progress.Unit(static_cast<std::int64_t>(n)))
+    return false;
   output.resize(emitted);
   ratio = CompressionRatio(n, emitted);
   return true;

@@ -4,23 +4,18 @@
 #include <utility>
 
 #include "conversion/ColorEncoders.h"
-#include "conversion/ColorModeWord.h"
 #include "conversion/Compression.h"
+#include "conversion/EncodingPlan.h"
 #include "conversion/FormatLines.h"
-#include "conversion/ImageBaseName.h"
 #include "conversion/MonochromeEncoders.h"
-#include "conversion/OutputTexts.h"
 #include "conversion/PaletteEncoder.h"
+#include "conversion/RunTexts.h"
 
 namespace pixmora {
 
 namespace {
 
 constexpr std::string_view kGap = "\r\n\r\n";
-
-bool UsesWords(const Preferences& preferences) {
-  return preferences.Effective(OptionGroup::DataRepresentation) == Option::Word;
-}
 
 // Marks the engine busy for the length of a run, exceptions included.
 class RunningFlag {
@@ -35,6 +30,11 @@ class RunningFlag {
 };
 
 }  // namespace
+
+std::span<const std::uint32_t> PaletteSearched(const ConversionInput& input) {
+  const auto colors = static_cast<std::size_t>(std::max(input.PaletteColorCount, 0));
+  return input.ColorTable.first(std::min(input.ColorTable.size(), colors));
+}
 
 bool ConversionEngine::Run(const ConversionInput& input, ProgressSink& sink,
                            MessageBoxService& messages) {
@@ -55,143 +55,77 @@ bool ConversionEngine::RunStages(const ConversionInput& input, Progress& progres
       std::size_t{input.ImageWidth} * input.ImageHeight != input.WorkingImage->PixelCount()) {
     return false;
   }
-  colorModeWord_ = 0;
-  hasColorTable_ = input.ImageMode == pixmora::ImageMode::Palette;
-  bool encoded = false;
-  switch (input.ImageMode) {
-    case pixmora::ImageMode::Color:
-      encoded = EncodeColor(input, progress);
-      break;
-    case pixmora::ImageMode::Monochrome:
-      encoded = EncodeMonochrome(input, progress);
-      break;
-    case pixmora::ImageMode::Palette:
-      encoded = EncodePalette(input, progress, messages);
-      break;
-  }
-  return encoded && FinishRun(input, progress);
+  const EncodingPlan plan = PlanEncoding(input);
+  colorModeWord_ = plan.colorModeWord;
+  hasColorTable_ = plan.encoding == PixelEncoding::PaletteIndices;
+  return Encode(input, plan, progress, messages) && FinishRun(input, plan, progress);
 }
 
-bool ConversionEngine::EncodeColor(const ConversionInput& input, Progress& progress) {
+bool ConversionEngine::Encode(const ConversionInput& input, const EncodingPlan& plan,
+                              Progress& progress, MessageBoxService& messages) {
   const TBitmap32& image = *input.WorkingImage;
-  switch (input.Preferences.Effective(OptionGroup::ColorMode)) {
-    case Option::Color256:
-      colorModeWord_ |= ColorModeBits::kColor256;
-      return Encode332(image, input.ImageWidth, input.ImageHeight, workingData_, progress);
-    case Option::Color4096:
-      colorModeWord_ |= ColorModeBits::kColor4096;
-      return Encode444(image, input.ImageWidth, input.ImageHeight, workingData_, progress);
-    default:
-      colorModeWord_ |= ColorModeBits::kColor65536;
-      return Encode565(image, input.ImageWidth, input.ImageHeight, workingData_, progress);
+  const std::uint16_t width = input.ImageWidth;
+  const std::uint16_t height = input.ImageHeight;
+  switch (plan.encoding) {
+    case PixelEncoding::Color332:
+      return Encode332(image, width, height, workingData_, progress);
+    case PixelEncoding::Color444:
+      return Encode444(image, width, height, workingData_, progress);
+    case PixelEncoding::Color565:
+      return Encode565(image, width, height, workingData_, progress);
+    case PixelEncoding::MonochromeVertical:
+      return EncodeMonochromeVertical(image, width, height, workingData_, progress);
+    case PixelEncoding::MonochromeHorizontal:
+      return EncodeMonochromeHorizontal(image, width, height, workingData_, progress);
+    case PixelEncoding::PaletteIndices:
+      break;
   }
-}
-
-bool ConversionEngine::EncodeMonochrome(const ConversionInput& input, Progress& progress) {
-  const TBitmap32& image = *input.WorkingImage;
-  if (input.Preferences.Is(Option::MonochromeVertical)) {
-    colorModeWord_ |= ColorModeBits::kMonochromeVertical;
-    return EncodeMonochromeVertical(image, input.ImageWidth, input.ImageHeight, workingData_,
-                                    progress);
-  }
-  colorModeWord_ |= ColorModeBits::kMonochromeHorizontal;
-  return EncodeMonochromeHorizontal(image, input.ImageWidth, input.ImageHeight, workingData_,
-                                    progress);
-}
-
-bool ConversionEngine::EncodePalette(const ConversionInput& input, Progress& progress,
-                                     MessageBoxService& messages) {
   const int colors = input.PaletteColorCount;
   if (colors > 256) {
     messages.Show("Images with more than 256 palette colors are not supported", "Palette error",
                   MessageIcon::Error, MessageButtons::OK);
     return false;
   }
-  // Never read beyond the table the document holds, whatever count it claims.
-  const auto table = input.ColorTable.first(
-      std::min(input.ColorTable.size(), static_cast<std::size_t>(std::max(colors, 0))));
-  if (!EncodePaletteIndices(*input.WorkingImage, input.ImageWidth, input.ImageHeight, table,
-                            workingData_, progress, messages)) {
+  const auto table = PaletteSearched(input);
+  if (!EncodePaletteIndices(image, width, height, table, workingData_, progress, messages))
     return false;
-  }
-  if (input.Preferences.Effective(OptionGroup::PixelsPerByte) == Option::Palette1To8Pixel &&
-      (colors == 2 || colors == 4 || (colors >= 8 && colors <= 16))) {
-    if (colors == 2) {
-      PackPalette8(workingData_);
-      colorModeWord_ |= ColorModeBits::kPalette8Pixels;
-    } else if (colors == 4) {
-      PackPalette4(workingData_);
-      colorModeWord_ |= ColorModeBits::kPalette4Pixels;
-    } else {
-      PackPalette2(workingData_);
-      colorModeWord_ |= ColorModeBits::kPalette2Pixels;
-    }
-  } else {
-    colorModeWord_ |= ColorModeBits::kPalette1Pixel;
-  }
-  colorModeWord_ |= PaletteSizeCode(colors);
+  if (plan.indexBits == 1)
+    PackPalette8(workingData_);
+  else if (plan.indexBits == 2)
+    PackPalette4(workingData_);
+  else if (plan.indexBits == 4)
+    PackPalette2(workingData_);
   return ConvertColorTable(table, tableBytes_, progress);
 }
 
-bool ConversionEngine::FinishRun(const ConversionInput& input, Progress& progress) {
-  const Preferences& preferences = input.Preferences;
-  std::uint16_t width = input.ImageWidth;
-  std::uint16_t height = input.ImageHeight;
-  const bool word = UsesWords(preferences);
-  const bool lsbFirst = preferences.Is(Option::LSBFirst);
+bool ConversionEngine::FinishRun(const ConversionInput& input, const EncodingPlan& plan,
+                                 Progress& progress) {
   const bool palette = hasColorTable_;
-  const bool tableWord = preferences.Is(Option::PaletteTableWord);
-  const bool includeInfo = preferences.Is(Option::IncludeInfo);
-  const bool compression = preferences.Is(Option::Compression);
-
-  if (word)
-    CombineWords(workingData_, lsbFirst);
+  if (plan.word)
+    CombineWords(workingData_, plan.lsbFirst);
   compressionRatio_ = 0;
-  if (compression) {
-    if (!CompressRuns(workingData_, compressed_, word ? 65535 : 255, compressionRatio_, progress)) {
+  if (plan.compression) {
+    if (!CompressRuns(workingData_, compressed_, plan.word ? 65535 : 255, compressionRatio_,
+                      progress)) {
       return false;
     }
     workingData_.swap(compressed_);
-  } else {
-    colorModeWord_ |= ColorModeBits::kCompressionOff;
   }
   // The working values become the output without a copy; the next run reuses the buffer of
   // the old output.
   outputData_.swap(workingData_);
-  if (palette) {
-    colorTableData_ = tableBytes_;
-    if (tableWord)
-      CombineWords(colorTableData_, lsbFirst);
-  }
-  if (word && lsbFirst) {
-    colorModeWord_ = SwapBytes(colorModeWord_);
-    width = SwapBytes(width);
-    height = SwapBytes(height);
-  }
-
-  outputFormat_ = MakeOutputFormat(preferences, input.CustomFormat);
-  const std::string baseName = ImageBaseName(input.CurrentFileName);
-  outputBanner_ = pixmora::OutputBanner(outputFormat_);
-  infoHeader_ = includeInfo
-                    ? pixmora::InfoHeader(outputFormat_, word, width, height, colorModeWord_)
-                    : std::string();
-  outputElementCount_ =
-      static_cast<std::int64_t>(outputData_.size()) + (includeInfo ? (word ? 3 : 6) : 0);
-  outputHeader_ = pixmora::OutputHeader(outputFormat_, {.includeInfo = includeInfo,
-                                                        .compression = compression,
-                                                        .compressionRatio = compressionRatio_,
-                                                        .word = word,
-                                                        .imageBaseName = baseName,
-                                                        .outputElementCount = outputElementCount_,
-                                                        .infoHeader = infoHeader_});
-  colorTableHeader_ = palette ? pixmora::ColorTableHeader(outputFormat_, tableWord, baseName,
-                                                          colorTableData_.size())
-                              : std::string();
-  pixmora::OutputFormat tableFormat = outputFormat_;
-  if (tableFormat.Kind == OutputKind::BasicData) {
-    tableFormat.HexSuffix = std::string(tableWord ? "%" : "");
-  }
-  const int tableDigits = tableWord ? 4 : 2;
+  RunTexts texts = MakeRunTexts(input, plan, outputData_.size(), compressionRatio_);
+  colorModeWord_ = texts.colorModeWord;
+  outputFormat_ = std::move(texts.format);
+  outputBanner_ = std::move(texts.banner);
+  infoHeader_ = std::move(texts.infoHeader);
+  outputHeader_ = std::move(texts.outputHeader);
+  outputElementCount_ = texts.outputElementCount;
+  ColorTableText table;
+  if (palette)
+    table = MakeColorTableText(input, outputFormat_, tableBytes_);
+  colorTableData_ = table.values;
+  colorTableHeader_ = table.header;
 
   // The banner and, in Palette mode, the color table text sit in front of the output lines in
   // their buffer, so the whole output text is there without a copy; room for them is kept
@@ -199,13 +133,14 @@ bool ConversionEngine::FinishRun(const ConversionInput& input, Progress& progres
   const std::size_t leadSize =
       outputBanner_.size() +
       (palette ? colorTableHeader_.size() +
-                     FormattedTextSize(colorTableData_, tableDigits, tableFormat) + kGap.size()
+                     FormattedTextSize(colorTableData_, table.digits, table.format) + kGap.size()
                : 0);
   progress.SetCaption("Formatting output...");
   outputLines_.Clear();
   outputLines_.ReserveLead(leadSize);
   outputLines_.AddText(outputHeader_);
-  if (!AppendFormattedLines(outputData_, outputLines_, word ? 4 : 2, outputFormat_, progress)) {
+  if (!AppendFormattedLines(outputData_, outputLines_, plan.word ? 4 : 2, outputFormat_,
+                            progress)) {
     return false;
   }
   colorTableLines_.Clear();
@@ -214,11 +149,8 @@ bool ConversionEngine::FinishRun(const ConversionInput& input, Progress& progres
     return true;
   }
   progress.SetCaption("Formatting color table output...");
-  colorTableLines_.AddText(colorTableHeader_);
-  if (!AppendFormattedLines(colorTableData_, colorTableLines_, tableDigits, tableFormat,
-                            progress)) {
+  if (!AppendColorTableLines(table, colorTableLines_, progress))
     return false;
-  }
   outputLines_.SetLead(outputBanner_ + colorTableLines_.Text() + std::string(kGap));
   return true;
 }

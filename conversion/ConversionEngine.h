@@ -18,6 +18,8 @@
 
 namespace pixmora {
 
+struct EncodingPlan;
+
 // What a conversion run reads; nothing of it is changed by the run.
 struct ConversionInput {
   const TBitmap32* WorkingImage = nullptr;
@@ -34,6 +36,10 @@ struct ConversionInput {
   // The open image file; names the arrays.
   std::string CurrentFileName;
 };
+
+// The colors a palette run searches: never beyond the table the document holds, whatever count
+// it claims.
+std::span<const std::uint32_t> PaletteSearched(const ConversionInput& input);
 
 // The output text in its pieces, in order, for writers that need no copy of the whole.
 struct TextPieces {
@@ -89,10 +95,9 @@ class ConversionEngine {
 
  private:
   bool RunStages(const ConversionInput& input, Progress& progress, MessageBoxService& messages);
-  bool EncodeColor(const ConversionInput& input, Progress& progress);
-  bool EncodeMonochrome(const ConversionInput& input, Progress& progress);
-  bool EncodePalette(const ConversionInput& input, Progress& progress, MessageBoxService& messages);
-  bool FinishRun(const ConversionInput& input, Progress& progress);
+  bool Encode(const ConversionInput& input, const EncodingPlan& plan, Progress& progress,
+              MessageBoxService& messages);
+  bool FinishRun(const ConversionInput& input, const EncodingPlan& plan, Progress& progress);
 
   bool running_ = false;
   bool completed_ = false;

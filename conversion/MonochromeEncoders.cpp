@@ -1,18 +1,15 @@
 #include "conversion/MonochromeEncoders.h"
 
+#include "conversion/PixelCodes.h"
+
 namespace pixmora {
 
 namespace {
 
 constexpr char kCaption[] = "Convert image to monochrome...";
 
-constexpr std::uint32_t IsBlack(std::uint32_t pixel) {
-  return (pixel & 0xFFFFFFu) == 0 ? 1 : 0;
-}
-
-// Shifts each pixel in from the top: after n pixels the first sits in bit 8 - n.
-constexpr std::int32_t PushBit(std::int32_t byte, std::uint32_t pixel) {
-  return static_cast<std::int32_t>((static_cast<std::uint32_t>(byte) >> 1) | (IsBlack(pixel) << 7));
+constexpr std::int32_t PushPixel(std::int32_t byte, std::uint32_t pixel) {
+  return static_cast<std::int32_t>(PushBit(static_cast<std::uint32_t>(byte), IsBlack(pixel)));
 }
 
 }  // namespace
@@ -37,7 +34,7 @@ bool EncodeMonochromeVertical(const TBitmap32& image, std::uint16_t width, std::
       }
       std::int32_t byte = 0;
       for (int r = 0; r < rows; ++r)
-        byte = PushBit(byte, image.Pixel(x, top + r));
+        byte = PushPixel(byte, image.Pixel(x, top + r));
       data[next++] = byte;
     }
   }
@@ -68,7 +65,7 @@ bool EncodeMonochromeHorizontal(const TBitmap32& image, std::uint16_t width, std
     }
     std::int32_t byte = 0;
     for (std::size_t i = first; i < end; ++i)
-      byte = PushBit(byte, pixels[i]);
+      byte = PushPixel(byte, pixels[i]);
     data[g] = byte;
   }
   progress.ResetBar();

@@ -40,8 +40,7 @@ bool EncodePaletteIndices(const TBitmap32& image, std::uint16_t width, std::uint
       return false;
     }
     if (k == ColorIndex::kNotFound) {
-      messages.Show("Can't find a pixel palette entry", "Palette Error", MessageIcon::Error,
-                    MessageButtons::OK);
+      ShowMissingPaletteEntry(messages);
       progress.ResetBar();
       return false;
     }
@@ -49,6 +48,11 @@ bool EncodePaletteIndices(const TBitmap32& image, std::uint16_t width, std::uint
   }
   progress.ResetBar();
   return true;
+}
+
+void ShowMissingPaletteEntry(MessageBoxService& messages) {
+  messages.Show("Can't find a pixel palette entry", "Palette Error", MessageIcon::Error,
+                MessageButtons::OK);
 }
 
 void PackPalette2(WorkingData& data) {

@@ -17,6 +17,9 @@ bool EncodePaletteIndices(const TBitmap32& image, std::uint16_t width, std::uint
                           std::span<const std::uint32_t> colorTable, WorkingData& data,
                           Progress& progress, MessageBoxService& messages);
 
+// The message of a pixel found in no entry.
+void ShowMissingPaletteEntry(MessageBoxService& messages);
+
 // Packs the indices 2, 4 or 8 to a byte, the earlier pixel in the higher bits, across row ends;
 // a last partial byte has 0 in its missing positions.
 void PackPalette2(WorkingData& data);

@@ -75,9 +75,7 @@ bool ImageDocument::Load(LoadOrigin origin, std::optional<std::string> fileName)
   ThresholdSourceStale = true;
   view_.WatchFile(CurrentFileName);
   view_.ResetColorSwatches();
-  HasPalette = read.hasPalette;
-  PaletteColorCount = read.paletteColorCount;
-  read.FillColorTable(ColorTable);
+  TakePalette(read);
   IsAnimated = read.isAnimated;
   FrameCount = read.frameCount;
 
@@ -101,7 +99,8 @@ bool ImageDocument::Load(LoadOrigin origin, std::optional<std::string> fileName)
     HasPalette = true;
   } else {
     CopyStaging(read.staging, WorkingImage);
-    ColorImageCopy = WorkingImage;
+    if (KeepsLoadedCopy)
+      ColorImageCopy = WorkingImage;
   }
   view_.ShowWorkingImage(*this);
 
@@ -172,6 +171,12 @@ bool ImageDocument::SaveImage(const std::string& fileName) {
   ImageChanged = false;
   CurrentFileName = fileName;
   return true;
+}
+
+void ImageDocument::TakePalette(const ImageFileRead& read) {
+  HasPalette = read.hasPalette;
+  PaletteColorCount = read.paletteColorCount;
+  read.FillColorTable(ColorTable);
 }
 
 void ImageDocument::SetImageMode(pixmora::ImageMode mode) {

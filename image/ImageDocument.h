@@ -35,6 +35,8 @@ struct DocumentTexts {
 
 // The open image file, the working image with its copies, the file's palette and frames, and
 // the flags the editing commands keep. One instance lives as long as the main window.
+struct ImageFileRead;
+
 class ImageDocument {
  public:
   ImageDocument(DocumentView& view, MessageBoxService& messages)
@@ -58,6 +60,8 @@ class ImageDocument {
 
   // Sets the image mode with its label and drop-down texts and shows them.
   void SetImageMode(pixmora::ImageMode mode);
+  // The palette fields of a file read (a file without a palette keeps the previous table).
+  void TakePalette(const ImageFileRead& read);
 
   // ImageWidth / ImageHeight and the two dimension texts from the working image's size.
   void RefreshImageSize();
@@ -67,7 +71,10 @@ class ImageDocument {
 
   std::string CurrentFileName;
   TBitmap32 WorkingImage;
-  TBitmap32 ColorImageCopy;    // the image as the last load decoded it
+  TBitmap32 ColorImageCopy;  // the image as the last load decoded it
+  // Off for a run whose edits never go back to the loaded image (the command line without
+  // edits): the copy would cost the picture's size again.
+  bool KeepsLoadedCopy = true;
   TBitmap32 PaletteImageCopy;  // the result of the last color reduction
   TBitmap32 ThresholdSource;
   TBitmap32 ThresholdUndoCopy;

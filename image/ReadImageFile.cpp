@@ -20,13 +20,13 @@ namespace {
 constexpr std::size_t kMaxPaletteEntries = 256;
 
 DecodeResult Decode(const std::string& extension, std::span<const std::uint8_t> bytes,
-                    int frameIndex) {
+                    int frameIndex, DecodeObserver* observer) {
   if (extension == ".JPG" || extension == ".JPEG")
     return DecodeJpeg(bytes);
   if (extension == ".ICO")
     return DecodeIcon(bytes);
   if (extension == ".PNG")
-    return DecodePng(bytes);
+    return DecodePng(bytes, 0x000000, observer);
   if (extension == ".GIF")
     return DecodeGif(bytes, frameIndex);
   return DecodeBmp(bytes);
@@ -77,15 +77,25 @@ void ImageFileRead::FillColorTable(std::vector<std::uint32_t>& colorTable) const
     colorTable = paletteEntries;
 }
 
-ImageFileRead ReadImageFile(const std::string& fileName, int frameIndex) {
+void ImageFileRead::TakePalette(bool filePalette, std::span<const std::uint32_t> palette) {
+  hasPalette = filePalette;
+  if (!hasPalette)
+    return;
+  const std::size_t count = std::min(palette.size(), kMaxPaletteEntries);
+  paletteEntries.assign(palette.begin(), palette.begin() + count);
+  paletteColorCount = static_cast<int>(count);
+}
+
+ImageFileRead ReadImageFile(const std::string& fileName, int frameIndex, DecodeObserver* observer) {
   try {
     std::string bytes;
     if (std::string reason = ReadWholeFile(fileName, bytes); !reason.empty()) {
       return Failure(fileName, reason);
     }
-    DecodeResult decoded = Decode(
-        UpperExtension(fileName),
-        std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()), frameIndex);
+    DecodeResult decoded =
+        Decode(UpperExtension(fileName),
+               std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()),
+               frameIndex, observer);
     if (!decoded.ok)
       return Failure(fileName, decoded.error);
     if (std::string reason = CheckPicture(decoded.picture); !reason.empty()) {
@@ -94,13 +104,7 @@ ImageFileRead ReadImageFile(const std::string& fileName, int frameIndex) {
 
     ImageFileRead read;
     read.ok = true;
-    read.hasPalette = decoded.picture.hasPalette;
-    if (read.hasPalette) {
-      const auto& palette = decoded.picture.palette;
-      const std::size_t count = std::min(palette.size(), kMaxPaletteEntries);
-      read.paletteEntries.assign(palette.begin(), palette.begin() + count);
-      read.paletteColorCount = static_cast<int>(count);
-    }
+    read.TakePalette(decoded.picture.hasPalette, decoded.picture.palette);
     if (decoded.picture.frameCount >= 2) {
       read.isAnimated = true;
       read.frameCount = decoded.picture.frameCount;

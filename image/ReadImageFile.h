@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,8 @@ struct ImageFileRead {
   // A color table is replaced only by a palette with at least one entry; a file without one
   // leaves the previous table as it was.
   void FillColorTable(std::vector<std::uint32_t>& colorTable) const;
+  // The decoder's palette (0x00BBGGRR), at most its first 256 entries.
+  void TakePalette(bool filePalette, std::span<const std::uint32_t> palette);
 };
 
 // The working image takes the staging picture over; only a 32-bit BMP keeps its fourth bytes.
@@ -36,7 +39,9 @@ std::string UpperExtension(const std::string& fileName);
 
 // Reads an image file with the decoder its upper-cased extension names (".JPG"/".JPEG",
 // ".ICO", ".PNG", ".GIF", anything else BMP; the content is not sniffed). frameIndex picks
-// the frame of an animated GIF. Never throws: every failure comes back as the error text.
-ImageFileRead ReadImageFile(const std::string& fileName, int frameIndex = 0);
+// the frame of an animated GIF. Never throws: every failure comes back as the error text. An
+// observer learns of the rows of a PNG picture while they are decoded.
+ImageFileRead ReadImageFile(const std::string& fileName, int frameIndex = 0,
+                            DecodeObserver* observer = nullptr);
 
 }  // namespace pixmora

@@ -1,5 +1,7 @@
 #include "platform/AtomicFile.h"
 
+#include "platform/HugePages.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -190,20 +192,31 @@ std::string ReadWholeFile(const std::string& path, std::string& bytes) {
     close(fd);
     return Reason(EISDIR);
   }
-  char buffer[1 << 16];
+  // One allocation sized from the file; a file that grows meanwhile (or reports no size, as a
+  // pipe does) gets more room as it needs it.
+  std::size_t size = 0;
+  const std::size_t room =
+      info.st_size > 0 ? static_cast<std::size_t>(info.st_size) + 1 : std::size_t{1} << 16;
+  bytes.reserve(room);
+  PreferHugePages(bytes.data(), room);
+  bytes.resize(room);
   for (;;) {
-    const ssize_t got = read(fd, buffer, sizeof buffer);
+    if (size == bytes.size())
+      bytes.resize(2 * bytes.size());
+    const ssize_t got = read(fd, bytes.data() + size, bytes.size() - size);
     if (got < 0) {
       if (errno == EINTR)
         continue;
       const int error = errno;
       close(fd);
+      bytes.clear();
       return Reason(error);
     }
     if (got == 0)
       break;
-    bytes.append(buffer, static_cast<std::size_t>(got));
+    size += static_cast<std::size_t>(got);
   }
+  bytes.resize(size);
   close(fd);
   return {};
 }

@@ -5,80 +5,13 @@
 
 #include "image/ReadImageFile.h"
 #include "platform/AtomicFile.h"
+#include "ui/LineEndWriter.h"
 
 namespace pixmora {
 
 namespace {
 
 using enum Option;
-
-// Writes text with every line break (CR LF, a lone CR, a lone LF) replaced by lineEnd, and a
-// lineEnd after a last line that has none. Runs that need no change go out as they are, so an
-// export that already has the wanted line ends is not copied.
-class LineEndWriter {
- public:
-  LineEndWriter(const ByteSink& sink, std::string_view lineEnd) : sink_(sink), lineEnd_(lineEnd) {}
-
-  void Feed(std::string_view text) {
-    if (text.empty())
-      return;
-    wroteAny_ = true;
-    std::size_t pos = 0;
-    if (afterCr_ && text.front() == '\n')
-      pos = 1;  // a CR LF split between two pieces
-    afterCr_ = false;
-    std::size_t run = pos;  // start of the bytes that go out unchanged
-    std::size_t nextCr = text.find('\r', pos);
-    std::size_t nextLf = text.find('\n', pos);
-    while (pos < text.size()) {
-      const std::size_t end = std::min(nextCr, nextLf);
-      if (end == std::string_view::npos) {
-        endedLine_ = false;
-        break;
-      }
-      std::size_t after = end + 1;
-      bool asWanted;
-      if (end == nextLf) {
-        asWanted = lineEnd_ == "\n";
-      } else if (after < text.size() && text[after] == '\n') {
-        ++after;
-        asWanted = lineEnd_ == kCrLf;
-      } else {
-        afterCr_ = after == text.size();
-        asWanted = false;
-      }
-      if (!asWanted) {
-        Emit(text.substr(run, end - run));
-        Emit(lineEnd_);
-        run = after;
-      }
-      endedLine_ = true;
-      pos = after;
-      if (nextCr < pos)
-        nextCr = text.find('\r', pos);
-      if (nextLf < pos)
-        nextLf = text.find('\n', pos);
-    }
-    Emit(text.substr(run));
-  }
-
-  void Finish() {
-    if (wroteAny_ && !endedLine_)
-      Emit(lineEnd_);
-  }
-
- private:
-  void Emit(std::string_view bytes) {
-    if (!bytes.empty())
-      sink_(bytes);
-  }
-
-  const ByteSink& sink_;
-  std::string_view lineEnd_;
-  bool afterCr_ = false;
-  bool endedLine_ = true;
-  bool wroteAny_ = false;
-};
 
 // Gathers bytes into blocks, so a long array costs one sink call per block.
 class ByteWriter {
@@ -96,7 +29,7 @@ class ByteWriter {
     Put(word >> 8);
     Put(word);
   }
-  void PutAll(const std::vector<std::int32_t>& values, bool words) {
+  void PutAll(std::span<const std::int32_t> values, bool words) {
     for (const std::int32_t value : values) {
       if (words) {
         PutWord(static_cast<std::uint32_t>(value));
@@ -126,29 +59,31 @@ bool WordTable(const Preferences& p) {
   return p.Effective(OptionGroup::TableRepresentation) == PaletteTableWord;
 }
 
-void WriteBinaryTable(const ExportSource& source, ByteWriter& out) {
-  out.PutAll(source.engine.ColorTableData(), WordTable(source.preferences));
+void WriteLead(const BinaryLead& lead, ByteWriter& out) {
+  const Preferences& p = lead.preferences;
+  if (lead.tableInMainFile)
+    out.PutAll(lead.tableValues, WordTable(p));
+  if (p.Is(IncludeInfo)) {
+    if (WordData(p) && p.Is(LSBFirst)) {
+      out.Put(lead.width);
+      out.Put(lead.width >> 8);
+      out.Put(lead.height);
+      out.Put(lead.height >> 8);
+    } else {
+      out.PutWord(lead.width);
+      out.PutWord(lead.height);
+    }
+    // As held: after a Word + LSB first run its bytes are already exchanged.
+    out.PutWord(lead.colorModeWord);
+  }
 }
 
 void WriteBinaryMain(const ExportSource& source, const ByteSink& sink) {
   ByteWriter out(sink);
-  const Preferences& p = source.preferences;
-  if (source.TableInMainFile())
-    WriteBinaryTable(source, out);
-  if (p.Is(IncludeInfo)) {
-    if (WordData(p) && p.Is(LSBFirst)) {
-      out.Put(source.ImageWidth);
-      out.Put(source.ImageWidth >> 8);
-      out.Put(source.ImageHeight);
-      out.Put(source.ImageHeight >> 8);
-    } else {
-      out.PutWord(source.ImageWidth);
-      out.PutWord(source.ImageHeight);
-    }
-    // As held: after a Word + LSB first run its bytes are already exchanged.
-    out.PutWord(source.engine.ColorModeWord());
-  }
-  out.PutAll(source.engine.OutputData(), WordData(p));
+  WriteLead({source.engine.ColorTableData(), source.TableInMainFile(), source.ImageWidth,
+             source.ImageHeight, source.engine.ColorModeWord(), source.preferences},
+            out);
+  out.PutAll(source.engine.OutputData(), WordData(source.preferences));
 }
 
 std::string WriteFile(const std::string& fileName,
@@ -160,6 +95,17 @@ std::string WriteFile(const std::string& fileName,
 }
 
 }  // namespace
+
+void WriteBinaryTable(std::span<const std::int32_t> tableValues, const Preferences& preferences,
+                      const ByteSink& sink) {
+  ByteWriter out(sink);
+  out.PutAll(tableValues, WordTable(preferences));
+}
+
+void WriteBinaryLead(const BinaryLead& lead, const ByteSink& sink) {
+  ByteWriter out(sink);
+  WriteLead(lead, out);
+}
 
 ExportKind ExportKindOf(std::string_view mainFileName) {
   return UpperExtension(std::string(mainFileName)) == ".BIN" ? ExportKind::Binary
@@ -192,8 +138,7 @@ void WriteMainFileContent(const ExportSource& source, ExportKind kind, const Byt
 void WriteTableFileContent(const ExportSource& source, ExportKind kind, const ByteSink& sink,
                            std::string_view lineEnd) {
   if (kind == ExportKind::Binary) {
-    ByteWriter out(sink);
-    WriteBinaryTable(source, out);
+    WriteBinaryTable(source.engine.ColorTableData(), source.preferences, sink);
     return;
   }
   LineEndWriter text(sink, lineEnd);

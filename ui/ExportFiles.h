@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -39,6 +40,21 @@ inline constexpr std::string_view kCrLf = "\r\n";
 // the image data lines, every line ended by lineEnd; or the raw bytes of a binary export.
 void WriteMainFileContent(const ExportSource& source, ExportKind kind, const ByteSink& sink,
                           std::string_view lineEnd = kCrLf);
+// What a binary main file holds ahead of the image data: the color table values when the table
+// belongs there, and the image information when the preferences include it.
+struct BinaryLead {
+  std::span<const std::int32_t> tableValues;
+  bool tableInMainFile = false;
+  std::uint16_t width = 0;
+  std::uint16_t height = 0;
+  std::uint16_t colorModeWord = 0;  // as the run holds it
+  const Preferences& preferences;
+};
+void WriteBinaryLead(const BinaryLead& lead, const ByteSink& sink);
+// The bytes of a binary color table file.
+void WriteBinaryTable(std::span<const std::int32_t> tableValues, const Preferences& preferences,
+                      const ByteSink& sink);
+
 // The color table file: the banner and the color table lines, or the table's bytes.
 void WriteTableFileContent(const ExportSource& source, ExportKind kind, const ByteSink& sink,
                            std::string_view lineEnd = kCrLf);

@@ -12,7 +12,7 @@ std::uint32_t Mix(std::uint32_t color, std::uint32_t background, std::uint32_t a
 
 }  // namespace
 
-void BlendOver(std::uint32_t background, std::vector<std::uint32_t>& pixels) {
+void BlendOver(std::uint32_t background, std::span<std::uint32_t> pixels) {
   for (std::uint32_t& p : pixels) {
     const std::uint32_t a = p >> 24;
     if (a == 0xFF)
@@ -26,12 +26,16 @@ void BlendOver(std::uint32_t background, std::vector<std::uint32_t>& pixels) {
 }
 
 std::vector<std::uint8_t> AlphaPlane(const std::vector<std::uint32_t>& pixels) {
-  if (std::all_of(pixels.begin(), pixels.end(), [](std::uint32_t p) { return p >> 24 == 0xFF; }))
+  if (AllOpaque(pixels))
     return {};
   std::vector<std::uint8_t> plane(pixels.size());
   std::transform(pixels.begin(), pixels.end(), plane.begin(),
                  [](std::uint32_t p) { return static_cast<std::uint8_t>(p >> 24); });
   return plane;
+}
+
+bool AllOpaque(std::span<const std::uint32_t> pixels) {
+  return std::all_of(pixels.begin(), pixels.end(), [](std::uint32_t p) { return p >> 24 == 0xFF; });
 }
 
 }  // namespace pixmora

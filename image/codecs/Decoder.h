@@ -29,6 +29,29 @@ struct DecodedPicture {
   int frameCount = 1;                  // images in the file (GIF); 1 for every other format
 };
 
+// What a decoder that hands out rows as it goes knows before the first row: the size, the
+// palette, and where the rows (0xAARRGGBB, width * height, top row first) will be.
+struct DecodeStart {
+  int width = 0;
+  int height = 0;
+  const std::uint32_t* pixels = nullptr;
+  bool hasPalette = false;
+  std::span<const std::uint32_t> palette;
+};
+
+// Told from the decoding thread how far a picture has come, so that its rows can be read while
+// later ones are decoded. The pixels stay where Started said when the result takes them over.
+class DecodeObserver {
+ public:
+  virtual ~DecodeObserver() = default;
+  virtual void Started(const DecodeStart& start) = 0;
+  // The first `rows` rows hold their final colors.
+  virtual void RowsDone(int rows) = 0;
+  // The decoding failed after it started: the rows handed out stay where they were, in
+  // `pixels`, for as long as the observer keeps them.
+  virtual void Failed(std::vector<std::uint32_t> pixels) = 0;
+};
+
 struct DecodeResult {
   bool ok = false;
   DecodedPicture picture;

@@ -2,12 +2,15 @@
 
 #include <png.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <csetjmp>
 #include <cstring>
+#include <utility>
 
 #include "image/codecs/Blend.h"
+#include "platform/HugePages.h"
 
 namespace pixmora {
 
@@ -41,8 +44,17 @@ struct PngRead {
   bool hasPalette = false;
   std::vector<std::uint32_t> pixels;
   std::vector<png_bytep> rows;
+  std::uint32_t background = 0;
+  std::vector<std::uint8_t> coverage;  // made at the first row that is not opaque
+  DecodeObserver* observer = nullptr;
+  int passes = 1;
 
-  ~PngRead() { png_destroy_read_struct(&png, &info, nullptr); }
+  ~PngRead() {
+    // Whatever ended the decoding, rows an observer may be reading are not freed under it.
+    if (observer != nullptr && !pixels.empty())
+      observer->Failed(std::move(pixels));
+    png_destroy_read_struct(&png, &info, nullptr);
+  }
 };
 
 void ReadFromMemory(png_structp png, png_bytep out, std::size_t length) {
@@ -123,7 +135,7 @@ void RequestBgra(PngRead& read) {
   png_set_bgr(png);
   if (!read.hasAlpha)
     png_set_filler(png, 0xFF, PNG_FILLER_AFTER);
-  png_set_interlace_handling(png);
+  read.passes = png_set_interlace_handling(png);
   png_read_update_info(png, read.info);
 }
 
@@ -137,6 +149,34 @@ std::string CheckAgainstFileSize(const PngRead& read) {
            std::to_string(read.height) + " pixels";
   }
   return {};
+}
+
+void ApplyGamma(const GammaTable& gamma, std::span<std::uint32_t> pixels) {
+  for (std::uint32_t& p : pixels) {
+    p = (p & 0xFF000000u) | std::uint32_t{gamma[(p >> 16) & 0xFFu]} << 16 |
+        std::uint32_t{gamma[(p >> 8) & 0xFFu]} << 8 | gamma[p & 0xFFu];
+  }
+}
+
+// Gives rows [first, last) their final colors (gamma, transparency kept apart and blended) and
+// tells the observer.
+void FinishRows(PngRead& read, png_uint_32 first, png_uint_32 last) {
+  const std::size_t width = read.width;
+  const std::span<std::uint32_t> rows(read.pixels.data() + first * width, (last - first) * width);
+  if (!read.gammaIsIdentity)
+    ApplyGamma(read.gamma, rows);
+  if (read.hasAlpha) {
+    // The rows before were opaque, so the plane starts out opaque.
+    if (read.coverage.empty() && !AllOpaque(rows))
+      read.coverage.assign(read.pixels.size(), 0xFF);
+    if (!read.coverage.empty()) {
+      std::transform(rows.begin(), rows.end(), read.coverage.begin() + first * width,
+                     [](std::uint32_t p) { return static_cast<std::uint8_t>(p >> 24); });
+    }
+    BlendOver(read.background, rows);
+  }
+  if (read.observer != nullptr)
+    read.observer->RowsDone(static_cast<int>(last));
 }
 
 // Runs libpng; false when it failed (read.error says why) or the header was refused.
@@ -159,29 +199,36 @@ bool ReadWithLibpng(PngRead& read) {
   if (png_get_rowbytes(read.png, read.info) != std::size_t{read.width} * 4) {
     png_error(read.png, "unexpected row layout");
   }
-  read.pixels.resize(std::size_t{read.width} * read.height);
+  ResizeLarge(read.pixels, std::size_t{read.width} * read.height);
   read.rows.resize(read.height);
   for (png_uint_32 y = 0; y < read.height; ++y) {
     read.rows[y] = reinterpret_cast<png_bytep>(read.pixels.data() + std::size_t{y} * read.width);
   }
-  png_read_image(read.png, read.rows.data());
-  return true;
-}
-
-void ApplyGamma(const GammaTable& gamma, std::vector<std::uint32_t>& pixels) {
-  for (std::uint32_t& p : pixels) {
-    p = (p & 0xFF000000u) | std::uint32_t{gamma[(p >> 16) & 0xFFu]} << 16 |
-        std::uint32_t{gamma[(p >> 8) & 0xFFu]} << 8 | gamma[p & 0xFFu];
+  if (read.observer != nullptr) {
+    read.observer->Started({static_cast<int>(read.width), static_cast<int>(read.height),
+                            read.pixels.data(), read.hasPalette, read.palette});
   }
+  if (read.passes > 1) {
+    png_read_image(read.png, read.rows.data());
+    FinishRows(read, 0, read.height);
+    return true;
+  }
+  // Row by row, so a reader can take the first rows while the next ones are decoded.
+  for (png_uint_32 y = 0; y < read.height; ++y) {
+    png_read_row(read.png, read.rows[y], nullptr);
+    FinishRows(read, y, y + 1);
+  }
+  return true;
 }
 
 }  // namespace
 
 DecodeResult DecodePng(std::span<const std::uint8_t> file) {
-  return DecodePng(file, 0x000000);
+  return DecodePng(file, 0x000000, nullptr);
 }
 
-DecodeResult DecodePng(std::span<const std::uint8_t> file, std::uint32_t background) {
+DecodeResult DecodePng(std::span<const std::uint8_t> file, std::uint32_t background,
+                       DecodeObserver* observer) {
   if (file.empty())
     return DecodeResult::Failure("the file is empty");
   if (file.size() < kSignatureSize || png_sig_cmp(file.data(), 0, kSignatureSize) != 0) {
@@ -189,6 +236,8 @@ DecodeResult DecodePng(std::span<const std::uint8_t> file, std::uint32_t backgro
   }
   PngRead read;
   read.file = file;
+  read.background = background;
+  read.observer = observer;
   read.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &read, OnError, OnWarning);
   if (read.png != nullptr)
     read.info = png_create_info_struct(read.png);
@@ -201,18 +250,15 @@ DecodeResult DecodePng(std::span<const std::uint8_t> file, std::uint32_t backgro
       return DecodeResult::Failure("the PNG data is damaged (" + read.error + ")");
     return DecodeResult::Failure(read.error);
   }
-  if (!read.gammaIsIdentity)
-    ApplyGamma(read.gamma, read.pixels);
   DecodeResult result{true, {}, {}};
   DecodedPicture& picture = result.picture;
   if (read.hasAlpha) {
-    picture.coverage = AlphaPlane(read.pixels);
+    picture.coverage = std::move(read.coverage);
     picture.blendedOver = background;
-    BlendOver(background, read.pixels);
   }
   picture.width = static_cast<int>(read.width);
   picture.height = static_cast<int>(read.height);
-  picture.pixels = std::move(read.pixels);
+  picture.pixels = std::exchange(read.pixels, {});
   picture.hasPalette = read.hasPalette;
   picture.palette = std::move(read.palette);
   return result;

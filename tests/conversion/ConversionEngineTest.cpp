@@ -285,6 +285,16 @@ TEST_F(Conversion, ImageDataInBytesWithAColorTableInWords) {
             text);
 }
 
+TEST_F(Conversion, ARunWithoutATableKeepsNoTableOfAnEarlierRun) {
+  UsePalette(2, 3);
+  Set({Palette1Pixel});
+  Text();
+  ASSERT_FALSE(engine.ColorTableData().empty());
+  input.ImageMode = ImageMode::Color;
+  Text();
+  EXPECT_TRUE(engine.ColorTableData().empty());
+}
+
 TEST_F(Conversion, ArrayNamesAreIdentifiersInCOnly) {
   input.CurrentFileName = "/pictures/8-photo 128x64.png";
   UsePalette(2, 3);
