@@ -195,10 +195,9 @@ const ButtonSpec kButtons[] = {
     {"btnFlipHorizontal", "mnuFlipHorizontal", "Flip Horizontal", "Flip image horizontal"},
     {"btnFlipVertical", "mnuFlipVertical", "Flip Vertical", "Flip image vertical"},
     {"-", nullptr, nullptr, nullptr},
+    // Resize, crop and resample side by side, so that the display preview's toggle fits too.
     {"btnResize", "mnuResizeImage", "Resize", "Resize image"},
-    {"-", nullptr, nullptr, nullptr},
     {"btnCropImage", "mnuCropImage", "Crop Image", "Crop image"},
-    {"-", nullptr, nullptr, nullptr},
     {"mnuResampleImage2", "mnuResampleImage2", "Resample Image",
      "Resample image to selected color depth"},
 };
@@ -339,6 +338,8 @@ void TFMain::CreateToolbar() {
       }
     }
   }
+  // Without the handle for moving it, every command fits in the smallest window.
+  tlbMainToolbar->setMovable(false);
   // A toolbar has no close button of its own; this one sits at its far end.
   auto* spacer = new QWidget(tlbMainToolbar);
   spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);

@@ -19,6 +19,7 @@
 #include "image/ColorReduction.h"
 #include "image/TImgView32.h"
 #include "ui/TMemo.h"
+#include "ui/UCommandIcons.h"
 #include "ui/UDisplayPreview.h"
 #include "ui/UMain.h"
 #include "ui/USizes.h"
@@ -91,12 +92,12 @@ void TFMain::CreateDisplayPreview() {
   // The toggle on the main toolbar, after the last command there.
   QAction* toggle = Command("mnuDisplayPreview");
   toggle->setIconText("Preview");
+  toggle->setIcon(CommandIcon("video-display"));
   const QList<QAction*> items = tlbMainToolbar->actions();
   const qsizetype last = items.indexOf(Command("mnuResampleImage2"));
   QAction* before = last >= 0 && last + 1 < items.size() ? items[last + 1]
                     : items.size() >= 2                  ? items[items.size() - 2]
                                                          : nullptr;
-  tlbMainToolbar->insertSeparator(before);
   tlbMainToolbar->insertAction(before, toggle);
   if (auto* button = qobject_cast<QToolButton*>(tlbMainToolbar->widgetForAction(toggle)))
     button->setObjectName("btnDisplayPreview");
