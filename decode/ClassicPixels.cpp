@@ -6,8 +6,6 @@
 
 namespace pixmora {
 
-namespace {
-
 int PixelsPerByte(ClassicEncoding encoding) {
   switch (encoding) {
     case ClassicEncoding::Palette2:
@@ -20,6 +18,8 @@ int PixelsPerByte(ClassicEncoding encoding) {
       return 1;
   }
 }
+
+namespace {
 
 void PaintColor444(const std::uint8_t* bytes, std::uint32_t* out, std::size_t count) {
   // Nibble k is the high half of byte k / 2 when k is even.

@@ -10,6 +10,9 @@
 namespace pixmora {
 
 // The number of bytes the encoder of `encoding` emits for a picture of width x height.
+// 2, 4 or 8 for palette indices packed into a byte, else 1.
+int PixelsPerByte(ClassicEncoding encoding);
+
 std::uint64_t EncodedByteCount(ClassicEncoding encoding, int width, int height);
 
 // Paints `picture` (already of its size) as a display shows the encoder's bytes, which are

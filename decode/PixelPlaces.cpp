@@ -20,19 +20,6 @@ std::string Hex(std::uint32_t value, int digits) {
   return "0x" + text;
 }
 
-int PixelsPerByte(ClassicEncoding encoding) {
-  switch (encoding) {
-    case ClassicEncoding::Palette2:
-      return 2;
-    case ClassicEncoding::Palette4:
-      return 4;
-    case ClassicEncoding::Palette8:
-      return 8;
-    default:
-      return 1;
-  }
-}
-
 std::uint16_t Swapped(std::uint32_t value) {
   return static_cast<std::uint16_t>((value & 0xFF) << 8 | (value >> 8 & 0xFF));
 }
