@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "platform/HugePages.h"
 #include "targets/Layouts.h"
 #include "targets/PixelRules.h"
 
@@ -15,7 +16,7 @@ TargetResult EncodeByteColor(const TargetInput& input) {
   const auto width = static_cast<std::size_t>(input.image.Width());
 
   TargetArray array{data.name, ElementType::Uint8, s.progmem, m + "_WIDTH * " + m + "_HEIGHT"};
-  array.bytes.resize(width * static_cast<std::size_t>(input.image.Height()));
+  ResizeLarge(array.bytes, width * static_cast<std::size_t>(input.image.Height()));
   if (gray) {
     GrayRule rule(input.image, 8, Dither::None, BackgroundOf(input));
     for (int y = 0; y < input.image.Height(); ++y)

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "conversion/HexNumbers.h"
+#include "platform/HugePages.h"
 
 namespace pixmora {
 
@@ -245,7 +246,9 @@ void WriteCode(const TargetData& data, const TargetSettings& settings,
   h.clear();
   c.clear();
   const bool pair = WritesSourceFile(settings);
-  (pair ? c : h).reserve(valuesSize + kRoomForTheRest);
+  std::string& values = pair ? c : h;
+  values.reserve(valuesSize + kRoomForTheRest);
+  PreferHugePages(values.data(), values.capacity());
   const std::string guard = data.macroName + "_H";
   AppendComment(h, data, provenance);
   h += "#ifndef " + guard + "\n#define " + guard + "\n\n";

@@ -1,5 +1,6 @@
 #include <cstring>
 
+#include "platform/HugePages.h"
 #include "targets/Layouts.h"
 #include "targets/PaletteIndices.h"
 #include "targets/PixelRules.h"
@@ -46,7 +47,7 @@ std::string FillMap(const TargetInput& input, std::size_t stride, std::vector<st
   switch (s.colorFormat) {
     case F::RGB565:
     case F::RGB565_SWAPPED: {
-      map.assign(stride * height, 0);
+      ResizeLarge(map, stride * height);
       PackedColorRule rule(image, 5, 6, 5, s.dither, BackgroundOf(input));
       const bool swapped = s.colorFormat == F::RGB565_SWAPPED;
       Rows(image, stride, map.data(),
@@ -55,7 +56,7 @@ std::string FillMap(const TargetInput& input, std::size_t stride, std::vector<st
     }
     case F::RGB565A8: {
       // The 5-6-5 plane, then the alpha plane with half its stride.
-      map.assign(stride * height + stride / 2 * height, 0);
+      ResizeLarge(map, stride * height + stride / 2 * height);
       PackedColorRule rule(image, 5, 6, 5, s.dither, std::nullopt);
       Rows(image, stride, map.data(),
            [&](int y, std::uint8_t* row) { Put565(rule.Row(y), width, false, row); });
@@ -68,7 +69,7 @@ std::string FillMap(const TargetInput& input, std::size_t stride, std::vector<st
     case F::RGB888:
     case F::XRGB8888:
     case F::ARGB8888: {
-      map.assign(stride * height, 0);
+      ResizeLarge(map, stride * height);
       const std::size_t step = s.colorFormat == F::RGB888 ? 3 : 4;
       Rows(image, stride, map.data(), [&](int y, std::uint8_t* row) {
         // An opaque pixel 0xAARRGGBB is B, G, R, A in memory; only an alpha byte that is not
@@ -98,14 +99,14 @@ std::string FillMap(const TargetInput& input, std::size_t stride, std::vector<st
       return {};
     }
     case F::L8: {
-      map.assign(stride * height, 0);
+      ResizeLarge(map, stride * height);
       GrayRule rule(image, 8, Dither::None, BackgroundOf(input));
       Rows(image, stride, map.data(),
            [&](int y, std::uint8_t* row) { std::memcpy(row, rule.Row(y), planes.a.size()); });
       return {};
     }
     case F::A8:
-      map.assign(stride * height, 0);
+      ResizeLarge(map, stride * height);
       Rows(image, stride, map.data(), [&](int y, std::uint8_t* row) {
         StraightRow(image, y, planes);
         std::memcpy(row, planes.a.data(), planes.a.size());
@@ -122,7 +123,7 @@ std::string FillMap(const TargetInput& input, std::size_t stride, std::vector<st
         return indexed.error;
       // The palette first: always 2^bits entries of B, G, R, A.
       const std::size_t paletteBytes = std::size_t{4} << bits;
-      map.assign(paletteBytes + stride * height, 0);
+      ResizeLarge(map, paletteBytes + stride * height);
       for (std::size_t k = 0; k < paletteBytes / 4; ++k) {
         const std::uint32_t c = k < indexed.palette.size() ? indexed.palette[k] : 0;
         const std::uint8_t entry[4] = {static_cast<std::uint8_t>(c >> 16),

@@ -93,9 +93,9 @@ const std::uint16_t* PackedColorRule::Row(int y) {
   } else {
     StraightRow(image_, y, planes_);
   }
-  red_.Row(y, planes_.r.data(), levels_[0].data());
-  green_.Row(y, planes_.g.data(), levels_[1].data());
-  blue_.Row(y, planes_.b.data(), levels_[2].data());
+  ChannelQuantizer::Rows(y, {&red_, &green_, &blue_},
+                         {planes_.r.data(), planes_.g.data(), planes_.b.data()},
+                         {levels_[0].data(), levels_[1].data(), levels_[2].data()});
   const int redShift = greenBits_ + blueBits_;
   for (std::size_t x = 0; x < values_.size(); ++x) {
     values_[x] = static_cast<std::uint16_t>(levels_[0][x] << redShift | levels_[1][x] << blueBits_ |

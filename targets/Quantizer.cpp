@@ -52,8 +52,11 @@ ChannelQuantizer::ChannelQuantizer(Dither dither, int bits, int width, int thres
     levels_.resize(kSpan);
     for (int i = 0; i < kSpan; ++i)
       levels_[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(Level(kLowest + i));
-    for (int level = 0; level <= top_; ++level)
-      levelValues_.push_back((level * 255 + top_ / 2) / top_);
+    shownValues_.resize(kSpan);
+    for (int i = 0; i < kSpan; ++i) {
+      const int level = levels_[static_cast<std::size_t>(i)];
+      shownValues_[static_cast<std::size_t>(i)] = (level * 255 + top_ / 2) / top_;
+    }
     current_.assign(static_cast<std::size_t>(width) + 2, 0);
     next_.assign(static_cast<std::size_t>(width) + 2, 0);
   }
@@ -75,7 +78,7 @@ void ChannelQuantizer::Row(int y, const std::uint8_t* in, std::uint8_t* out) {
       break;
     }
     case Dither::FloydSteinberg:
-      Diffuse(y, in, out);
+      Diffuse<1>(y, {this}, {in}, {out});
       break;
   }
 }
@@ -86,23 +89,57 @@ int ChannelQuantizer::Level(int value) const {
   return std::clamp((value * top_ * 2 + 255) / 510, 0, top_);
 }
 
-void ChannelQuantizer::Diffuse(int y, const std::uint8_t* in, std::uint8_t* out) {
-  std::swap(current_, next_);
-  std::fill(next_.begin(), next_.end(), 0);
+void ChannelQuantizer::Rows(int y, const std::array<ChannelQuantizer*, 3>& quantizers,
+                            const std::array<const std::uint8_t*, 3>& in,
+                            const std::array<std::uint8_t*, 3>& out) {
+  if (quantizers[0]->dither_ == Dither::FloydSteinberg) {
+    Diffuse<3>(y, quantizers, in, out);
+    return;
+  }
+  for (std::size_t k = 0; k < 3; ++k)
+    quantizers[k]->Row(y, in[k], out[k]);
+}
+
+// The error carried to the right and the sums for the three cells below that the next steps
+// still add to are kept in registers: each step then waits on arithmetic only, not on a store
+// it made itself the step before. Every cell of the next row, margins included, is stored once.
+template <std::size_t N>
+void ChannelQuantizer::Diffuse(int y, const std::array<ChannelQuantizer*, N>& quantizers,
+                               const std::array<const std::uint8_t*, N>& in,
+                               const std::array<std::uint8_t*, N>& out) {
+  const int width = quantizers[0]->width_;
   const bool rightward = y % 2 == 0;
   const int step = rightward ? 1 : -1;
-  for (int i = 0; i < width_; ++i) {
-    const int x = rightward ? i : width_ - 1 - i;
-    const std::size_t cell = static_cast<std::size_t>(x) + 1;
-    const int wanted =
-        std::clamp(in[x] + ((current_[cell] + 8) >> 4), kLowest, kLowest + kSpan - 1);
-    const int level = levels_[static_cast<std::size_t>(wanted - kLowest)];
-    const int error = wanted - levelValues_[static_cast<std::size_t>(level)];
-    current_[cell + step] += 7 * error;
-    next_[cell - step] += 3 * error;
-    next_[cell] += 5 * error;
-    next_[cell + step] += error;
-    out[x] = static_cast<std::uint8_t>(level);
+  std::array<const int*, N> above;
+  std::array<int*, N> below;
+  for (std::size_t k = 0; k < N; ++k) {
+    std::swap(quantizers[k]->current_, quantizers[k]->next_);
+    above[k] = quantizers[k]->current_.data();
+    below[k] = quantizers[k]->next_.data();
+  }
+  std::array<int, N> right{};      // 7/16 of the last error, for this cell
+  std::array<int, N> belowLast{};  // the sum so far for the cell below the last one
+  std::array<int, N> belowThis{};  // the sum so far for the cell below this one
+  for (int i = 0; i < width; ++i) {
+    const int x = rightward ? i : width - 1 - i;
+    const int cell = x + 1;
+    for (std::size_t k = 0; k < N; ++k) {
+      const ChannelQuantizer& q = *quantizers[k];
+      const int wanted = std::clamp(in[k][x] + ((above[k][cell] + right[k] + 8) >> 4), kLowest,
+                                    kLowest + kSpan - 1);
+      const auto index = static_cast<std::size_t>(wanted - kLowest);
+      const int error = wanted - q.shownValues_[index];
+      right[k] = 7 * error;
+      below[k][cell - step] = belowLast[k] + 3 * error;
+      belowLast[k] = belowThis[k] + 5 * error;
+      belowThis[k] = error;
+      out[k][x] = q.levels_[index];
+    }
+  }
+  const int last = rightward ? width : 1;
+  for (std::size_t k = 0; k < N; ++k) {
+    below[k][last] = belowLast[k];
+    below[k][last + step] = belowThis[k];
   }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -20,8 +22,17 @@ class ChannelQuantizer {
   // Row y (the rows come in order, error diffusion carries into the next) of `width` values.
   void Row(int y, const std::uint8_t* in, std::uint8_t* out);
 
+  // Row y of three channels with the same width and dithering at once; error diffusion then runs
+  // the three side by side, which takes about the time of one.
+  static void Rows(int y, const std::array<ChannelQuantizer*, 3>& quantizers,
+                   const std::array<const std::uint8_t*, 3>& in,
+                   const std::array<std::uint8_t*, 3>& out);
+
  private:
-  void Diffuse(int y, const std::uint8_t* in, std::uint8_t* out);
+  template <std::size_t N>
+  static void Diffuse(int y, const std::array<ChannelQuantizer*, N>& quantizers,
+                      const std::array<const std::uint8_t*, N>& in,
+                      const std::array<std::uint8_t*, N>& out);
   int Level(int value) const;
 
   // The range an error-diffused value is held to, and its size.
@@ -35,11 +46,11 @@ class ChannelQuantizer {
   int threshold_;
   // Ordered: the level of every value (256 of them) at every Bayer value (64 blocks).
   std::vector<std::uint8_t> ordered_;
-  // Floyd-Steinberg: the level of every value from kLowest on, the value each level stands
-  // for, and the errors carried into this row and the next, in 1/16 units, with a cell of
-  // margin at both ends.
+  // Floyd-Steinberg: the level of every value from kLowest on, the value the display shows for
+  // it, and the errors carried into this row and the next, in 1/16 units, with a cell of margin
+  // at both ends.
   std::vector<std::uint8_t> levels_;
-  std::vector<int> levelValues_;
+  std::vector<int> shownValues_;
   std::vector<int> current_;
   std::vector<int> next_;
 };

@@ -1,3 +1,4 @@
+#include "platform/HugePages.h"
 #include "targets/Layouts.h"
 #include "targets/PixelRules.h"
 
@@ -19,7 +20,7 @@ TargetResult EncodeRgb565(const TargetInput& input) {
   const auto width = static_cast<std::size_t>(input.image.Width());
 
   TargetArray array{data.name, ElementType::Uint16, s.progmem, m + "_WIDTH * " + m + "_HEIGHT"};
-  array.words.resize(width * static_cast<std::size_t>(input.image.Height()));
+  ResizeLarge(array.words, width * static_cast<std::size_t>(input.image.Height()));
   PackedColorRule rule(input.image, 5, 6, 5, s.dither, BackgroundOf(input));
   for (int y = 0; y < input.image.Height(); ++y) {
     const std::uint16_t* values = rule.Row(y);

@@ -90,5 +90,71 @@ TEST(ChannelQuantizer, ErrorDiffusionIsSerpentineAndTheSameEveryRun) {
   EXPECT_NE(row1, Quantized(Dither::FloydSteinberg, 2, ramp, 1));
 }
 
+// Serpentine Floyd-Steinberg written plainly: whole error arrays in 1/16 units, the nearest
+// level (or the threshold for one bit), values held to -255..510.
+std::vector<std::uint8_t> PlainDiffusion(int bits, int threshold, int width, int rows,
+                                         const std::vector<std::uint8_t>& in) {
+  const int top = (1 << bits) - 1;
+  std::vector<std::vector<int>> errors(static_cast<std::size_t>(rows) + 1,
+                                       std::vector<int>(static_cast<std::size_t>(width) + 2));
+  std::vector<std::uint8_t> out(in.size());
+  for (int y = 0; y < rows; ++y) {
+    const int step = y % 2 == 0 ? 1 : -1;
+    for (int i = 0; i < width; ++i) {
+      const int x = step == 1 ? i : width - 1 - i;
+      auto& row = errors[static_cast<std::size_t>(y)];
+      auto& next = errors[static_cast<std::size_t>(y) + 1];
+      const std::size_t at = static_cast<std::size_t>(y) * width + x;
+      const int wanted = std::clamp(in[at] + ((row[x + 1] + 8) >> 4), -255, 510);
+      const int level = bits == 1 ? (wanted >= threshold ? 1 : 0)
+                                  : std::clamp((wanted * top * 2 + 255) / 510, 0, top);
+      const int error = wanted - (level * 255 + top / 2) / top;
+      row[x + 1 + step] += 7 * error;
+      next[x + 1 - step] += 3 * error;
+      next[x + 1] += 5 * error;
+      next[x + 1 + step] += error;
+      out[at] = static_cast<std::uint8_t>(level);
+    }
+  }
+  return out;
+}
+
+TEST(ChannelQuantizer, ErrorDiffusionMatchesThePlainAlgorithm) {
+  const int width = 37, rows = 11;
+  std::vector<std::uint8_t> noise(static_cast<std::size_t>(width) * rows);
+  std::uint32_t seed = 12345;
+  for (std::uint8_t& value : noise) {
+    seed = seed * 1664525u + 1013904223u;
+    value = static_cast<std::uint8_t>(seed >> 24);
+  }
+  for (const auto [bits, threshold] : {std::pair{1, 100}, {1, 128}, {2, 128}, {5, 128}, {6, 128}}) {
+    SCOPED_TRACE(bits);
+    ChannelQuantizer quantizer(Dither::FloydSteinberg, bits, width, threshold);
+    std::vector<std::uint8_t> out(noise.size());
+    for (int y = 0; y < rows; ++y) {
+      const std::size_t at = static_cast<std::size_t>(y) * width;
+      quantizer.Row(y, noise.data() + at, out.data() + at);
+    }
+    EXPECT_EQ(out, PlainDiffusion(bits, threshold, width, rows, noise));
+  }
+  // Three channels side by side (5-6-5), each on its own rows, as each would be alone.
+  std::array<ChannelQuantizer, 3> channels = {ChannelQuantizer(Dither::FloydSteinberg, 5, width),
+                                              ChannelQuantizer(Dither::FloydSteinberg, 6, width),
+                                              ChannelQuantizer(Dither::FloydSteinberg, 5, width)};
+  std::array<std::vector<std::uint8_t>, 3> outs;
+  outs.fill(std::vector<std::uint8_t>(noise.size()));
+  std::vector<std::uint8_t> reversed(noise.rbegin(), noise.rend());
+  const std::array<const std::vector<std::uint8_t>*, 3> ins = {&noise, &reversed, &noise};
+  for (int y = 0; y < rows; ++y) {
+    const std::size_t at = static_cast<std::size_t>(y) * width;
+    ChannelQuantizer::Rows(y, {&channels[0], &channels[1], &channels[2]},
+                           {ins[0]->data() + at, ins[1]->data() + at, ins[2]->data() + at},
+                           {outs[0].data() + at, outs[1].data() + at, outs[2].data() + at});
+  }
+  EXPECT_EQ(outs[0], PlainDiffusion(5, 128, width, rows, noise));
+  EXPECT_EQ(outs[1], PlainDiffusion(6, 128, width, rows, reversed));
+  EXPECT_EQ(outs[2], outs[0]);
+}
+
 }  // namespace
 }  // namespace pixmora
