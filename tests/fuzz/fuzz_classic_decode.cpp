@@ -9,12 +9,11 @@
 //   5: the colors of a binary file's table
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string_view>
 
 #include "decode/ClassicDecoder.h"
 #include "decode/DecodeOutputFile.h"
-#include "tests/fuzz/FuzzSyntax.h"
+#include "tests/fuzz/FuzzOutputs.h"
 
 namespace {
 
@@ -45,13 +44,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                           : pixmora::DecodeOutputText(
                                 kName, {reinterpret_cast<const char*>(file.data()), file.size()},
                                 pixmora::FuzzSyntax((flags >> 1) & 3), decoder);
-  const pixmora::TBitmap32& picture = outcome.picture;
-  const bool sound =
-      outcome.Ok() ? !picture.Empty() &&
-                         picture.PixelCount() == static_cast<std::size_t>(picture.Width()) *
-                                                     static_cast<std::size_t>(picture.Height())
-                   : picture.Empty() && outcome.error.starts_with("Cannot decode \"fuzz.h\": ");
-  if (!sound)
-    std::abort();
+  pixmora::CheckDecodeOutcome(outcome);
   return 0;
 }

@@ -12,12 +12,11 @@
 //   5: a target: the stride (0: from the alignment); classic: the colors of a binary table
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string_view>
 
 #include "decode/DecodeWritten.h"
 #include "decode/GuessLayouts.h"
-#include "tests/fuzz/FuzzSyntax.h"
+#include "tests/fuzz/FuzzOutputs.h"
 
 namespace {
 
@@ -50,17 +49,6 @@ pixmora::OutputLayout LayoutOf(const std::uint8_t* c, const pixmora::TextSyntax&
   return layout;
 }
 
-void Check(const pixmora::DecodeOutcome& outcome) {
-  const pixmora::TBitmap32& picture = outcome.picture;
-  const bool sound =
-      outcome.Ok() ? !picture.Empty() &&
-                         picture.PixelCount() == static_cast<std::size_t>(picture.Width()) *
-                                                     static_cast<std::size_t>(picture.Height())
-                   : picture.Empty() && outcome.error.starts_with("Cannot decode \"fuzz.h\": ");
-  if (!sound)
-    std::abort();
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -71,11 +59,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const pixmora::WrittenFile file{
       "fuzz.h", {reinterpret_cast<const char*>(data + kChoices), size - kChoices}};
   if ((data[0] & 0x10) == 0) {
-    Check(pixmora::DecodeWritten(LayoutOf(data, syntax), binary, file));
+    pixmora::CheckDecodeOutcome(pixmora::DecodeWritten(LayoutOf(data, syntax), binary, file));
     return 0;
   }
   for (const pixmora::LayoutGuess& guess :
        pixmora::GuessLayouts(binary, data[3], data[4], data[5], syntax))
-    Check(pixmora::DecodeWritten(guess.layout, binary, file));
+    pixmora::CheckDecodeOutcome(pixmora::DecodeWritten(guess.layout, binary, file));
   return 0;
 }
