@@ -18,7 +18,7 @@ namespace {
 // The options that name one file or print about one picture.
 std::string RefusedOption(const CliOptions& o) {
   const std::pair<bool, const char*> single[] = {
-      {o.name.has_value(),
+      {o.name.has_value() && !o.framesFiles,
        "--name: names the arrays of one picture; several are named after "
        "their files (a manifest names each)"},
       {o.tableOutput.has_value(), "--table-output: names one file; a manifest names each"},
@@ -31,6 +31,17 @@ std::string RefusedOption(const CliOptions& o) {
       return message;
   }
   return {};
+}
+
+// Each picture is a job of its own; the pictures of --frames-files are the frames of one table,
+// named after the first.
+std::vector<std::vector<std::string>> PicturesOfJobs(const CliOptions& o) {
+  if (o.framesFiles)
+    return {o.images};
+  std::vector<std::vector<std::string>> jobs;
+  for (const std::string& picture : o.images)
+    jobs.push_back({picture});
+  return jobs;
 }
 
 }  // namespace
@@ -58,14 +69,17 @@ int RunBatch(const CliOptions& o, std::span<const std::string> arguments, std::F
     return fail(kUsageError, error);
 
   std::vector<PictureJob> jobs;
-  for (const std::string& picture : o.images) {
+  for (const std::vector<std::string>& pictures : PicturesOfJobs(o)) {
+    const std::string& picture = pictures.front();
     PictureJob job{.options = o, .settings = settings};
     job.options.image = picture;
-    job.options.images = {picture};
-    job.options.output = OutputPathIn(*o.output, ImageBaseName(picture), settings);
+    job.options.images = pictures;
+    job.options.output = OutputPathIn(*o.output, o.name.value_or(ImageBaseName(picture)), settings);
     job.options.stats = false;
     job.options.depfile.reset();
     job.commandLine = PictureCommandLine(arguments, picture);
+    for (const std::string& frame : std::span(pictures).subspan(1))
+      job.commandLine.push_back(FileNameOf(frame));
     std::string error;
     job.outputs = PlannedFiles(job.options, settings, error);
     if (!error.empty())

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "image/EditSteps.h"
 #include "image/ImageMode.h"
 #include "image/KernelResampler.h"
 #include "settings/CustomFormat.h"
@@ -15,16 +16,6 @@
 namespace pixmora::cli {
 
 enum class LineEnd { CrLf, Lf };
-
-enum class EditKind { Rotate, Flip, Crop, Resize, Threshold, Reduce };
-
-// One edit as the command line asked for it, its value already checked.
-struct EditStep {
-  EditKind kind;
-  std::string option;  // as typed, for messages
-  int values[4] = {};  // rotate: +1 right / -1 left; flip: 0 horizontal / 1 vertical;
-                       // crop: L, T, R, B; resize: W, H; threshold: N; reduce: colors
-};
 
 // A target setting as the command line gave it, its value already checked.
 struct TargetChoice {

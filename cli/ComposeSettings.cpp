@@ -31,4 +31,13 @@ std::string ComposeSettings(const CliOptions& o, Settings& s) {
   return {};
 }
 
+std::string SavedSettingsText(const std::string& path, const Settings& s) {
+  IniFile file;
+  file.Load(path);
+  WritePreferences(file, s.preferences);
+  WriteCustomFormat(file, s.custom);
+  WriteTargetSettings(file, s.target);
+  return file.Text();
+}
+
 }  // namespace pixmora::cli

@@ -21,4 +21,8 @@ struct Settings {
 // file and what is wrong with it.
 std::string ComposeSettings(const CliOptions& o, Settings& s);
 
+// What --save-settings writes to `path`: the preferences, the custom format and the target
+// settings, over the file as it is, whose other sections stay.
+std::string SavedSettingsText(const std::string& path, const Settings& s);
+
 }  // namespace pixmora::cli

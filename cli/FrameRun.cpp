@@ -1,13 +1,11 @@
 #include "cli/FrameRun.h"
 
-#include <bit>
-
-#include "cli/ConsoleDocumentView.h"
 #include "cli/Edits.h"
 #include "cli/OutputFiles.h"
 #include "cli/TargetRun.h"
 #include "conversion/ImageBaseName.h"
-#include "image/FramePalette.h"
+#include "image/ConsoleDocumentView.h"
+#include "image/FrameEdits.h"
 #include "image/Frames.h"
 #include "image/ReadImageFile.h"
 #include "targets/ArrayName.h"
@@ -49,40 +47,6 @@ FrameSet ReadFrames(const CliOptions& o) {
   return cut;
 }
 
-const EditStep* LastReduce(const CliOptions& o) {
-  const EditStep* last = nullptr;
-  for (const EditStep& edit : o.edits) {
-    if (edit.kind == EditKind::Reduce)
-      last = &edit;
-  }
-  return last;
-}
-
-// Every edit but --reduce on each frame, in command-line order, and the default threshold of
-// the Monochrome mode.
-std::string EditFrames(const CliOptions& o, const Settings& settings, bool threshold,
-                       std::vector<AnimationFrame>& frames) {
-  ConsoleDocumentView view;
-  ConsoleMessages messages;
-  ImageDocument document(view, messages);
-  for (AnimationFrame& frame : frames) {
-    document.WorkingImage = std::move(frame.image);
-    document.ColorImageCopy = document.WorkingImage;
-    document.ImageCropped = false;
-    document.RefreshImageSize();
-    for (const EditStep& edit : o.edits) {
-      if (edit.kind == EditKind::Reduce)
-        continue;
-      if (std::string error = ApplyEdit(edit, document, settings.filter); !error.empty())
-        return error;
-    }
-    if (threshold)
-      ApplyDefaultThreshold(document);
-    frame.image = std::move(document.WorkingImage);
-  }
-  return {};
-}
-
 }  // namespace
 
 int ConvertFrames(const CliOptions& o, const Settings& settings,
@@ -105,13 +69,9 @@ int ConvertFrames(const CliOptions& o, const Settings& settings,
     return Fail(err, kUsageError, "--frames: " + o.image + ": " + error);
 
   const ImageMode mode = classic ? ChooseMode(o, !set.palette.empty()) : ImageMode::Color;
-  const bool threshold = classic && mode == ImageMode::Monochrome && !HasThreshold(o);
-  if (std::string error = EditFrames(o, settings, threshold, set.frames); !error.empty())
+  const bool threshold = classic && mode == ImageMode::Monochrome && !HasThreshold(o.edits);
+  if (std::string error = EditFrames(set, o.edits, settings.filter, threshold); !error.empty())
     return Fail(err, kUsageError, error);
-  if (const EditStep* reduce = LastReduce(o)) {
-    set.palette =
-        ReduceFrames(set.frames, std::countr_zero(static_cast<unsigned>(reduce->values[0])));
-  }
 
   const std::string name = ArrayName(o.name ? *o.name : ImageBaseName(o.image));
   ConsoleMessages messages;
@@ -134,8 +94,17 @@ int ConvertFrames(const CliOptions& o, const Settings& settings,
     for (auto& [path, bytes] : TargetFileContents(result.data, target, provenance, plan.files))
       files.Add(path).Write(bytes);
   }
+  if (o.saveSettings)
+    files.Add(*o.saveSettings).Write(SavedSettingsText(*o.saveSettings, settings));
   if (std::string error = files.Commit(); !error.empty())
     return Fail(err, kOutputError, error);
+  if (o.saveSettings) {
+    std::fprintf(err,
+                 "--save-settings: %s holds the settings; the frame options (--frames, "
+                 "--frames-grid, --frames-files, --frame-delta) belong to this run and are not "
+                 "saved\n",
+                 o.saveSettings->c_str());
+  }
   report.files = files.Written();
   report.dataSize = RawSize(result.data);
   if (o.stats) {

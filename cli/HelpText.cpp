@@ -135,7 +135,8 @@ Settings:
                            filter of "Resize") of a Pixmora_Convert.ini settings file
   --save-settings FILE     write the effective preferences, custom format and target settings
                            to FILE, in the same format (other sections of an existing file are
-                           kept)
+                           kept); the edits and the frame options belong to the run and are not
+                           saved
   Built-in defaults, overridden by --settings, overridden by the options below.
 
 Conversion:

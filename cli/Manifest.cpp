@@ -152,6 +152,10 @@ class Reader {
       }
     }
     std::vector<std::string> check = result.arguments;
+    // Only a table of frames has deltas; the key asking for one may come later or from
+    // [defaults].
+    if (key == "frame-delta")
+      check.insert(check.begin(), {"--frames", "all"});
     check.push_back("picture");
     if (std::string error = ParseCommandLine(check).error; !error.empty()) {
       Error(line, key, error.substr(std::min(error.size(), option->name.size() + 2)));
@@ -203,6 +207,10 @@ class Reader {
       } else if (key == "output") {
         keys.output = PathOf(key, *node, line);
         keys.outputLine = line;
+      } else if (key == "frames-files") {
+        Error(line, key,
+              "takes the pictures of a command line as frames; an [[image]] names one file (cut "
+              "a sheet with frames-grid)");
       } else if (key == "edits") {
         keys.edits = EditsOf(*node, line);
       } else if (IsEdit(key)) {

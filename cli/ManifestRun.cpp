@@ -74,8 +74,9 @@ std::vector<std::string> ArgumentsOf(std::span<const ManifestOption> options,
   return arguments;
 }
 
-// The options of an image that its target reads: a key of [defaults] that the target does not
-// read is left out for it, one of the image's own is a fault. Returns the fault, if any.
+// The options of an image that fit it: a key of [defaults] that the image's target does not
+// read, or that its other keys leave no use for (frame-delta without frames), is left out for
+// it; one of the image's own is a fault. Returns the fault, if any.
 std::string SettleOptions(const ManifestImage& image, Planning& planning, PictureJob& job) {
   std::vector<ManifestOption> options = image.options;
   for (;;) {
@@ -83,15 +84,16 @@ std::string SettleOptions(const ManifestImage& image, Planning& planning, Pictur
     job.commandLine = PictureCommandLine(arguments, image.file);
     arguments.push_back(image.file);
     const ParseResult parsed = ParseCommandLine(arguments);
-    if (!parsed.error.empty())
-      return parsed.error;
-    job.options = parsed.options;
-    job.settings = {};
-    if (std::string error = ComposeSettings(job.options, job.settings); !error.empty()) {
-      planning.Refuse(kInputError, PlaceMessage(job, "--settings: " + error));
-      return {};
+    std::string error = parsed.error;
+    if (error.empty()) {
+      job.options = parsed.options;
+      job.settings = {};
+      if (error = ComposeSettings(job.options, job.settings); !error.empty()) {
+        planning.Refuse(kInputError, PlaceMessage(job, "--settings: " + error));
+        return {};
+      }
+      error = CheckTargetOptions(job.options, job.settings.target);
     }
-    const std::string error = CheckTargetOptions(job.options, job.settings.target);
     const auto subject = std::find_if(options.begin(), options.end(), [&](const auto& option) {
       return MessageIsAbout(error, option.arguments.front());
     });

@@ -18,7 +18,9 @@ Many pictures (pixmora-cli [OPTIONS] -o DIR IMAGE...):
   A picture that fails is named with its reason; the others still run. The exit status is the
   highest of the pictures'. An output whose bytes did not change keeps its time stamp (with one
   picture too). A target's comment quotes the options that shape the bytes, a settings file by
-  its name, and the picture's file name: never DIR, -j or a folder of the machine.
+  its name, and the picture's file name: never DIR, -j or a folder of the machine. --frames
+  makes a table of each picture's frames; with --frames-files the pictures are the frames of
+  one table in DIR, named after the first picture or by --name.
 
 Manifests (pixmora-cli build MANIFEST [-o DIR] [-j N] [--fail-fast] [--stats] [--depfile FILE]
 [--list-outputs]):
@@ -30,9 +32,12 @@ Manifests (pixmora-cli build MANIFEST [-o DIR] [-j N] [--fail-fast] [--stats] [-
                              the name, else the picture's, with the extension above)
     edits = [{ rotate = "right" }, { resize = "64x64" }]
                              the edits, run in this order
+    frames = "all", frames-grid = "16x16", frame-delta = true
+                             a table of the picture's frames (frames-files is no key: an
+                             [[image]] names one file)
   An image's own key replaces that of [defaults]; a key of [defaults] that the image's target
-  does not read is left out for it. A fault names the manifest, the line and the key, and
-  nothing is converted.
+  does not read, or that its other keys leave no use for (frame-delta without frames), is left
+  out for it. A fault names the manifest, the line and the key, and nothing is converted.
 )HELP";
 }
 

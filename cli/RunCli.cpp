@@ -9,7 +9,6 @@
 #include "cli/CliOptions.h"
 #include "cli/Compare.h"
 #include "cli/ComposeSettings.h"
-#include "cli/ConsoleDocumentView.h"
 #include "cli/ConsoleProgress.h"
 #include "cli/DecodeAhead.h"
 #include "cli/DecodeCommand.h"
@@ -25,12 +24,10 @@
 #include "cli/Verify.h"
 #include "conversion/ConversionEngine.h"
 #include "image/BmpWriter.h"
+#include "image/ConsoleDocumentView.h"
 #include "image/ImageDocument.h"
 #include "image/ReadImageFile.h"
 #include "platform/AtomicFile.h"
-#include "settings/IniFile.h"
-#include "settings/SettingsFile.h"
-#include "settings/TargetSettingsFile.h"
 #include "ui/ExportFiles.h"
 #include "ui/OutputStatistics.h"
 
@@ -190,7 +187,7 @@ int ConvertPicture(const CliOptions& o, const Settings& settings,
           err, kUsageError,
           "--mode palette: " + o.image + " has no palette (reduce its colors with --reduce)");
     }
-    if (mode == ImageMode::Monochrome && !HasThreshold(o)) {
+    if (mode == ImageMode::Monochrome && !HasThreshold(o.edits)) {
       if (streams) {
         pendingThreshold = kDefaultThresholdPosition;
       } else {
@@ -299,14 +296,8 @@ int ConvertPicture(const CliOptions& o, const Settings& settings,
   if (classicConvert && exported.TableInOwnFile() && !streamed) {
     WriteTableFileContent(exported, kind, SinkTo(files.Add(*o.tableOutput)), lineEnd);
   }
-  if (o.saveSettings) {
-    IniFile file;
-    file.Load(*o.saveSettings);  // other sections of an existing file stay
-    WritePreferences(file, settings.preferences);
-    WriteCustomFormat(file, settings.custom);
-    WriteTargetSettings(file, target);
-    files.Add(*o.saveSettings).Write(file.Text());
-  }
+  if (o.saveSettings)
+    files.Add(*o.saveSettings).Write(SavedSettingsText(*o.saveSettings, settings));
   if (std::string error = files.Commit(); !error.empty())
     return Fail(err, kOutputError, error);
   report.files = files.Written();

@@ -53,10 +53,12 @@ enum pixmora_encoding {
 };
 
 /* An array as Pixmora wrote it: bytes (Byte representation, and a Byte color table), or
-   unsigned ints holding 16-bit words (Word representation, and a Word color table). */
+   unsigned ints holding 16-bit words (Word representation, and a Word color table), or the
+   uint16_t words of a table of frames, whose byte offsets need elements of one size everywhere. */
 typedef struct {
-  const unsigned char* bytes; /* one of the two is set */
+  const unsigned char* bytes; /* one of the three is set */
   const unsigned int* words;
+  const uint16_t* words16;
   size_t count;  /* elements */
   int lsb_first; /* words: the option "LSB byte first" */
 } pixmora_data;
@@ -79,27 +81,41 @@ static inline pixmora_data pixmora_bytes(const unsigned char* bytes, size_t coun
   pixmora_data data;
   data.bytes = bytes;
   data.words = NULL;
+  data.words16 = NULL;
   data.count = count;
   data.lsb_first = 0;
   return data;
 }
 
 static inline pixmora_data pixmora_words(const unsigned int* words, size_t count, int lsb_first) {
-  pixmora_data data;
-  data.bytes = NULL;
+  pixmora_data data = pixmora_bytes(NULL, count);
   data.words = words;
-  data.count = count;
   data.lsb_first = lsb_first;
   return data;
 }
 
-/* Element i of the data: a byte, or a word with its bytes in order. */
-static inline uint16_t pixmora_i_element(const pixmora_data* data, size_t i) {
-  uint16_t value;
+static inline pixmora_data pixmora_words16(const uint16_t* words, size_t count, int lsb_first) {
+  pixmora_data data = pixmora_bytes(NULL, count);
+  data.words16 = words;
+  data.lsb_first = lsb_first;
+  return data;
+}
+
+/* Element i as it is stored: a byte, or a word. */
+static inline uint16_t pixmora_i_stored(const pixmora_data* data, size_t i) {
   if (data->bytes != NULL)
     return (uint16_t)PIXMORA_READ_BYTE(data->bytes + i);
-  value = (uint16_t)(PIXMORA_READ_WORD(data->words + i) & 0xFFFFu);
-  return data->lsb_first ? (uint16_t)((value >> 8) | (value << 8)) : value;
+  if (data->words16 != NULL)
+    return (uint16_t)PIXMORA_READ_WORD(data->words16 + i);
+  return (uint16_t)(PIXMORA_READ_WORD(data->words + i) & 0xFFFFu);
+}
+
+/* Element i of the data: a byte, or a word with its bytes in order. */
+static inline uint16_t pixmora_i_element(const pixmora_data* data, size_t i) {
+  const uint16_t value = pixmora_i_stored(data, i);
+  if (data->bytes != NULL || !data->lsb_first)
+    return value;
+  return (uint16_t)((value >> 8) | (value << 8));
 }
 
 /* Fills the info of data without the image information, from its size and color mode word. */
@@ -207,11 +223,7 @@ static inline uint16_t pixmora_i_next_element(pixmora_i_reader* reader) {
       return 0;
     }
     /* Counts are plain numbers: LSB first never exchanged their bytes. */
-    reader->run_left =
-        (uint32_t)(data->bytes != NULL
-                       ? PIXMORA_READ_BYTE(data->bytes + reader->next + 1)
-                       : PIXMORA_READ_WORD(data->words + reader->next + 1) & 0xFFFFu) +
-        1;
+    reader->run_left = (uint32_t)pixmora_i_stored(data, reader->next + 1) + 1;
     reader->run_value = value;
     reader->next += 2;
   }
@@ -409,7 +421,9 @@ static inline int pixmora_unpack(const pixmora_data* data, const pixmora_info* i
    a delta frame (--frame-delta, NAME_delta[i] is 1) starts with x, y, w and h, 16 bits each,
    low byte first, and redraws only that rectangle, over the frame before (w = 0: nothing
    changed). The offset table NAME_frames and NAME_delta are plain arrays (not PROGMEM); the
-   data is read through PIXMORA_READ_BYTE. Playing a table:
+   data is read through PIXMORA_READ_BYTE. A classic frame in words is uint16_t on every device:
+   pixmora_words16((const uint16_t*)f.bytes, f.size / 2, lsb_first), and so is the Word color
+   table Table_NAME. Playing a table:
 
      for (i = 0; i < NAME_FRAME_COUNT; ++i) {
        pixmora_frame f;

@@ -46,8 +46,16 @@ std::string ReduceColorsFrom(ImageDocument& document, const TBitmap32& source, i
   // image; the sizes the conversion reads must follow the image it gets.
   const bool sizeChanged = reduced.Width() != document.WorkingImage.Width() ||
                            reduced.Height() != document.WorkingImage.Height();
+  // A reduction of the loaded image leaves out the edits before it, as it does their result,
+  // and one of a reduced image takes the place of the reduction before.
+  if (&source != &document.WorkingImage)
+    document.Edits.clear();
+  else if (!document.Edits.empty() && document.Edits.back().kind == EditKind::Reduce)
+    document.Edits.pop_back();
+  document.Edits.push_back({EditKind::Reduce, "Resample Image", {1 << bits}});
   document.WorkingImage = std::move(reduced);
   document.PaletteImageCopy = document.WorkingImage;
+  document.PaletteCopyEdits = document.Edits;
   DocumentView& view = document.View();
   view.ShowWorkingImage(document);
   view.ResetColorSwatches();

@@ -1,5 +1,6 @@
 #include "image/DocumentEdits.h"
 
+#include <cmath>
 #include <new>
 
 #include "image/ImageLimits.h"
@@ -19,25 +20,33 @@ void ShowEditedImage(ImageDocument& document, bool resetSelection) {
   }
 }
 
+int Rounded(float value) {
+  return static_cast<int>(std::lround(value));
+}
+
 }  // namespace
 
 void RotateImageRight(ImageDocument& document) {
   document.WorkingImage = RotateRight(document.WorkingImage);
+  document.Edits.push_back({EditKind::Rotate, "Rotate right", {1}});
   ShowEditedImage(document, true);
 }
 
 void RotateImageLeft(ImageDocument& document) {
   document.WorkingImage = RotateLeft(document.WorkingImage);
+  document.Edits.push_back({EditKind::Rotate, "Rotate left", {-1}});
   ShowEditedImage(document, true);
 }
 
 void FlipImageHorizontal(ImageDocument& document) {
   FlipHorizontal(document.WorkingImage);
+  document.Edits.push_back({EditKind::Flip, "Flip horizontal", {0}});
   ShowEditedImage(document, false);
 }
 
 void FlipImageVertical(ImageDocument& document) {
   FlipVertical(document.WorkingImage);
+  document.Edits.push_back({EditKind::Flip, "Flip vertical", {1}});
   ShowEditedImage(document, false);
 }
 
@@ -45,6 +54,10 @@ std::string CropWorkingImage(ImageDocument& document, const TCropRect& selection
   const TCropResult result = CropImage(document.WorkingImage, selection);
   if (!result.Ok)
     return result.Message;
+  document.Edits.push_back({EditKind::Crop,
+                            "Crop",
+                            {Rounded(selection.Left), Rounded(selection.Top),
+                             Rounded(selection.Right), Rounded(selection.Bottom)}});
   document.ImageCropped = true;
   document.ImageChanged = true;
   ShowEditedImage(document, true);
@@ -63,6 +76,7 @@ std::string ResizeWorkingImage(ImageDocument& document, const std::string& width
     TBitmap32 resized(size.Width, size.Height);
     TKernelResampler::Resample(document.WorkingImage, resized, filter);
     document.WorkingImage = std::move(resized);
+    document.Edits.push_back({EditKind::Resize, "Resize", {size.Width, size.Height}, filter});
   } catch (const std::bad_alloc&) {
     return "Not enough memory for an image of " + std::to_string(size.Width) + " x " +
            std::to_string(size.Height) + " pixels.";
@@ -76,11 +90,14 @@ void RefreshThresholdSource(ImageDocument& document) {
   if (!document.ThresholdSourceStale)
     return;
   document.ThresholdSource = document.WorkingImage;
+  document.ThresholdSourceEdits = document.Edits;
   document.ThresholdSourceStale = false;
 }
 
 void ApplyThreshold(ImageDocument& document, std::uint32_t position) {
   ApplyThreshold(document.ThresholdSource, position, document.WorkingImage);
+  document.Edits = document.ThresholdSourceEdits;
+  document.Edits.push_back({EditKind::Threshold, "Threshold", {static_cast<int>(position)}});
   document.View().ShowWorkingImage(document);
 }
 
@@ -89,10 +106,12 @@ void StartThreshold(ImageDocument& document, std::uint32_t position) {
   document.SetImageMode(ImageMode::Monochrome);
   ApplyThreshold(document, position);
   document.ThresholdUndoCopy = document.WorkingImage;
+  document.ThresholdUndoEdits = document.Edits;
 }
 
 void CancelThreshold(ImageDocument& document) {
   document.WorkingImage = document.ThresholdUndoCopy;
+  document.Edits = document.ThresholdUndoEdits;
   document.View().ShowWorkingImage(document);
 }
 

@@ -19,6 +19,8 @@ DocumentState DocumentState::Of(const ImageDocument& document) {
           document.PaletteImageColorTable,
           document.ColorTable,
           document.PaletteColorCount,
+          document.Edits,
+          document.PaletteCopyEdits,
           document.HasPalette,
           document.ImageResampled,
           document.ImageCropped,
@@ -35,6 +37,8 @@ void DocumentState::RestoreInto(ImageDocument& document) const {
   document.PaletteImageColorTable = PaletteImageColorTable;
   document.ColorTable = ColorTable;
   document.PaletteColorCount = PaletteColorCount;
+  document.Edits = Edits;
+  document.PaletteCopyEdits = PaletteCopyEdits;
   document.HasPalette = HasPalette;
   document.ImageResampled = ImageResampled;
   document.ImageCropped = ImageCropped;
@@ -64,7 +68,7 @@ bool DocumentState::SameAs(const ImageDocument& document) const {
          ImageResampled == document.ImageResampled && HasPalette == document.HasPalette &&
          PaletteColorCount == document.PaletteColorCount && ColorTable == document.ColorTable &&
          WorkingImage == document.WorkingImage && PaletteImageCopy == document.PaletteImageCopy &&
-         ColorImageCopy == document.ColorImageCopy;
+         ColorImageCopy == document.ColorImageCopy && Edits == document.Edits;
 }
 
 void EditHistory::Record(DocumentState before) {

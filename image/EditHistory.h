@@ -18,6 +18,8 @@ struct DocumentState {
   std::vector<std::uint32_t> PaletteImageColorTable;
   std::vector<std::uint32_t> ColorTable;
   std::int32_t PaletteColorCount = 0;
+  std::vector<EditStep> Edits;
+  std::vector<EditStep> PaletteCopyEdits;
   bool HasPalette = false;
   bool ImageResampled = false;
   bool ImageCropped = false;

@@ -88,17 +88,20 @@ bool ImageDocument::Load(LoadOrigin origin, std::optional<std::string> fileName)
   if (ImageResampled) {
     if (ImageMode == pixmora::ImageMode::Palette) {
       WorkingImage = PaletteImageCopy;
+      Edits = PaletteCopyEdits;
       if (!PaletteImageColorTable.empty()) {
         ColorTable = PaletteImageColorTable;
         PaletteColorCount = static_cast<std::int32_t>(PaletteImageColorTable.size());
       }
     } else {
       WorkingImage = ColorImageCopy;
+      Edits.clear();
     }
     view_.EnablePaletteMode(true);
     HasPalette = true;
   } else {
     CopyStaging(read.staging, WorkingImage);
+    Edits.clear();
     if (KeepsLoadedCopy)
       ColorImageCopy = WorkingImage;
   }
@@ -225,6 +228,9 @@ void ImageDocument::ReleaseCopies() {
   PaletteImageColorTable = std::vector<std::uint32_t>();
   ThresholdSource = TBitmap32();
   ThresholdUndoCopy = TBitmap32();
+  PaletteCopyEdits.clear();
+  ThresholdSourceEdits.clear();
+  ThresholdUndoEdits.clear();
 }
 
 std::string ImageDocument::AnimationsText() const {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "image/DocumentView.h"
+#include "image/EditStep.h"
 #include "image/ImageMode.h"
 #include "image/TBitmap32.h"
 #include "platform/MessageBox.h"
@@ -78,6 +79,12 @@ class ImageDocument {
   TBitmap32 PaletteImageCopy;  // the result of the last color reduction
   TBitmap32 ThresholdSource;
   TBitmap32 ThresholdUndoCopy;
+  // The edits that made each image of the picture as the load decoded it, in order: an
+  // export of every frame runs them again on each frame.
+  std::vector<EditStep> Edits;  // of WorkingImage
+  std::vector<EditStep> PaletteCopyEdits;
+  std::vector<EditStep> ThresholdSourceEdits;
+  std::vector<EditStep> ThresholdUndoEdits;
   std::uint16_t ImageWidth = 0;   // low 16 bits of the working image's size; the conversion
   std::uint16_t ImageHeight = 0;  // reads these
 

@@ -74,12 +74,24 @@ TargetResult EncodeClassicFrames(const ClassicFramesInput& input, MessageBoxServ
     for (const std::int32_t value : engine.OutputData())
       Put(values, static_cast<std::uint32_t>(value));
     data.arrays.push_back(std::move(values));
+    data.drawCalls.push_back(std::string("pixmora_decode.h: pixmora_data d = ") +
+                             (word ? "pixmora_words16((const uint16_t *)((const uint8_t *)" +
+                                         data.name + " + " + data.name + "_frames[2 * i]), " +
+                                         data.name + "_frames[2 * i + 1] / 2, " +
+                                         (lsbFirst ? "1" : "0") + ");"
+                                   : "pixmora_bytes(" + data.name + " + " + data.name +
+                                         "_frames[2 * i], " + data.name + "_frames[2 * i + 1]);"));
     if (engine.HasColorTable()) {
       TargetArray table{
           "Table_" + data.name, tableWord ? ElementType::Uint16 : ElementType::Uint8, true, {}};
       for (const std::int32_t value : engine.ColorTableData())
         Put(table, static_cast<std::uint32_t>(value));
       table.length = std::to_string(table.bytes.size() + table.words.size());
+      data.drawCalls.push_back("pixmora_data table = " +
+                               (tableWord
+                                    ? "pixmora_words16(" + table.name + ", " + table.length + ", " +
+                                          (lsbFirst ? "1" : "0") + ");"
+                                    : "pixmora_bytes(" + table.name + ", " + table.length + ");"));
       data.arrays.push_back(std::move(table));
     }
     data.notes = {
@@ -87,12 +99,6 @@ TargetResult EncodeClassicFrames(const ClassicFramesInput& input, MessageBoxServ
         (info ? "the image information, then " : "") + "the data" +
         (preferences.Is(Option::Compression) ? ", run-length compressed on its own" : "") +
         (word ? "; 16-bit words" : "; bytes")};
-    data.drawCalls = {std::string("pixmora_decode.h: pixmora_data d = ") +
-                      (word ? "pixmora_words((const unsigned int *)((const uint8_t *)" + data.name +
-                                  " + " + data.name + "_frames[2 * i]), " + data.name +
-                                  "_frames[2 * i + 1] / 2, " + (lsbFirst ? "1" : "0") + ");"
-                            : "pixmora_bytes(" + data.name + " + " + data.name +
-                                  "_frames[2 * i], " + data.name + "_frames[2 * i + 1]);")};
     return {{}, std::move(data)};
   };
   return EncodeFrameTable({input.frames, encode, input.delta, 1});

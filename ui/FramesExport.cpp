@@ -1,9 +1,7 @@
 #include "ui/FramesExport.h"
 
-#include <bit>
-
 #include "conversion/ImageBaseName.h"
-#include "image/FramePalette.h"
+#include "image/FrameEdits.h"
 #include "image/ReadImageFile.h"
 #include "platform/AtomicFile.h"
 #include "targets/ArrayName.h"
@@ -15,6 +13,12 @@
 
 namespace pixmora {
 
+std::string EditLikeDocument(FrameSet& set, const ImageDocument& document) {
+  // Every resize the desktop records names its filter.
+  const std::string error = EditFrames(set, document.Edits, ResampleFilter::Linear, false);
+  return error.empty() ? error : document.CurrentFileName + ": " + error;
+}
+
 FramesExportResult ExportAllFrames(const ImageDocument& document, const Preferences& preferences,
                                    const CustomFormat& custom, const TargetSettings& target,
                                    const std::string& fileName, MessageBoxService& messages) {
@@ -22,13 +26,11 @@ FramesExportResult ExportAllFrames(const ImageDocument& document, const Preferen
   FrameSet set;
   if (UpperExtension(document.CurrentFileName) == ".GIF") {
     set = ReadGifFrames(document.CurrentFileName);
+    if (set.error.empty())
+      set.error = EditLikeDocument(set, document);
     if (!set.error.empty()) {
       result.error = set.error;
       return result;
-    }
-    if (document.ImageResampled && document.PaletteColorCount > 0) {
-      set.palette = ReduceFrames(
-          set.frames, std::bit_width(static_cast<unsigned>(document.PaletteColorCount)) - 1);
     }
   } else {
     set.frames.push_back({document.WorkingImage, kSheetFrameDelayMs});

@@ -258,10 +258,10 @@ void TFMain::mnuReloadClick() {
   Document.mnuOpenClick(LoadOrigin::Reload);
 }
 void TFMain::mnuNextClick() {
-  Document.mnuNextClick();
+  StepFrame(&ImageDocument::mnuNextClick);
 }
 void TFMain::mnuPreviousClick() {
-  Document.mnuPreviousClick();
+  StepFrame(&ImageDocument::mnuPreviousClick);
 }
 
 void TFMain::mnuSaveImageClick() {

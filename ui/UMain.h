@@ -150,6 +150,8 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   void mnuExportClick();
   void mnuExportAsClick();
   void mnuExportFramesClick();  // UMainFrames.cpp
+  // The document's step to another frame; the preview then shows that frame composed.
+  void StepFrame(void (ImageDocument::*step)());
   void mnuClearOutputClick();
   void mnuZoomInClick();
   void mnuZoomOutClick();
@@ -348,6 +350,9 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   int chosenReductionBits_ = 0;  // a reduction the Sizes window made; 0: the count items'
   std::string zoomedFile_;       // the file whose opening set the zoom
   int outputPanelHeight_ = 0;    // as the settings file gave it; 0: none
+  // From a frame step until the output is cleared, an empty output's preview is the frame
+  // composed as a viewer shows it (UMainFrames.cpp).
+  bool frameStepped_ = false;
 };
 
 }  // namespace pixmora

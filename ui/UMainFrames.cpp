@@ -1,4 +1,5 @@
-// "Export All Frames...": every frame of the open file in one table, for the chosen target.
+// The frames of the open file: "Export All Frames..." writes all of them in one table, for the
+// chosen target; a frame step shows its frame composed in the Display preview.
 #include <QApplication>
 
 #include "ui/FramesExport.h"
@@ -26,6 +27,13 @@ void TFMain::mnuExportFramesClick() {
   OutputStatistics statistics = FramesOutputStatistics(result);
   statistics.outputCommandsEnabled = !mmoDataOutput->IsEmpty();
   ShowOutputStatistics(statistics);
+}
+
+void TFMain::StepFrame(void (ImageDocument::*step)()) {
+  frameStepped_ = false;
+  (Document.*step)();
+  frameStepped_ = Document.IsAnimated;
+  RefreshDisplayPreview();
 }
 
 }  // namespace pixmora

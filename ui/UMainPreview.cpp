@@ -18,6 +18,7 @@
 #include "conversion/ImageBaseName.h"
 #include "image/ColorReduction.h"
 #include "image/TImgView32.h"
+#include "ui/ComposedFrameOutput.h"
 #include "ui/TMemo.h"
 #include "ui/UCommandIcons.h"
 #include "ui/UDisplayPreview.h"
@@ -209,6 +210,10 @@ void TFMain::RefreshDisplayPreview() {
                              Engine.HasColorTable()};
       shownOutput_ = ShownOutput::OfClassicRun(run, source);
     }
+    QApplication::restoreOverrideCursor();
+  } else if (previewSettings_.shown && frameStepped_) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    shownOutput_ = ComposedFrameOutput(Document, Preferences, CustomFormat, TargetSettings);
     QApplication::restoreOverrideCursor();
   }
   ShowDisplayPreview();

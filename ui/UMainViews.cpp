@@ -63,6 +63,7 @@ void TFMain::ForgetSaveImageName() {
 }
 
 void TFMain::ClearOutput() {
+  frameStepped_ = false;
   mmoDataOutput->Clear();
   // Nobody reads the results of an output that is gone; an 8K picture's take over a gigabyte.
   Engine.Release();
@@ -107,6 +108,8 @@ void TFMain::ShowWorkingImage(const ImageDocument& document) {
   // Every way the image changes comes here; a load has emptied the output before.
   if (!mmoDataOutput->IsEmpty())
     ShowOutputStale(true);
+  else if (frameStepped_)
+    ShowPreviewStale(true);
   // An edit that changes the size has refreshed the dimension texts with it.
   Label("lblImageDimensions")->setText(FromCp1252(document.Texts.lblImageDimensions));
   Label("lblDimensions")->setText(FromCp1252(document.Texts.lblDimensions));

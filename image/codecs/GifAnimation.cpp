@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "image/ImageLimits.h"
-#include "image/codecs/GifInput.h"
+#include "image/codecs/GifRecords.h"
 
 namespace pixmora {
 
@@ -26,101 +26,28 @@ struct StoredImage {
 };
 
 struct StoredGif {
-  int screenWidth = 0;
-  int screenHeight = 0;
-  std::uint32_t background = 0xFF000000u;
-  std::vector<std::uint32_t> palette;
+  GifScreen screen;
   std::vector<StoredImage> images;
 };
 
-class GifReader {
+class GifReader : public GifRecordWalk {
  public:
-  explicit GifReader(std::span<const std::uint8_t> file) : input_{file, 0} {}
-
-  std::string Run(StoredGif& gif) {
-    int error = 0;
-    gif_.reset(DGifOpen(&input_, ReadGifInput, &error));
-    if (!gif_) {
-      return error == D_GIF_ERR_NOT_GIF_FILE
-                 ? "not a GIF file"
-                 : "the GIF header is damaged (" + GifReason(error) + ")";
-    }
-    gif.screenWidth = gif_->SWidth;
-    gif.screenHeight = gif_->SHeight;
-    if (const ColorMapObject* global = gif_->SColorMap) {
-      gif.palette = GifPaletteOf(global);
-      if (gif_->SBackGroundColor < global->ColorCount)
-        gif.background = OpaqueGifPixel(global->Colors[gif_->SBackGroundColor]);
-    }
-    for (;;) {
-      const std::size_t recordStart = input_.position;
-      GifRecordType type = UNDEFINED_RECORD_TYPE;
-      if (DGifGetRecordType(gif_.get(), &type) == GIF_ERROR) {
-        // Many writers leave out the trailer after the last image.
-        if (recordStart == input_.file.size() && !gif.images.empty())
-          return {};
-        return Damaged();
-      }
-      if (type == TERMINATE_RECORD_TYPE)
-        return {};
-      std::string problem;
-      if (type == EXTENSION_RECORD_TYPE)
-        problem = ReadExtension();
-      else if (type == IMAGE_DESC_RECORD_TYPE)
-        problem = ReadImage(gif);
-      if (!problem.empty())
-        return problem;
-    }
-  }
+  GifReader(std::span<const std::uint8_t> file, StoredGif& gif)
+      : GifRecordWalk(file), stored_(gif) {}
 
  private:
-  std::string Damaged() const {
-    if (input_.position == input_.file.size())
-      return "the GIF data is truncated";
-    return "the GIF data is damaged (" + GifReason(gif_->Error) + ")";
-  }
-
-  std::string ReadExtension() {
-    int code = 0;
-    GifByteType* block = nullptr;
-    if (DGifGetExtension(gif_.get(), &code, &block) == GIF_ERROR)
-      return Damaged();
-    GraphicsControlBlock control;
-    if (code == GRAPHICS_EXT_FUNC_CODE && block != nullptr &&
-        DGifExtensionToGCB(block[0], block + 1, &control) == GIF_OK) {
-      control_ = control;
-    }
-    while (block != nullptr) {
-      if (DGifGetExtensionNext(gif_.get(), &block) == GIF_ERROR)
-        return Damaged();
-    }
-    return {};
-  }
-
-  std::string ReadImage(StoredGif& gif) {
-    if (DGifGetImageDesc(gif_.get()) == GIF_ERROR)
-      return Damaged();
+  std::string ReadImage(const GraphicsControlBlock& control) override {
     const GifImageDesc& desc = gif_->Image;
-    // A graphic control extension applies to the one image after it.
-    const GraphicsControlBlock control = std::exchange(
-        control_, GraphicsControlBlock{DISPOSAL_UNSPECIFIED, false, 0, NO_TRANSPARENT_COLOR});
-    if (std::string error = CheckImageSize(desc.Width, desc.Height); !error.empty())
-      return error;
     const std::uint64_t pixelCount = std::uint64_t(desc.Width) * std::uint64_t(desc.Height);
     // Every image holds at least a byte, so all images together are bounded by the file too.
     total_ += pixelCount;
-    if (total_ / kGifMaxPixelsPerByte > input_.file.size()) {
-      return "the file is too small for an image of " + std::to_string(desc.Width) + " x " +
-             std::to_string(desc.Height) + " pixels";
-    }
-    const ColorMapObject* map = desc.ColorMap != nullptr ? desc.ColorMap : gif_->SColorMap;
-    if (map == nullptr || map->ColorCount <= 0)
-      return "the GIF image has no color table";
-    StoredImage& image = gif.images.emplace_back();
-    // Indices beyond the table draw entry 0, as the single-image load draws them.
-    image.colors.fill(OpaqueGifPixel(map->Colors[0]));
-    for (int i = 0; i < std::min(map->ColorCount, 256); ++i)
-      image.colors[i] = OpaqueGifPixel(map->Colors[i]);
+    if (std::string error = CheckImage(total_, input_.file.size()); !error.empty())
+      return error;
+    std::array<std::uint32_t, 256> colors;
+    if (std::string error = ImageColors(colors); !error.empty())
+      return error;
+    StoredImage& image = stored_.images.emplace_back();
+    image.colors = colors;
     image.transparent = control.TransparentColor;
     image.left = desc.Left;
     image.top = desc.Top;
@@ -138,9 +65,7 @@ class GifReader {
     return {};
   }
 
-  GifInput input_;
-  GifHandle gif_;
-  GraphicsControlBlock control_{DISPOSAL_UNSPECIFIED, false, 0, NO_TRANSPARENT_COLOR};
+  StoredGif& stored_;
   std::uint64_t total_ = 0;
 };
 
@@ -189,7 +114,7 @@ GifAnimation DecodeGifAnimation(std::span<const std::uint8_t> file) {
     return animation;
   }
   StoredGif gif;
-  if (std::string error = GifReader(file).Run(gif); !error.empty()) {
+  if (std::string error = GifReader(file, gif).Walk(gif.screen); !error.empty()) {
     animation.error = error;
     return animation;
   }
@@ -197,7 +122,7 @@ GifAnimation DecodeGifAnimation(std::span<const std::uint8_t> file) {
     animation.error = "the GIF holds no image";
     return animation;
   }
-  Screen screen{gif.screenWidth, gif.screenHeight, {}, {}};
+  Screen screen{gif.screen.width, gif.screen.height, {}, {}};
   for (const StoredImage& image : gif.images) {
     screen.width = std::max(screen.width, image.left + image.width);
     screen.height = std::max(screen.height, image.top + image.height);
@@ -221,7 +146,7 @@ GifAnimation DecodeGifAnimation(std::span<const std::uint8_t> file) {
                       std::to_string(screen.height) + " pixels";
     return animation;
   }
-  screen.pixels.assign(static_cast<std::size_t>(screenPixels), gif.background);
+  screen.pixels.assign(static_cast<std::size_t>(screenPixels), gif.screen.background);
   screen.coverage.assign(screen.pixels.size(), 0);
   for (const StoredImage& image : gif.images) {
     Screen before;
@@ -234,11 +159,11 @@ GifAnimation DecodeGifAnimation(std::span<const std::uint8_t> file) {
       frame.image.SetCoverage(screen.coverage, std::nullopt);
     frame.delayMs = image.delayMs;
     if (image.disposal == DISPOSE_BACKGROUND)
-      ClearRect(screen, image, gif.background);
+      ClearRect(screen, image, gif.screen.background);
     else if (image.disposal == DISPOSE_PREVIOUS)
       screen = std::move(before);
   }
-  animation.palette = std::move(gif.palette);
+  animation.palette = std::move(gif.screen.palette);
   return animation;
 }
 

@@ -1,6 +1,6 @@
 #include "image/codecs/GifDecoder.h"
 
-#include "image/codecs/GifInput.h"
+#include "image/codecs/GifRecords.h"
 
 #include <algorithm>
 #include <array>
@@ -22,97 +22,27 @@ struct Frame {
 // What a walk through the file learns: the images, the palette and, when asked, one image.
 struct GifScan {
   int frameCount = 0;
-  int screenWidth = 0;
-  int screenHeight = 0;
-  bool hasPalette = false;
-  std::vector<std::uint32_t> palette;
-  std::uint32_t background = 0xFF000000u;
+  GifScreen screen;
   Frame frame;
 };
 
-class GifWalk {
+class GifWalk : public GifRecordWalk {
  public:
-  GifWalk(std::span<const std::uint8_t> file, int decodeIndex)
-      : input_{file, 0}, decodeIndex_(decodeIndex) {}
-
-  std::string Run(GifScan& scan) {
-    int error = 0;
-    gif_.reset(DGifOpen(&input_, ReadGifInput, &error));
-    if (!gif_) {
-      return error == D_GIF_ERR_NOT_GIF_FILE
-                 ? "not a GIF file"
-                 : "the GIF header is damaged (" + GifReason(error) + ")";
-    }
-    scan.screenWidth = gif_->SWidth;
-    scan.screenHeight = gif_->SHeight;
-    if (const ColorMapObject* global = gif_->SColorMap) {
-      scan.hasPalette = true;
-      scan.palette = GifPaletteOf(global);
-      if (gif_->SBackGroundColor < global->ColorCount) {
-        scan.background = OpaqueGifPixel(global->Colors[gif_->SBackGroundColor]);
-      }
-    }
-    for (;;) {
-      const std::size_t recordStart = input_.position;
-      GifRecordType type = UNDEFINED_RECORD_TYPE;
-      if (DGifGetRecordType(gif_.get(), &type) == GIF_ERROR) {
-        // Many writers leave out the trailer after the last image.
-        if (recordStart == input_.file.size() && scan.frameCount > 0)
-          return {};
-        return Damaged();
-      }
-      std::string problem;
-      if (type == TERMINATE_RECORD_TYPE)
-        return {};
-      if (type == EXTENSION_RECORD_TYPE) {
-        problem = SkipExtension();
-      } else if (type == IMAGE_DESC_RECORD_TYPE) {
-        problem = ReadImage(scan);
-      }
-      if (!problem.empty() || decoded_)
-        return problem;
-    }
-  }
+  GifWalk(std::span<const std::uint8_t> file, int decodeIndex, GifScan& scan)
+      : GifRecordWalk(file), decodeIndex_(decodeIndex), scan_(scan) {}
 
  private:
-  std::string Damaged() const {
-    if (input_.position == input_.file.size())
-      return "the GIF data is truncated";
-    return "the GIF data is damaged (" + GifReason(gif_->Error) + ")";
-  }
-
-  std::string SkipExtension() {
-    int code = 0;
-    GifByteType* block = nullptr;
-    if (DGifGetExtension(gif_.get(), &code, &block) == GIF_ERROR)
-      return Damaged();
-    GraphicsControlBlock control;
-    if (code == GRAPHICS_EXT_FUNC_CODE && block != nullptr &&
-        DGifExtensionToGCB(block[0], block + 1, &control) == GIF_OK) {
-      transparentIndex_ = control.TransparentColor;
-    }
-    while (block != nullptr) {
-      if (DGifGetExtensionNext(gif_.get(), &block) == GIF_ERROR)
-        return Damaged();
-    }
-    return {};
-  }
-
-  std::string ReadImage(GifScan& scan) {
-    if (DGifGetImageDesc(gif_.get()) == GIF_ERROR)
-      return Damaged();
+  std::string ReadImage(const GraphicsControlBlock& control) override {
     const GifImageDesc& desc = gif_->Image;
-    const int index = scan.frameCount++;
-    // A graphic control extension applies to the one image after it.
-    const int transparent = std::exchange(transparentIndex_, -1);
+    const int index = scan_.frameCount++;
     if (index == decodeIndex_) {
-      decoded_ = true;
+      stop_ = true;
       // The palette is the one the image's pixels were drawn from.
       if (desc.ColorMap != nullptr) {
-        scan.hasPalette = true;
-        scan.palette = GifPaletteOf(desc.ColorMap);
+        scan_.screen.hasPalette = true;
+        scan_.screen.palette = GifPaletteOf(desc.ColorMap);
       }
-      return DecodeImage(scan.frame, transparent);
+      return DecodeImage(scan_.frame, control.TransparentColor);
     }
     int codeSize = 0;
     GifByteType* block = nullptr;
@@ -127,21 +57,14 @@ class GifWalk {
 
   std::string DecodeImage(Frame& frame, int transparent) {
     const GifImageDesc& desc = gif_->Image;
-    if (std::string error = CheckImageSize(desc.Width, desc.Height); !error.empty())
-      return error;
     const std::uint64_t pixelCount = std::uint64_t(desc.Width) * std::uint64_t(desc.Height);
-    if (pixelCount / kGifMaxPixelsPerByte > input_.file.size() - input_.position) {
-      return "the file is too small for an image of " + std::to_string(desc.Width) + " x " +
-             std::to_string(desc.Height) + " pixels";
+    if (std::string error = CheckImage(pixelCount, input_.file.size() - input_.position);
+        !error.empty()) {
+      return error;
     }
-    const ColorMapObject* map = desc.ColorMap != nullptr ? desc.ColorMap : gif_->SColorMap;
-    if (map == nullptr || map->ColorCount <= 0)
-      return "the GIF image has no color table";
-    // Indices beyond the table draw entry 0, so every pixel has a color of the table.
     std::array<std::uint32_t, 256> colors;
-    colors.fill(OpaqueGifPixel(map->Colors[0]));
-    for (int i = 0; i < std::min(map->ColorCount, 256); ++i)
-      colors[i] = OpaqueGifPixel(map->Colors[i]);
+    if (std::string error = ImageColors(colors); !error.empty())
+      return error;
 
     frame = {desc.Left, desc.Top, desc.Width, desc.Height, {}, {}};
     frame.pixels.resize(static_cast<std::size_t>(pixelCount));
@@ -163,11 +86,8 @@ class GifWalk {
     return {};
   }
 
-  GifInput input_;
   int decodeIndex_;
-  int transparentIndex_ = -1;
-  bool decoded_ = false;
-  GifHandle gif_;
+  GifScan& scan_;
 };
 
 // The first image on the logical screen, drawn opaquely at its offset; the screen around it is
@@ -176,9 +96,9 @@ class GifWalk {
 DecodeResult Compose(GifScan& scan, std::size_t fileSize) {
   Frame& f = scan.frame;
   const std::int64_t width =
-      std::max<std::int64_t>(scan.screenWidth, std::int64_t{f.left} + f.width);
+      std::max<std::int64_t>(scan.screen.width, std::int64_t{f.left} + f.width);
   const std::int64_t height =
-      std::max<std::int64_t>(scan.screenHeight, std::int64_t{f.top} + f.height);
+      std::max<std::int64_t>(scan.screen.height, std::int64_t{f.top} + f.height);
   if (std::string error = CheckImageSize(width, height); !error.empty()) {
     return DecodeResult::Failure(error);
   }
@@ -196,7 +116,7 @@ DecodeResult Compose(GifScan& scan, std::size_t fileSize) {
     picture.coverage = std::move(f.coverage);
     return result;
   }
-  picture.pixels.assign(static_cast<std::size_t>(width * height), scan.background);
+  picture.pixels.assign(static_cast<std::size_t>(width * height), scan.screen.background);
   picture.coverage.assign(picture.pixels.size(), 0);
   for (int y = 0; y < f.height; ++y) {
     const std::ptrdiff_t from = static_cast<std::ptrdiff_t>(y) * f.width;
@@ -218,7 +138,7 @@ DecodeResult DecodeGif(std::span<const std::uint8_t> file, int frameIndex) {
     return DecodeResult::Failure("the file is empty");
   // The first walk counts the images; the second decodes the one that is shown.
   GifScan count;
-  if (std::string error = GifWalk(file, -1).Run(count); !error.empty()) {
+  if (std::string error = GifWalk(file, -1, count).Walk(count.screen); !error.empty()) {
     return DecodeResult::Failure(error);
   }
   if (count.frameCount == 0)
@@ -230,7 +150,7 @@ DecodeResult DecodeGif(std::span<const std::uint8_t> file, int frameIndex) {
                                  " (it holds " + std::to_string(count.frameCount) + ")");
   }
   GifScan scan;
-  if (std::string error = GifWalk(file, shown).Run(scan); !error.empty()) {
+  if (std::string error = GifWalk(file, shown, scan).Walk(scan.screen); !error.empty()) {
     return DecodeResult::Failure(error);
   }
   DecodeResult result{true, {}, {}};
@@ -244,8 +164,8 @@ DecodeResult DecodeGif(std::span<const std::uint8_t> file, int frameIndex) {
     if (!result.ok)
       return result;
   }
-  result.picture.hasPalette = scan.hasPalette;
-  result.picture.palette = std::move(scan.palette);
+  result.picture.hasPalette = scan.screen.hasPalette;
+  result.picture.palette = std::move(scan.screen.palette);
   result.picture.frameCount = count.frameCount;
   return result;
 }

@@ -1,9 +1,12 @@
 // The playback loop of the README, compiled as C99 and as C++17 against a table of delta frames
-// and pixmora_decode.h, draws every frame into a frame buffer exactly.
+// and pixmora_decode.h, draws every frame into a frame buffer exactly; so do the calls a classic
+// table of words names, on a machine whose unsigned int is wider than its 16-bit words.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 
+#include "platform/RecordingMessageBox.h"
+#include "targets/ClassicFrames.h"
 #include "targets/CodeWriter.h"
 #include "targets/FrameTable.h"
 #include "tests/image/TempFolderTest.h"
@@ -79,6 +82,93 @@ TEST_F(FramesPlayback, TheLoopOfTheReadmeShowsEveryFrame) {
   EXPECT_EQ(program.Run("c_player").output, expected);
   ASSERT_EQ(program.BuildCxx({"player.c"}, {}, "cxx_player", include), "");
   EXPECT_EQ(program.Run("cxx_player").output, expected);
+}
+
+constexpr const char* kClassicPlayer = R"(#include <stdio.h>
+#include "walk.h"
+#include "firmware/pixmora_decode.h"
+
+static uint32_t screen[WALK_HEIGHT][WALK_WIDTH];
+
+static void put(void *context, uint16_t x, uint16_t y, uint32_t rgb) {
+  (void)context;
+  screen[y][x] = rgb;
+}
+
+int main(void) {
+  unsigned i;
+  int x, y;
+  for (i = 0; i < WALK_FRAME_COUNT; ++i) {
+    pixmora_info info;
+    DATA_CALL
+    TABLE_CALL
+    if (pixmora_decode_info(&d, &info) != PIXMORA_OK ||
+        pixmora_decode(&d, &info, TABLE, put, NULL) != PIXMORA_OK)
+      return 1;
+    for (y = 0; y < WALK_HEIGHT; ++y)
+      for (x = 0; x < WALK_WIDTH; ++x)
+        printf(" %06X", (unsigned)screen[y][x]);
+    printf("\n");
+  }
+  return 0;
+}
+)";
+
+std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+  return text.replace(text.find(from), from.size(), to);
+}
+
+TEST_F(FramesPlayback, AClassicTableOfWordsDecodesWithTheCallsItNames) {
+  std::vector<AnimationFrame> frames(3, {TBitmap32(3, 2), 100});
+  const std::uint32_t colors[] = {0xFF000000, 0xFFFFFFFF, 0xFFFF0000, 0xFF00FF00};
+  for (std::size_t f = 0; f < frames.size(); ++f) {
+    std::vector<std::uint32_t>& pixels = frames[f].image.Pixels();
+    for (std::size_t k = 0; k < pixels.size(); ++k)
+      pixels[k] = colors[(k * (f + 1) + f) % 4];
+  }
+  std::string expected;
+  for (const AnimationFrame& frame : frames) {
+    for (const std::uint32_t pixel : frame.image.Pixels()) {
+      char text[8];
+      std::snprintf(text, sizeof text, " %06X", pixel & 0xFFFFFFu);
+      expected += text;
+    }
+    expected += "\n";
+  }
+  const std::vector<std::uint32_t> table = {0x000000, 0xFFFFFF, 0x0000FF, 0x00FF00};
+  // Palette mode with a table of words, LSB first and compressed; 5-6-5 color in plain words.
+  for (const bool palette : {true, false}) {
+    SCOPED_TRACE(palette ? "palette" : "5-6-5");
+    ConversionInput input;
+    input.ImageMode = palette ? ImageMode::Palette : ImageMode::Color;
+    for (const Option option : {Option::Word, Option::IncludeInfo, Option::PaletteTableWord})
+      input.Preferences.Set(option, true);
+    input.Preferences.Set(Option::LSBFirst, palette);
+    input.Preferences.Set(Option::Compression, palette);
+    if (palette) {
+      input.ColorTable = table;
+      input.PaletteColorCount = 4;
+    }
+    RecordingMessageBox messages;
+    const TargetResult result = EncodeClassicFrames({frames, input, "walk", false}, messages);
+    ASSERT_EQ(result.error, "");
+    const std::vector<std::string>& calls = result.data.drawCalls;
+    ASSERT_EQ(calls.size(), palette ? 2u : 1u);
+    CodeFiles code;
+    const TargetSettings settings;
+    WriteCode(result.data, settings, "test", "walk.h", code);
+    std::string player =
+        Replaced(kClassicPlayer, "DATA_CALL", calls[0].substr(calls[0].find("pixmora_data d")));
+    player = Replaced(player, "TABLE_CALL", palette ? calls[1] : "");
+    player = Replaced(player, "TABLE,", palette ? "&table," : "NULL,");
+
+    const testing::CProgram program(folder_.string());
+    program.Write("walk.h", code.header);
+    program.Write("player.c", player);
+    const std::string include = "-I" + std::string(std::getenv("PIXMORA_SOURCE_DIR"));
+    ASSERT_EQ(program.BuildC({"player.c"}, {}, "c_player", include), "") << code.header;
+    EXPECT_EQ(program.Run("c_player").output, expected) << code.header;
+  }
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include "image/DocumentView.h"
 #include "platform/MessageBox.h"
 
-namespace pixmora::cli {
+namespace pixmora {
 
 // The image document without a window: nothing to show, no dialog to ask, and the error that
 // ended a load kept for the exit status.
@@ -56,4 +56,4 @@ class ConsoleMessages : public MessageBoxService {
   std::string first;
 };
 
-}  // namespace pixmora::cli
+}  // namespace pixmora
