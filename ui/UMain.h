@@ -266,6 +266,8 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   void CreateToolbarTextChoice();
   // The output window's height as the settings keep it, by default a third of the window.
   void ApplyOutputPanelHeight();
+  // The third again once a window opened maximised has its size.
+  void ApplyPendingOutputShare();
   // UMainTarget.cpp
   void CreateTargetList();
   // The drop-down shows the target of the settings.
@@ -348,6 +350,9 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   int chosenReductionBits_ = 0;  // a reduction the Sizes window made; 0: the count items'
   std::string zoomedFile_;       // the file whose opening set the zoom
   int outputPanelHeight_ = 0;    // as the settings file gave it; 0: none
+
+  // The height at start of a window opened maximised, until it has its size; 0: none.
+  int outputShareFromHeight_ = 0;
 };
 
 }  // namespace pixmora
