@@ -145,5 +145,24 @@ TEST_F(X11PlacementTest, StayOnTopFromThePreferencesKeepsTheWindowActiveAndInPla
   EXPECT_EQ(w.pos(), QPoint(100, 50));
 }
 
+// CTest runs this on screens of several sizes and scales as well. The design size, or the
+// screen's when that is smaller, with the menu on the screen; the next start puts it back
+// where the first one left it.
+TEST_F(X11PlacementTest, TheWindowComesUpWholeOnTheScreenAndBackThereNextTime) {
+  TFMain& w = Start();
+  QApplication::processEvents();
+  const QRect area = w.screen()->availableGeometry();
+  const QRect first = w.frameGeometry();
+  EXPECT_TRUE(area.contains(first))
+      << first.x() << "," << first.y() << " " << first.width() << "x" << first.height() << " on "
+      << area.width() << "x" << area.height();
+  EXPECT_EQ(w.size(), QSize(std::min(800, area.width()), std::min(609, area.height())));
+  const QWidget* menu = w.findChild<QMenuBar*>("mnuMainMenu");
+  EXPECT_GE(menu->mapToGlobal(QPoint()).y(), area.top());
+  w.close();
+  window.reset();
+  EXPECT_EQ(Start().frameGeometry(), first);
+}
+
 }  // namespace
 }  // namespace pixmora
