@@ -29,16 +29,19 @@ class LayoutTest : public MainWindowTest {
     return w;
   }
 
-  // Every label of the parent given its widest text: the ones it could not show whole.
+  // Every label of the parent given its widest text: the ones it could not show whole. The
+  // file names are shortened instead.
   static std::vector<std::string> LabelsTooNarrow(QWidget* parent) {
     std::vector<std::string> narrow;
     for (QLabel* label : parent->findChildren<QLabel*>()) {
       const std::string name = label->objectName().toStdString();
       const char* widest = WidestLabelText(name);
-      if (!widest || label->wordWrap())
-        narrow.push_back(name + (widest ? " wraps" : " has no widest text"));
-      if (!widest)
+      if (qobject_cast<TElidedLabel*>(label))
         continue;
+      if (!widest || label->wordWrap()) {
+        narrow.push_back(name + (widest ? " wraps" : " has no widest text"));
+        continue;
+      }
       const QString shown = label->text();
       label->setText(widest);
       if (label->fontMetrics().horizontalAdvance(widest) > label->contentsRect().width())
@@ -67,10 +70,7 @@ TEST_F(LayoutTest, TheStatisticsPanelShowsEveryGroupWholeWithRoomForOneMoreLine)
   name->setText("Name: " + QString(300, 'n') + ".bmp");
   EXPECT_TRUE(name->ShownText().endsWith(".bmp"));
   EXPECT_LE(name->fontMetrics().horizontalAdvance(name->ShownText()), name->contentsRect().width());
-  name->setObjectName("lblNameChecked");
-  std::vector<std::string> tooNarrow = LabelsTooNarrow(area->widget());
-  std::erase(tooNarrow, "lblNameChecked has no widest text");
-  EXPECT_EQ(tooNarrow, std::vector<std::string>());
+  EXPECT_EQ(LabelsTooNarrow(area->widget()), std::vector<std::string>());
 }
 
 TEST_F(LayoutTest, TheStatisticsPanelFitsItsTextsDockedLeftAndFloating) {
@@ -83,10 +83,7 @@ TEST_F(LayoutTest, TheStatisticsPanelFitsItsTextsDockedLeftAndFloating) {
   QApplication::processEvents();
   // The floating panel is shorter than all groups: it scrolls, and the bar covers no text.
   EXPECT_TRUE(area->verticalScrollBar()->isVisible());
-  w.Label("lblName")->setObjectName("lblNameChecked");
-  std::vector<std::string> tooNarrow = LabelsTooNarrow(area->widget());
-  std::erase(tooNarrow, "lblNameChecked has no widest text");
-  EXPECT_EQ(tooNarrow, std::vector<std::string>());
+  EXPECT_EQ(LabelsTooNarrow(area->widget()), std::vector<std::string>());
 }
 
 TEST_F(LayoutTest, StatusBarFieldsFitTheirWidestTextsBetweenLines) {
@@ -107,9 +104,7 @@ TEST_F(LayoutTest, StatusBarFieldsFitTheirWidestTextsBetweenLines) {
   QApplication::processEvents();
   QStatusBar* bar = w.statusBar();
   ASSERT_TRUE(w.Label("lblCropSelection")->isVisible());
-  std::vector<std::string> tooNarrow = LabelsTooNarrow(bar);
-  EXPECT_EQ(tooNarrow, (std::vector<std::string>{"lblImageName has no widest text",
-                                                 "lblOutputState has no widest text"}));
+  EXPECT_EQ(LabelsTooNarrow(bar), std::vector<std::string>{"lblOutputState has no widest text"});
   // A line stands between each two fields shown, and goes with its field.
   const char* fields[] = {"lblImageName", "lblImageDimensions", "lblImageZoom", "lblCropSelection"};
   for (std::size_t i = 1; i < std::size(fields); ++i) {
