@@ -90,11 +90,19 @@ void TImgView32::SetScale(float scale) {
 void TImgView32::SetScaleAt(float scale, const QPointF& anchor) {
   const float from = scale_;
   scale_ = std::max(scale, kMinimumViewScale);
-  const double x = AnchoredOffset(horizontalScrollBar()->value(), anchor.x(), from, scale_);
-  const double y = AnchoredOffset(verticalScrollBar()->value(), anchor.y(), from, scale_);
+  // While the scroll bars show the last zoom's offset, rounded, that zoom's exact offset goes
+  // on: steps in a row do not add up their roundings and carry the anchor away.
+  const QPoint shown(horizontalScrollBar()->value(), verticalScrollBar()->value());
+  const QPointF offset = shown == scrollShown_ ? scrollExact_ : QPointF(shown);
+  const double x = AnchoredOffset(offset.x(), anchor.x(), from, scale_);
+  const double y = AnchoredOffset(offset.y(), anchor.y(), from, scale_);
   UpdateScrollBars();
   horizontalScrollBar()->setValue(static_cast<int>(std::lround(x)));
   verticalScrollBar()->setValue(static_cast<int>(std::lround(y)));
+  scrollShown_ = QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
+  // An offset the scroll bars could not take is where they stopped.
+  scrollExact_ = QPointF(scrollShown_.x() == std::lround(x) ? x : scrollShown_.x(),
+                         scrollShown_.y() == std::lround(y) ? y : scrollShown_.y());
   viewport()->update();
   emit Scaled();
 }

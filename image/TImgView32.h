@@ -88,6 +88,8 @@ class TImgView32 : public QAbstractScrollArea {
 
   QImage image_;
   float scale_ = 1.0f;
+  QPointF scrollExact_;         // the offset the last zoom worked out
+  QPoint scrollShown_{-1, -1};  // the scroll bars' values it gave; off them, a scroll since
   float gridScale_ = 1.0f;
   bool gridVisible_ = false;
   QRect crop_;

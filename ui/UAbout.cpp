@@ -49,19 +49,23 @@ TFAbout::TFAbout(ShellService& shell, QWidget* parent)
   Shape1->SetBrushColor(std::nullopt);
   Shape1->installEventFilter(this);
 
-  AddLabel("lblDescription1", "Image converter", 92, 16, 12, true);
-  AddLabel("lblDescription6", "for", 47, 36, 10, true);
-  AddLabel("lblDescription2", "color", 70, 36, 10, true);
-  AddLabel("lblDescription3", "and", 110, 36, 10, true);
-  AddLabel("lblDescription4", "monochrome", 142, 36, 10, false);
-  AddLabel("lblDescription5", "LCDs", 230, 36, 10, true);
+  // Rows of words in different fonts are laid out by the widths of their texts, centred.
+  CentreRow({AddLabel("lblDescription1", "Image converter", 0, 16, 12, true)});
+  CentreRow({AddLabel("lblDescription6", "for", 0, 36, 10, true),
+             AddLabel("lblDescription2", "color", 0, 36, 10, true),
+             AddLabel("lblDescription3", "and", 0, 36, 10, true),
+             AddLabel("lblDescription4", "monochrome", 0, 36, 10, false),
+             AddLabel("lblDescription5", "LCDs", 0, 36, 10, true)});
   AddLabel("lblVersion", "Version: 4.0", 16, 80, 8, true);
   AddLabel("lblDate", "Release date: 09/12/2026", 16, 100, 8, true);
   AddLabel("lblAuthor", "Author: the Pixmora developers", 16, 120, 8, true);
-  AddLabel("lblSuggestions", "Send comments, suggestions, bugs to:", 69, 152, 8, false);
-  lblMail = AddLabel("lblMail", kMailAddress, 112, 172, 8, false);
-  SetColor(AddLabel("lblAdvertisment", "Find cool displays at:", 14, 208, 10, true), Qt::red);
-  lblAddress = AddLabel("lblAddress", kDisplayShop, 170, 208, 10, false);
+  CentreRow({AddLabel("lblSuggestions", "Send comments, suggestions, bugs to:", 0, 152, 8, false)});
+  lblMail = AddLabel("lblMail", kMailAddress, 0, 172, 8, false);
+  CentreRow({lblMail});
+  QLabel* advertisment = AddLabel("lblAdvertisment", "Find cool displays at:", 0, 208, 10, true);
+  SetColor(advertisment, Qt::red);
+  lblAddress = AddLabel("lblAddress", kDisplayShop, 0, 208, 10, false);
+  CentreRow({advertisment, lblAddress});
   SetColor(lblMail, Qt::blue);
   SetColor(lblAddress, Qt::blue);
   auto* button = new QPushButton("Close", this);
@@ -84,6 +88,18 @@ QLabel* TFAbout::AddLabel(const char* name, const QString& text, int left, int t
   label->adjustSize();
   label->installEventFilter(this);
   return label;
+}
+
+void TFAbout::CentreRow(const std::vector<QLabel*>& words) const {
+  int width = 0;
+  for (const QLabel* word : words)
+    width +=
+        word->width() + (word == words.back() ? 0 : word->fontMetrics().horizontalAdvance(' '));
+  int left = (this->width() - width) / 2;
+  for (QLabel* word : words) {
+    word->move(left, word->y());
+    left += word->width() + word->fontMetrics().horizontalAdvance(' ');
+  }
 }
 
 bool TFAbout::eventFilter(QObject* watched, QEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <vector>
 
 class QLabel;
 
@@ -9,8 +10,8 @@ namespace pixmora {
 class ShellService;
 class TShape;
 
-// The "About" box: description, version and release date with a mail and a web link. It has
-// no buttons; a click anywhere but on a link closes it, and a link opens and then closes it.
+// The "About" box: description, version and release date with a mail and a web link, and a
+// Close button; a click anywhere but on a link closes it, and a link opens and then closes it.
 class TFAbout : public QDialog {
   Q_OBJECT
 
@@ -27,6 +28,8 @@ class TFAbout : public QDialog {
  private:
   QLabel* AddLabel(const char* name, const QString& text, int left, int top, int pointSize,
                    bool bold);
+  // Puts the words side by side, a space of their font apart, the row centred in the box.
+  void CentreRow(const std::vector<QLabel*>& words) const;
   void FormClick();
   void Shape1MouseDown();
   void lblMailMouseEnter(QLabel* link);

@@ -176,6 +176,8 @@ void TFMain::FormShow() {
 bool TFMain::event(QEvent* event) {
   if (event->type() == QEvent::Move || event->type() == QEvent::Resize)
     RememberNormalFrame();
+  if (event->type() == QEvent::Resize)
+    ApplyPendingOutputShare();
   return QMainWindow::event(event);
 }
 

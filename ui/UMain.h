@@ -268,6 +268,8 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   void CreateToolbarTextChoice();
   // The output window's height as the settings keep it, by default a third of the window.
   void ApplyOutputPanelHeight();
+  // The third again once a window opened maximised has its size.
+  void ApplyPendingOutputShare();
   // UMainTarget.cpp
   void CreateTargetList();
   // The drop-down shows the target of the settings.
@@ -353,6 +355,8 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   // From a frame step until the output is cleared, an empty output's preview is the frame
   // composed as a viewer shows it (UMainFrames.cpp).
   bool frameStepped_ = false;
+  // The height at start of a window opened maximised, until it has its size; 0: none.
+  int outputShareFromHeight_ = 0;
 };
 
 }  // namespace pixmora

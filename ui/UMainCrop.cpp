@@ -8,7 +8,9 @@
 #include "image/DocumentEdits.h"
 #include "image/TImgView32.h"
 #include "ui/UCropTo.h"
+#include "ui/ULabelWidth.h"
 #include "ui/UMain.h"
+#include "ui/UStatusSeparator.h"
 
 namespace pixmora {
 
@@ -16,6 +18,8 @@ void TFMain::CreateCropReadout() {
   auto* readout = new QLabel(statusBar());
   readout->setObjectName("lblCropSelection");
   readout->hide();
+  FitWidestText(readout);
+  statusBar()->addPermanentWidget(new TStatusSeparator(readout, statusBar()));
   statusBar()->addPermanentWidget(readout);
   const auto show = [this, readout] {
     const QRect r = ImgView->CropSelection();

@@ -6,16 +6,19 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QVBoxLayout>
-#include <algorithm>
 #include <string_view>
 
 #include "image/TImgView32.h"
 #include "image/Zoom.h"
 #include "platform/qt/Cp1252.h"
 #include "ui/TMemo.h"
+#include "ui/UElidedLabel.h"
+#include "ui/ULabelWidth.h"
 #include "ui/UMain.h"
+#include "ui/UStatusSeparator.h"
 
 namespace pixmora {
 
@@ -29,6 +32,9 @@ constexpr const char* kExportStaleText =
 constexpr const char* kExportStaleTitle = "Export";
 constexpr int kStatisticsWidth = StatisticsPanelState::kFloatingWidth;
 constexpr int kStatisticsHeight = StatisticsPanelState::kFloatingHeight;
+constexpr int kStatisticsRowSpacing = 1;
+constexpr int kStatisticsMargin = 5;
+constexpr int kStatusNameWidth = 400;
 
 struct LabelEntry {
   const char* name;
@@ -115,15 +121,23 @@ void TFMain::CreateStatisticsPanel() {
   small.setPointSize(8);
   body->setFont(small);
   auto* column = new QVBoxLayout(body);
+  column->setContentsMargins(kStatisticsMargin, kStatisticsMargin, kStatisticsMargin,
+                             kStatisticsMargin);
   for (const GroupSpec& group : kStatisticsGroups) {
     auto* frame = new QGroupBox(group.caption, body);
     auto* rows = new QVBoxLayout(frame);
+    rows->setSpacing(kStatisticsRowSpacing);
+    rows->setContentsMargins(kStatisticsMargin, kStatisticsMargin, kStatisticsMargin,
+                             kStatisticsMargin);
     for (const LabelEntry& entry : group.labels) {
-      auto* label = new QLabel(entry.caption, frame);
+      // The file name alone can be longer than any panel: it is shortened, not wrapped.
+      QLabel* label = std::string_view(entry.name) == "lblName"
+                          ? new TElidedLabel(entry.caption, 0, frame)
+                          : new QLabel(entry.caption, frame);
       label->setObjectName(entry.name);
       label->setEnabled(false);
       label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-      label->setWordWrap(true);
+      FitWidestText(label);
       rows->addWidget(label);
     }
     if (group.labels.empty()) {
@@ -134,20 +148,27 @@ void TFMain::CreateStatisticsPanel() {
             });
         label->setObjectName(SummaryLabels::kControls[i]);
         label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-        label->setWordWrap(true);
+        FitWidestText(label);
         rows->addWidget(label);
       }
     }
     column->addWidget(frame);
   }
   column->addStretch();
-  // The panel keeps its size whatever the labels say; what does not fit scrolls.
+  // Every label fits its widest text on one line; what does not fit the height scrolls, and
+  // room is kept for the scroll bar so that its coming covers no text.
   auto* scroller = new QScrollArea(pnlStatistics);
   scroller->setFrameShape(QFrame::NoFrame);
   scroller->setWidgetResizable(true);
   scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   scroller->setWidget(body);
+  scroller->setMinimumWidth(body->minimumSizeHint().width() +
+                            scroller->verticalScrollBar()->sizeHint().width());
   pnlStatistics->setWidget(scroller);
+  // The side docks reach down to the status bar, beside the output window, so that the panel
+  // has the window's height.
+  setCorner(Qt::BottomLeftCorner, Qt::LeftDockWidgetArea);
+  setCorner(Qt::BottomRightCorner, Qt::RightDockWidgetArea);
   pnlStatistics->installEventFilter(this);
   addDockWidget(Qt::RightDockWidgetArea, pnlStatistics);
   resizeDocks({pnlStatistics}, {kStatisticsWidth}, Qt::Horizontal);
@@ -200,26 +221,24 @@ void TFMain::CreateOutputPanel() {
 void TFMain::CreateStatusBar() {
   auto* bar = new QStatusBar(this);
   bar->setObjectName("stbStatusBar");
-  const std::tuple<const char*, const char*, int> parts[] = {
-      {"lblImageName", "Name:", 400},
-      {"lblImageDimensions", "Dimensions:", 140},
-      {"lblImageZoom", "Zoom:", 0},
-  };
-  for (const auto& [name, caption, width] : parts) {
+  // The name takes its 400 pixels while the window has them and is shortened in the middle
+  // when it has not; the other fields fit their widest texts.
+  auto* name = new TElidedLabel("Name:", kStatusNameWidth, bar);
+  name->setObjectName("lblImageName");
+  bar->addWidget(name);
+  const std::pair<const char*, const char*> fields[] = {{"lblImageDimensions", "Dimensions:"},
+                                                        {"lblImageZoom", "Zoom:"}};
+  for (const auto& [field, caption] : fields) {
     auto* label = new QLabel(caption, bar);
-    label->setObjectName(name);
-    // At least as wide as the largest text it can show, in the font it shows it in.
-    const int largest = std::string_view(name) == "lblImageDimensions"
-                            ? label->fontMetrics().horizontalAdvance("Dimensions: 65535 x 65535 ") +
-                                  2 * label->margin() + label->frameWidth() * 2
-                            : 0;
-    if (width > 0)
-      label->setFixedWidth(std::max(width, largest));
-    bar->addWidget(label, width > 0 ? 0 : 1);
+    label->setObjectName(field);
+    FitWidestText(label);
+    bar->addWidget(new TStatusSeparator(label, bar));
+    bar->addWidget(label, std::string_view(field) == "lblImageZoom" ? 1 : 0);
   }
   auto* stale = new QLabel(kOutputStaleStatus, bar);
   stale->setObjectName("lblOutputState");
   stale->hide();
+  bar->addPermanentWidget(new TStatusSeparator(stale, bar));
   bar->addPermanentWidget(stale);
   setStatusBar(bar);
 }

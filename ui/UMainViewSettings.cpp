@@ -74,6 +74,16 @@ void TFMain::ApplyOutputPanelHeight() {
   const int height =
       outputPanelHeight_ > 0 ? outputPanelHeight_ : this->height() / kOutputShareOfWindow;
   resizeDocks({pnlOutputPanel}, {height}, Qt::Vertical);
+  // A window opened maximised learns its size from the window system later.
+  const bool enlarged = windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen);
+  outputShareFromHeight_ = outputPanelHeight_ == 0 && enlarged ? this->height() : 0;
+}
+
+void TFMain::ApplyPendingOutputShare() {
+  if (outputShareFromHeight_ == 0 || height() <= outputShareFromHeight_)
+    return;
+  outputShareFromHeight_ = 0;
+  resizeDocks({pnlOutputPanel}, {height() / kOutputShareOfWindow}, Qt::Vertical);
 }
 
 }  // namespace pixmora

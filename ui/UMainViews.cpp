@@ -136,9 +136,8 @@ void TFMain::RecreatePixelGrid(int, int) {
 
 void TFMain::ShowImageTexts(const ImageDocument& document) {
   QLabel* name = Label("lblImageName");
-  name->setText(name->fontMetrics().elidedText(FromNativePath(document.Texts.lblImageName),
-                                               Qt::ElideMiddle, name->width()));
-  name->setToolTip(FromNativePath(document.Texts.lblImageName));
+  name->setText(FromNativePath(document.Texts.lblImageName));
+  name->setToolTip(name->text());
   Label("lblImageDimensions")->setText(FromCp1252(document.Texts.lblImageDimensions));
   // "Name:" carries the file name, spelled as the file system spells it.
   const std::pair<const char*, QString> texts[] = {

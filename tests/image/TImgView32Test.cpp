@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <cmath>
 
 #include "tests/image/DropFiles.h"
 
@@ -57,6 +59,33 @@ TEST_F(TImgView32Test, ScaleHasAFloorAndEveryPaintReportsItself) {
   EXPECT_FLOAT_EQ(view.Scale(), 0.001f);
   view.viewport()->repaint();
   EXPECT_GE(painted.count(), 1);
+}
+
+// Zooming step by step at one point keeps the image point under it to within the last step's
+// rounding of the scroll bars, in and out, whatever the view's size; a scroll in between
+// starts from where the bars are.
+TEST_F(TImgView32Test, ZoomStepsInARowKeepThePointUnderTheAnchor) {
+  view.SetBitmap(TBitmap32(1600, 1200));
+  for (const QSize size : {QSize(517, 401), QSize(600, 333), QSize(499, 460)}) {
+    view.resize(size);
+    view.SetScale(1.0f);
+    view.horizontalScrollBar()->setValue(400);
+    view.verticalScrollBar()->setValue(300);
+    const QPointF anchor(size.width() / 3 + 0.5, size.height() / 2 + 0.5);
+    const QPointF start = view.ImagePointAt(anchor);
+    float scale = 1.0f;
+    for (int step = 0; step < 12; ++step) {
+      scale = step < 8 ? scale * 1.25f : scale / 1.25f;
+      view.SetScaleAt(scale, anchor);
+      const QPointF now = view.ImagePointAt(anchor);
+      EXPECT_LE(std::abs(now.x() - start.x()), 0.5 / scale + 1e-6) << size.width() << " " << step;
+      EXPECT_LE(std::abs(now.y() - start.y()), 0.5 / scale + 1e-6) << size.width() << " " << step;
+    }
+    view.horizontalScrollBar()->setValue(view.horizontalScrollBar()->value() + 7);
+    const QPointF scrolled = view.ImagePointAt(anchor);
+    view.SetScaleAt(scale * 1.25f, anchor);
+    EXPECT_LE(std::abs(view.ImagePointAt(anchor).x() - scrolled.x()), 0.5 / (scale * 1.25f) + 1e-6);
+  }
 }
 
 // Moved far past the bottom-right corner, the selection is cut off there down to a pixel.

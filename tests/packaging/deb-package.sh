@@ -15,6 +15,10 @@ depends=$(dpkg-deb --field "$deb" Depends)
 for library in libc6 libpng16-16 libtomlplusplus3; do
   case "$depends" in *"$library"*) ;; *) echo "Depends lacks $library: $depends"; exit 1 ;; esac
 done
+# The desktop program's SVG icons need the plugin, which shared-library scanning cannot see.
+if dpkg-deb --contents "$deb" | grep -q '/usr/bin/Pixmora_Convert$'; then
+  case "$depends" in *libqt6svg6*) ;; *) echo "Depends lacks libqt6svg6: $depends"; exit 1 ;; esac
+fi
 
 dpkg -x "$deb" "$scratch/root"
 cli="$scratch/root/usr/bin/pixmora-cli"

@@ -8,9 +8,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <functional>
 #include <memory>
 #include <string>
@@ -161,6 +163,36 @@ TEST_F(SettingsWindowTest, ControlsCarryTheirCaptionsHintsAndFirstStartValues) {
   for (int i = 0; i < pages->count(); ++i)
     tabs << pages->tabText(i);
   EXPECT_EQ(tabs, QStringList({"Color", "Monochrome", "Palette", "Common", "Target", "System"}));
+}
+
+// Every tab shows whole, with no scroll arrows, in the usual font and in a large one: the window
+// grows to its tabs.
+TEST_F(SettingsWindowTest, EveryTabShowsWholeWithoutScrollArrows) {
+  for (const int points : {0, 16}) {
+    if (points > 0)
+      window->setFont(QFont(window->font().family(), points));
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    QApplication::processEvents();
+    auto* bar = window->findChild<QTabBar*>();
+    ASSERT_NE(bar, nullptr);
+    QStringList captions;
+    for (int i = 0; i < bar->count(); ++i) {
+      captions << bar->tabText(i);
+      const QRect tab = bar->tabRect(i);
+      EXPECT_TRUE(bar->rect().contains(tab)) << bar->tabText(i).toStdString() << " " << points;
+      EXPECT_TRUE(
+          window->rect().contains(QRect(bar->mapTo(window.get(), tab.topLeft()), tab.size())))
+          << bar->tabText(i).toStdString() << " " << points;
+      EXPECT_EQ(bar->fontMetrics().elidedText(bar->tabText(i), Qt::ElideRight, tab.width()),
+                bar->tabText(i));
+    }
+    EXPECT_EQ(captions.mid(0, 4), (QStringList{"Color", "Monochrome", "Palette", "Common"}));
+    EXPECT_TRUE(captions.contains("System"));
+    for (const QToolButton* arrow : bar->findChildren<QToolButton*>())
+      EXPECT_FALSE(arrow->isVisible()) << points;
+    window->hide();
+  }
 }
 
 TEST_F(SettingsWindowTest, ClickingARadioButtonKeepsOneSetPerGroupAndOkKeepsIt) {

@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <cstdlib>
+#include <vector>
 
 #include "platform/RecordingShell.h"
 #include "ui/UShape.h"
@@ -33,7 +35,7 @@ TEST_F(AboutBoxTest, ShowsTheTextsInAFramedTopmostBox) {
   EXPECT_EQ(box.Shape1->geometry(), box.rect());
   EXPECT_FALSE(box.Shape1->BrushColor());
   EXPECT_EQ(Label("lblDescription1")->text(), "Image converter");
-  EXPECT_EQ(Label("lblDescription1")->pos(), QPoint(92, 16));
+  EXPECT_EQ(Label("lblDescription1")->y(), 16);
   EXPECT_EQ(Label("lblDescription1")->font().pointSize(), 12);
   EXPECT_EQ(Label("lblDescription4")->text(), "monochrome");
   EXPECT_FALSE(Label("lblDescription4")->font().bold());
@@ -41,7 +43,40 @@ TEST_F(AboutBoxTest, ShowsTheTextsInAFramedTopmostBox) {
   EXPECT_TRUE(Label("lblDate")->text().startsWith("Release date: "));
   EXPECT_EQ(Label("lblSuggestions")->text(), "Send comments, suggestions, bugs to:");
   EXPECT_EQ(Label("lblAdvertisment")->text(), "Find cool displays at:");
-  EXPECT_EQ(Label("lblAddress")->pos(), QPoint(170, 208));
+  EXPECT_EQ(Label("lblAddress")->y(), 208);
+}
+
+// Each row of words sits in the middle of the box, the words a space apart and never over each
+// other, whatever the font; the left column shares its edge; a line goes round the box.
+TEST_F(AboutBoxTest, TheTextsAreAlignedInsideAFrame) {
+  const std::vector<std::vector<const char*>> rows = {
+      {"lblDescription1"},
+      {"lblDescription6", "lblDescription2", "lblDescription3", "lblDescription4",
+       "lblDescription5"},
+      {"lblSuggestions"},
+      {"lblMail"},
+      {"lblAdvertisment", "lblAddress"}};
+  for (const auto& row : rows) {
+    const QRect first = Label(row.front())->geometry();
+    const QRect last = Label(row.back())->geometry();
+    EXPECT_LE(std::abs(first.left() - (box.width() - 1 - last.right())), 1) << row.front();
+    for (std::size_t i = 1; i < row.size(); ++i) {
+      QLabel* before = Label(row[i - 1]);
+      const int gap = Label(row[i])->x() - before->geometry().right() - 1;
+      EXPECT_EQ(gap, before->fontMetrics().horizontalAdvance(' ')) << row[i];
+      EXPECT_EQ(Label(row[i])->y(), before->y()) << row[i];
+    }
+  }
+  for (const char* name : {"lblVersion", "lblDate", "lblAuthor"})
+    EXPECT_EQ(Label(name)->x(), 16) << name;
+  auto* close = box.findChild<QPushButton*>("btnClose");
+  EXPECT_TRUE(box.rect().contains(close->geometry()));
+  EXPECT_GT(close->y(), Label("lblAddress")->geometry().bottom());
+  const QImage shown = box.grab().toImage();
+  for (const QPoint at : {QPoint(0, 100), QPoint(box.width() - 1, 100), QPoint(150, 0),
+                          QPoint(150, box.height() - 1)}) {
+    EXPECT_EQ(shown.pixelColor(at), box.Shape1->PenColor()) << at.x() << "," << at.y();
+  }
 }
 
 TEST_F(AboutBoxTest, TheCloseButtonCloses) {

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QWindow>
+#include <algorithm>
 #include <fstream>
 
 #include "settings/IniFile.h"
@@ -65,7 +66,7 @@ TEST_F(PlacementTest, TheStatisticsPanelFloatsWhereItFloatedLast) {
   DoubleClickTitle(panel);
   ASSERT_TRUE(panel->isFloating());
   EXPECT_EQ(panel->pos(), QPoint(300, 200));
-  EXPECT_EQ(panel->size(), QSize(210, 360));
+  EXPECT_EQ(panel->size(), QSize(std::max(210, panel->minimumSizeHint().width()), 360));
 
   panel->move(400, 250);  // as the window system moves it by its frame
   ASSERT_TRUE(QTest::qWaitFor([&] { return panel->pos() == QPoint(400, 250); }));
@@ -142,6 +143,25 @@ TEST_F(X11PlacementTest, StayOnTopFromThePreferencesKeepsTheWindowActiveAndInPla
   EXPECT_EQ(counter.hides, 0);
   EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
   EXPECT_EQ(w.pos(), QPoint(100, 50));
+}
+
+// CTest runs this on screens of several sizes and scales as well. The design size, or the
+// screen's when that is smaller, with the menu on the screen; the next start puts it back
+// where the first one left it.
+TEST_F(X11PlacementTest, TheWindowComesUpWholeOnTheScreenAndBackThereNextTime) {
+  TFMain& w = Start();
+  QApplication::processEvents();
+  const QRect area = w.screen()->availableGeometry();
+  const QRect first = w.frameGeometry();
+  EXPECT_TRUE(area.contains(first))
+      << first.x() << "," << first.y() << " " << first.width() << "x" << first.height() << " on "
+      << area.width() << "x" << area.height();
+  EXPECT_EQ(w.size(), QSize(std::min(800, area.width()), std::min(609, area.height())));
+  const QWidget* menu = w.findChild<QMenuBar*>("mnuMainMenu");
+  EXPECT_GE(menu->mapToGlobal(QPoint()).y(), area.top());
+  w.close();
+  window.reset();
+  EXPECT_EQ(Start().frameGeometry(), first);
 }
 
 }  // namespace

@@ -50,11 +50,13 @@ class ScreenshotTest : public MainWindowTest {
     EXPECT_NE(picture, nullptr);
     if (const char* dark = std::getenv("PIXMORA_SCREENSHOT_DARK"); dark && *dark == '1')
       QApplication::setPalette(DarkPalette());
-    TFMain& w = Start();
     int width = 1000, height = 720;
     if (const char* size = std::getenv("PIXMORA_SCREENSHOT_SIZE"))
       std::sscanf(size, "%dx%d", &width, &height);
-    w.resize(width, height);
+    // Opened at that size, as the settings of an earlier run open it.
+    std::ofstream(settingsPath) << "[Form]\r\nLeft=0\r\nTop=0\r\nWidth=" << width
+                                << "\r\nHeight=" << height << "\r\nState=0\r\n";
+    TFMain& w = Start();
     QTest::qWait(100);
     Open(picture ? picture : "");
     ChooseMenuItem("mnuView", {"mnuZoomToFit"});
