@@ -83,6 +83,10 @@ void ExpectKnownLinesAsScanned(const std::string& banner, const std::string& tab
   scanned.SetText(std::string(text));
   ASSERT_EQ(known.LineCount(), scanned.LineCount());
   EXPECT_EQ(known.LongestLine(), scanned.LongestLine());
+  for (std::size_t i = 0; i < scanned.LineCount(); ++i)
+    EXPECT_EQ(known.Line(i), scanned.Line(i)) << i;
+  for (std::size_t offset = 0; offset <= text.size(); ++offset)
+    EXPECT_EQ(known.LineOf(offset), scanned.LineOf(offset)) << offset;
 }
 
 TEST(TMemoTest, LinesIndexedByTheOwnerShowAsIfScanned) {
