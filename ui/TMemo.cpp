@@ -13,8 +13,6 @@
 #include <cstdint>
 #include <cstring>
 
-#include "platform/qt/Cp1252.h"
-
 namespace pixmora {
 
 namespace {
@@ -43,6 +41,7 @@ QFont OutputFont() {
 
 TMemo::TMemo(QWidget* parent) : QAbstractScrollArea(parent) {
   setFont(OutputFont());
+  cells_.emplace(font());
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setFocusPolicy(Qt::StrongFocus);
@@ -303,8 +302,8 @@ void TMemo::paintEvent(QPaintEvent*) {
       if (b <= a)
         continue;
       painter.setPen(colors.color(run == 1 ? QPalette::HighlightedText : QPalette::Text));
-      painter.drawText(x + static_cast<int>(a) * charWidth, y + ascent,
-                       FromCp1252(shown.substr(a, b - a)));
+      cells_->Draw(painter, x + static_cast<int>(a) * charWidth, y + ascent, charWidth,
+                   shown.substr(a, b - a));
     }
   }
   if (hasFocus() && SelLength() == 0 && !text_.empty()) {
@@ -325,8 +324,10 @@ void TMemo::resizeEvent(QResizeEvent* event) {
 
 void TMemo::changeEvent(QEvent* event) {
   QAbstractScrollArea::changeEvent(event);
-  if (event->type() == QEvent::FontChange)
+  if (event->type() == QEvent::FontChange) {
+    cells_.emplace(font());
     UpdateScrollBars();
+  }
 }
 
 void TMemo::keyPressEvent(QKeyEvent* event) {

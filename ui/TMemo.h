@@ -2,12 +2,14 @@
 
 #include <QAbstractScrollArea>
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "ui/LineStarts.h"
+#include "ui/qt/CellText.h"
 
 class QMenu;
 
@@ -101,6 +103,7 @@ class TMemo : public QAbstractScrollArea {
   std::size_t anchor_ = 0;
   std::size_t caret_ = 0;
   QMenu* popup_ = nullptr;
+  std::optional<CellText> cells_;  // the glyphs of the font set
 };
 
 }  // namespace pixmora

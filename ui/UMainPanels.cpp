@@ -16,6 +16,7 @@
 #include "platform/qt/Cp1252.h"
 #include "ui/TMemo.h"
 #include "ui/UMain.h"
+#include "ui/qt/WrappedLabel.h"
 
 namespace pixmora {
 
@@ -63,10 +64,10 @@ void SetEnabledTextColor(QPalette& colors, const QColor& color) {
 
 // A summary label: a hand cursor, blue and underlined under the pointer, and a click that
 // opens the preferences window at the label's tab.
-class SummaryLabel : public QLabel {
+class SummaryLabel : public WrappedLabel {
  public:
   SummaryLabel(const QString& text, QWidget* parent, std::function<void(QObject*)> click)
-      : QLabel(text, parent), click_(std::move(click)) {
+      : WrappedLabel(text, parent), click_(std::move(click)) {
     setCursor(Qt::PointingHandCursor);
   }
 
@@ -119,11 +120,10 @@ void TFMain::CreateStatisticsPanel() {
     auto* frame = new QGroupBox(group.caption, body);
     auto* rows = new QVBoxLayout(frame);
     for (const LabelEntry& entry : group.labels) {
-      auto* label = new QLabel(entry.caption, frame);
+      auto* label = new WrappedLabel(entry.caption, frame);
       label->setObjectName(entry.name);
       label->setEnabled(false);
       label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-      label->setWordWrap(true);
       rows->addWidget(label);
     }
     if (group.labels.empty()) {
@@ -134,7 +134,6 @@ void TFMain::CreateStatisticsPanel() {
             });
         label->setObjectName(SummaryLabels::kControls[i]);
         label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-        label->setWordWrap(true);
         rows->addWidget(label);
       }
     }
@@ -245,7 +244,10 @@ void TFMain::ShowSummaryLabels() {
 }
 
 QLabel* TFMain::Label(const char* name) const {
-  return findChild<QLabel*>(name);
+  QPointer<QLabel>& known = labels_[name];
+  if (!known || known->objectName() != QLatin1String(name))
+    known = findChild<QLabel*>(name);
+  return known;
 }
 
 }  // namespace pixmora

@@ -196,5 +196,31 @@ TEST(TMemoTest, ClearGivesBackTheLineIndexAndTheTextItOwned) {
   EXPECT_LT(memo.HeldBytes(), 64u);
 }
 
+// The caret, the selection and a click count columns of one character width each; the glyphs
+// stand in the same cells, however far along the line, whatever fraction the font's own advance
+// has.
+TEST(TMemoTest, GlyphsStandInTheColumnsOfTheCaretAndTheSelection) {
+  TMemo memo;
+  memo.resize(1200, 120);
+  memo.show();
+  const int cell = memo.fontMetrics().horizontalAdvance(QChar('0'));
+  memo.SetText(std::string(120, '|') + "\r\n");
+  const QImage shown = memo.viewport()->grab().toImage();
+  const QRgb background = shown.pixel(shown.width() - 1, shown.height() - 1);
+  int left = shown.width();
+  int right = -1;
+  for (int y = 0; y < memo.fontMetrics().lineSpacing(); ++y) {
+    for (int x = 0; x < shown.width(); ++x) {
+      if (shown.pixel(x, y) != background) {
+        left = std::min(left, x);
+        right = std::max(right, x);
+      }
+    }
+  }
+  ASSERT_GE(right, 0);
+  // The first and the last bar are 119 columns apart: the ink of a bar is a pixel or two wide.
+  EXPECT_NEAR(right - left, 119 * cell, 2);
+}
+
 }  // namespace
 }  // namespace pixmora
