@@ -1,5 +1,6 @@
 #include "conversion/UConvert.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
@@ -13,6 +14,15 @@
 #include "ui/TMemo.h"
 
 namespace pixmora {
+
+namespace {
+
+// Posted ahead of the events the caller's changes left pending (the main window's relayout
+// and repaint), so a short run ends before any of them is handled and each window lays
+// itself out and repaints once, after it.
+const QEvent::Type kStartRun = static_cast<QEvent::Type>(QEvent::registerEventType());
+
+}  // namespace
 
 TFConvert::TFConvert(ConversionEngine& engine, MessageBoxService& messages, QWidget* parent)
     : QDialog(parent, Qt::Tool),
@@ -59,11 +69,11 @@ void TFConvert::showEvent(QShowEvent* event) {
   setUpdatesEnabled(true);
   ranThisShowing_ = false;
   // Without a window manager the window may never be activated; the run starts anyway.
-  QTimer::singleShot(0, this, &TFConvert::FormActivate);
+  QCoreApplication::postEvent(this, new QEvent(kStartRun), Qt::HighEventPriority);
 }
 
 bool TFConvert::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate)
+  if (event->type() == QEvent::WindowActivate || event->type() == kStartRun)
     FormActivate();
   return QDialog::event(event);
 }

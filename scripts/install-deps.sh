@@ -13,6 +13,7 @@ packages=(
   libtomlplusplus-dev
   dpkg-dev file desktop-file-utils
   xxd time
+  libspng-dev libdeflate-dev
 )
 
 missing=()

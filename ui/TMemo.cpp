@@ -13,9 +13,6 @@
 #include <cstdint>
 #include <cstring>
 
-#include "platform/qt/Cp1252.h"
-#include "ui/TextSearch.h"
-
 namespace pixmora {
 
 namespace {
@@ -44,6 +41,7 @@ QFont OutputFont() {
 
 TMemo::TMemo(QWidget* parent) : QAbstractScrollArea(parent) {
   setFont(OutputFont());
+  cells_.emplace(font());
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setFocusPolicy(Qt::StrongFocus);
@@ -63,7 +61,7 @@ void TMemo::SetText(std::string text) {
 void TMemo::Clear() {
   // The index of a big text takes tens of megabytes and a text of its own as much again; the
   // next text sizes its own. Swapped: a string assigned an empty one keeps its buffer.
-  lineStarts_ = std::vector<std::size_t>();
+  lineStarts_.Release();
   std::string().swap(owned_);
   SetText({});
 }
@@ -84,11 +82,8 @@ void TMemo::ShowText(std::string_view text) {
   const std::size_t oldLines = lineStarts_.size();
   std::vector<std::size_t> head{0};
   const std::size_t scanEnd = oldLines > 1 ? shift + lineStarts_[1] : text_.size();
-  longestLine_ = std::max(longestLine_, ScanLines(scanEnd, head));
-  for (std::size_t i = 2; i < oldLines; ++i)
-    lineStarts_[i] += shift;
-  lineStarts_.erase(lineStarts_.begin(), lineStarts_.begin() + std::min<std::size_t>(2, oldLines));
-  lineStarts_.insert(lineStarts_.begin(), head.begin(), head.end());
+  longestLine_ = std::max(longestLine_, ScanLines(0, scanEnd, head));
+  lineStarts_.ShiftAndReplaceFront(shift, std::min<std::size_t>(2, oldLines), head);
   longestLine_ = std::max(longestLine_, Line(lineStarts_.size() - 1).size());
   UpdateScrollBars();
   anchor_ = caret_ = 0;
@@ -106,21 +101,22 @@ void TMemo::ShowText(std::string_view text, std::span<const std::size_t> knownSt
   owned_ = std::string();
   text_ = text;
   const std::size_t first = knownStarts.front() - shift;
-  lineStarts_.assign(1, 0);
-  longestLine_ = ScanLines(first, lineStarts_);
-  if (lineStarts_.back() != first) {
+  std::vector<std::size_t> head{0};
+  longestLine_ = ScanLines(0, first, head);
+  if (head.back() != first) {
     // The known lines do not follow a line break of the text: no index to trust.
     IndexLines();
     ShowIndexed();
     return;
   }
-  lineStarts_.reserve(lineStarts_.size() + knownStarts.size());
+  head.pop_back();
+  lineStarts_.Borrow(std::move(head), knownStarts, shift);
   for (std::size_t i = 1; i < knownStarts.size(); ++i) {
-    lineStarts_.push_back(knownStarts[i] - shift);
     // Every known line but the last ends in CR LF: its length is the distance to the next.
     longestLine_ = std::max(longestLine_, knownStarts[i] - knownStarts[i - 1] - 2);
   }
-  longestLine_ = std::max(longestLine_, ScanLines(text.size(), lineStarts_));
+  longestLine_ =
+      std::max(longestLine_, ScanLines(lineStarts_.back(), text.size(), lineStarts_.Tail()));
   longestLine_ = std::max(longestLine_, Line(lineStarts_.size() - 1).size());
   UpdateScrollBars();
   ShowIndexed();
@@ -136,25 +132,28 @@ void TMemo::ShowIndexed() {
 
 void TMemo::IndexLines() {
   // The index keeps its capacity from the last text, so a new result rarely reallocates it.
-  lineStarts_.assign(1, 0);
-  longestLine_ = ScanLines(text_.size(), lineStarts_);
+  std::vector<std::size_t>& starts = lineStarts_.Own();
+  starts.assign(1, 0);
+  longestLine_ = ScanLines(0, text_.size(), starts);
   longestLine_ = std::max(longestLine_, Line(lineStarts_.size() - 1).size());
   UpdateScrollBars();
 }
 
-std::size_t TMemo::ScanLines(std::size_t end, std::vector<std::size_t>& starts) const {
+std::size_t TMemo::ScanLines(std::size_t from, std::size_t end,
+                             std::vector<std::size_t>& starts) const {
   std::size_t longest = 0;
   const char* data = text_.data();
   const char* const last = data + end;
   // memchr is not to see the null data of an empty text shown in place.
-  for (const char* p = data + starts.back(); p < last; ++p) {
+  for (const char* p = data + from; p < last; ++p) {
     p = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(last - p)));
     if (!p)
       break;
     const auto lineEnd = static_cast<std::size_t>(p - data);
-    const std::size_t length = lineEnd - starts.back() - (lineEnd > starts.back() && p[-1] == '\r');
+    const std::size_t length = lineEnd - from - (lineEnd > from && p[-1] == '\r');
     longest = std::max(longest, length);
     starts.push_back(lineEnd + 1);
+    from = lineEnd + 1;
   }
   return longest;
 }
@@ -190,7 +189,7 @@ void TMemo::Select(std::size_t anchor, std::size_t caret) {
 }
 
 std::size_t TMemo::LineOf(std::size_t offset) const {
-  return LineOfOffset(lineStarts_, offset);
+  return lineStarts_.LineOf(offset);
 }
 
 void TMemo::GoToLine(std::size_t line) {
@@ -303,8 +302,8 @@ void TMemo::paintEvent(QPaintEvent*) {
       if (b <= a)
         continue;
       painter.setPen(colors.color(run == 1 ? QPalette::HighlightedText : QPalette::Text));
-      painter.drawText(x + static_cast<int>(a) * charWidth, y + ascent,
-                       FromCp1252(shown.substr(a, b - a)));
+      cells_->Draw(painter, x + static_cast<int>(a) * charWidth, y + ascent, charWidth,
+                   shown.substr(a, b - a));
     }
   }
   if (hasFocus() && SelLength() == 0 && !text_.empty()) {
@@ -325,8 +324,10 @@ void TMemo::resizeEvent(QResizeEvent* event) {
 
 void TMemo::changeEvent(QEvent* event) {
   QAbstractScrollArea::changeEvent(event);
-  if (event->type() == QEvent::FontChange)
+  if (event->type() == QEvent::FontChange) {
+    cells_.emplace(font());
     UpdateScrollBars();
+  }
 }
 
 void TMemo::keyPressEvent(QKeyEvent* event) {

@@ -2,10 +2,14 @@
 
 #include <QAbstractScrollArea>
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "ui/LineStarts.h"
+#include "ui/qt/CellText.h"
 
 class QMenu;
 
@@ -29,7 +33,8 @@ class TMemo : public QAbstractScrollArea {
   void ShowText(std::string_view text);
   // As ShowText, for a text whose last lines the owner has indexed already (a LineList's: each
   // ends in CR LF): they start at knownStarts[i] - shift in text. Only the part in front of
-  // them and the last line are read, so a million lines show without reading them through.
+  // them and the last line are read, and the index is used in place, not copied: the owner
+  // keeps it alive and unchanged as long as the text.
   void ShowText(std::string_view text, std::span<const std::size_t> knownStarts, std::size_t shift);
   // Empties the text and gives back the memory of its line index and of a text it owned.
   void Clear();
@@ -38,9 +43,7 @@ class TMemo : public QAbstractScrollArea {
 
   std::size_t LineCount() const { return lineStarts_.size(); }
   // The bytes the memo itself holds for its text, kept capacity included.
-  std::size_t HeldBytes() const {
-    return owned_.capacity() + lineStarts_.capacity() * sizeof(std::size_t);
-  }
+  std::size_t HeldBytes() const { return owned_.capacity() + lineStarts_.OwnedBytes(); }
   // Characters of the longest line, without its line break.
   std::size_t LongestLine() const { return longestLine_; }
   std::size_t TopLine() const;
@@ -81,9 +84,9 @@ class TMemo : public QAbstractScrollArea {
 
  private:
   void IndexLines();
-  // Appends the start of every line that begins after a line break in [starts.back(), end);
-  // returns the longest of the lines so completed.
-  std::size_t ScanLines(std::size_t end, std::vector<std::size_t>& starts) const;
+  // Appends the start of every line that begins after a line break in [from, end), from being
+  // the start of a line; returns the longest of the lines so completed.
+  std::size_t ScanLines(std::size_t from, std::size_t end, std::vector<std::size_t>& starts) const;
   void UpdateScrollBars();
   int LineHeight() const;
   int CharWidth() const;
@@ -95,11 +98,12 @@ class TMemo : public QAbstractScrollArea {
 
   std::string owned_;      // the text given to SetText; ShowText leaves it empty
   std::string_view text_;  // the text shown: owned_ or a text owned elsewhere
-  std::vector<std::size_t> lineStarts_;
+  LineStarts lineStarts_;
   std::size_t longestLine_ = 0;
   std::size_t anchor_ = 0;
   std::size_t caret_ = 0;
   QMenu* popup_ = nullptr;
+  std::optional<CellText> cells_;  // the glyphs of the font set
 };
 
 }  // namespace pixmora

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
+#include <map>
 #include <string>
 
 #include "conversion/ConversionEngine.h"
@@ -333,6 +334,9 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   std::vector<std::string> recentEntries_;  // the list as the settings file reads it
   ResizeOptions resizeOptions_;
   SummaryLabels summaryLabels_;
+  // The labels Label found, by name: a look-up walks every widget of the window, and each
+  // Convert asks for the statistics labels a dozen times.
+  mutable std::map<std::string, QPointer<QLabel>, std::less<>> labels_;
   QActionGroup* imageModes_ = nullptr;
   QActionGroup* resampleColors_ = nullptr;
   QPoint statisticsFloatPos_;

@@ -83,6 +83,10 @@ void ExpectKnownLinesAsScanned(const std::string& banner, const std::string& tab
   scanned.SetText(std::string(text));
   ASSERT_EQ(known.LineCount(), scanned.LineCount());
   EXPECT_EQ(known.LongestLine(), scanned.LongestLine());
+  for (std::size_t i = 0; i < scanned.LineCount(); ++i)
+    EXPECT_EQ(known.Line(i), scanned.Line(i)) << i;
+  for (std::size_t offset = 0; offset <= text.size(); ++offset)
+    EXPECT_EQ(known.LineOf(offset), scanned.LineOf(offset)) << offset;
 }
 
 TEST(TMemoTest, LinesIndexedByTheOwnerShowAsIfScanned) {
@@ -190,6 +194,32 @@ TEST(TMemoTest, ClearGivesBackTheLineIndexAndTheTextItOwned) {
   memo.ShowText(text);
   memo.Clear();
   EXPECT_LT(memo.HeldBytes(), 64u);
+}
+
+// The caret, the selection and a click count columns of one character width each; the glyphs
+// stand in the same cells, however far along the line, whatever fraction the font's own advance
+// has.
+TEST(TMemoTest, GlyphsStandInTheColumnsOfTheCaretAndTheSelection) {
+  TMemo memo;
+  memo.resize(1200, 120);
+  memo.show();
+  const int cell = memo.fontMetrics().horizontalAdvance(QChar('0'));
+  memo.SetText(std::string(120, '|') + "\r\n");
+  const QImage shown = memo.viewport()->grab().toImage();
+  const QRgb background = shown.pixel(shown.width() - 1, shown.height() - 1);
+  int left = shown.width();
+  int right = -1;
+  for (int y = 0; y < memo.fontMetrics().lineSpacing(); ++y) {
+    for (int x = 0; x < shown.width(); ++x) {
+      if (shown.pixel(x, y) != background) {
+        left = std::min(left, x);
+        right = std::max(right, x);
+      }
+    }
+  }
+  ASSERT_GE(right, 0);
+  // The first and the last bar are 119 columns apart: the ink of a bar is a pixel or two wide.
+  EXPECT_NEAR(right - left, 119 * cell, 2);
 }
 
 }  // namespace
