@@ -72,14 +72,19 @@ void BM_ConvertCommand(benchmark::State& state) {
   state.counters["MB"] = static_cast<double>(window.mmoDataOutput->Text().size()) / 1e6;
 }
 
-void BM_EngineAlone(benchmark::State& state) {
-  Fixture fixture(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
-  const ImageDocument& document = fixture.window->Document;
+// What the Convert command gives the engine for the window's picture.
+ConversionInput InputOf(const ImageDocument& document) {
   ConversionInput input;
   input.WorkingImage = &document.WorkingImage;
   input.ImageWidth = document.ImageWidth;
   input.ImageHeight = document.ImageHeight;
   input.CurrentFileName = document.CurrentFileName;
+  return input;
+}
+
+void BM_EngineAlone(benchmark::State& state) {
+  Fixture fixture(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+  const ConversionInput input = InputOf(fixture.window->Document);
   ConversionEngine engine;
   NullProgressSink sink;
   RecordingMessageBox messages;
@@ -117,12 +122,7 @@ double Median(std::vector<double> values) {
 void BM_ConvertAgainstEngine(benchmark::State& state) {
   Fixture fixture(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
   TFMain& window = *fixture.window;
-  const ImageDocument& document = window.Document;
-  ConversionInput input;
-  input.WorkingImage = &document.WorkingImage;
-  input.ImageWidth = document.ImageWidth;
-  input.ImageHeight = document.ImageHeight;
-  input.CurrentFileName = document.CurrentFileName;
+  const ConversionInput input = InputOf(window.Document);
   ConversionEngine engine;
   NullProgressSink sink;
   RecordingMessageBox messages;
