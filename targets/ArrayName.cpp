@@ -1,5 +1,7 @@
 #include "targets/ArrayName.h"
 
+#include <cctype>
+
 #include "conversion/CIdentifier.h"
 
 namespace pixmora {
@@ -25,6 +27,13 @@ std::string ArrayName(std::string_view requested) {
   if (kKeywords.find(" " + name + " ") != std::string_view::npos)
     name += '_';
   return name;
+}
+
+std::string MacroName(std::string_view arrayName) {
+  std::string text(arrayName);
+  for (char& c : text)
+    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return text;
 }
 
 }  // namespace pixmora

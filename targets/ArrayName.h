@@ -9,4 +9,7 @@ namespace pixmora {
 // after it when it is a keyword of C or C++, which no declaration may use as its name.
 std::string ArrayName(std::string_view requested);
 
+// The upper-case form of an array's name, which its macros (NAME_WIDTH, ...) start with.
+std::string MacroName(std::string_view arrayName);
+
 }  // namespace pixmora

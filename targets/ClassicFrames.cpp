@@ -1,19 +1,12 @@
 #include "targets/ClassicFrames.h"
 
-#include <cctype>
-
 #include "conversion/ColorModeWord.h"
+#include "targets/ArrayName.h"
 #include "targets/FrameTable.h"
 
 namespace pixmora {
 
 namespace {
-
-std::string Upper(std::string text) {
-  for (char& c : text)
-    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return text;
-}
 
 // The image information as the classic output writes it: width, height and color mode word,
 // as words or high byte first.
@@ -46,7 +39,7 @@ TargetResult EncodeClassicFrames(const ClassicFramesInput& input, MessageBoxServ
   const bool lsbFirst = preferences.Is(Option::LSBFirst);
   const bool tableWord = preferences.Is(Option::PaletteTableWord);
   const bool info = preferences.Is(Option::IncludeInfo);
-  const std::string m = Upper(input.name);
+  const std::string m = MacroName(input.name);
   ConversionEngine engine;
   const PictureEncoder encode = [&](const TBitmap32& picture) -> TargetResult {
     ConversionInput conversion = input.conversion;

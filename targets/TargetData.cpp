@@ -1,20 +1,13 @@
 #include "targets/TargetData.h"
 
-#include <cctype>
-
 #include "conversion/HexNumbers.h"
+#include "targets/ArrayName.h"
 #include "targets/Layouts.h"
 #include "targets/PixelRules.h"
 
 namespace pixmora {
 
 namespace {
-
-std::string Upper(std::string text) {
-  for (char& c : text)
-    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return text;
-}
 
 std::string ColorText(std::uint32_t color) {
   std::string text = "#";
@@ -57,7 +50,7 @@ TargetData StartData(const TargetInput& input) {
   const TargetTraits traits = TraitsOf(s.target, s.colorFormat);
   TargetData data;
   data.name = input.name;
-  data.macroName = Upper(input.name);
+  data.macroName = MacroName(input.name);
   data.target = TargetLabel(s.target, s.colorFormat);
   data.width = input.image.Width();
   data.height = input.image.Height();

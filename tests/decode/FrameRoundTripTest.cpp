@@ -12,6 +12,7 @@
 #include "image/FrameDelta.h"
 #include "targets/ClassicFrames.h"
 #include "targets/FrameTable.h"
+#include "tests/decode/EveryTarget.h"
 
 namespace pixmora {
 namespace {
@@ -101,19 +102,6 @@ std::vector<AnimationFrame> ChangingFrames(CaseRandom& random, int width, int he
     frames.push_back({std::move(next), 20 * k});
   }
   return frames;
-}
-
-std::vector<TargetSettings> EveryTarget() {
-  std::vector<TargetSettings> all;
-  for (const TargetInfo& info : kTargets) {
-    if (info.kind == TargetKind::Lvgl9) {
-      for (const LvglFormatInfo& format : kLvglFormats)
-        all.push_back({.target = info.kind, .colorFormat = format.format});
-    } else if (info.kind != TargetKind::Classic) {
-      all.push_back({.target = info.kind});
-    }
-  }
-  return all;
 }
 
 // The LVGL stride of a rectangle as the layout computes it for a picture of its width.

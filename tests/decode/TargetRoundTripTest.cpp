@@ -10,22 +10,10 @@
 #include "targets/CodeWriter.h"
 #include "targets/RawBytes.h"
 #include "targets/TargetData.h"
+#include "tests/decode/EveryTarget.h"
 
 namespace pixmora {
 namespace {
-
-std::vector<TargetSettings> EveryTarget() {
-  std::vector<TargetSettings> all;
-  for (const TargetInfo& info : kTargets) {
-    if (info.kind == TargetKind::Lvgl9) {
-      for (const LvglFormatInfo& format : kLvglFormats)
-        all.push_back({.target = info.kind, .colorFormat = format.format});
-    } else if (info.kind != TargetKind::Classic) {
-      all.push_back({.target = info.kind});
-    }
-  }
-  return all;
-}
 
 // The choices the target reads, at random.
 TargetSettings RandomChoices(TargetSettings s, CaseRandom& random) {
