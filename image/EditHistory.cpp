@@ -81,29 +81,25 @@ void EditHistory::Record(DocumentState before) {
 }
 
 bool EditHistory::Undo(ImageDocument& document) {
-  if (undo_.empty())
-    return false;
-  DocumentState previous = std::move(undo_.back());
-  undo_.pop_back();
-  DocumentState left = DocumentState::Of(document);
-  previous.RestoreInto(document);
-  bytes_ += left.Bytes();
-  bytes_ -= previous.Bytes();
-  redo_.push_back(std::move(left));
-  Trim();
-  return true;
+  return Step(undo_, redo_, document);
 }
 
 bool EditHistory::Redo(ImageDocument& document) {
-  if (redo_.empty())
+  return Step(redo_, undo_, document);
+}
+
+// Restores the last state of `from` and keeps the state it replaces on `to`.
+bool EditHistory::Step(std::deque<DocumentState>& from, std::deque<DocumentState>& to,
+                       ImageDocument& document) {
+  if (from.empty())
     return false;
-  DocumentState next = std::move(redo_.back());
-  redo_.pop_back();
+  DocumentState restored = std::move(from.back());
+  from.pop_back();
   DocumentState left = DocumentState::Of(document);
-  next.RestoreInto(document);
+  restored.RestoreInto(document);
   bytes_ += left.Bytes();
-  bytes_ -= next.Bytes();
-  undo_.push_back(std::move(left));
+  bytes_ -= restored.Bytes();
+  to.push_back(std::move(left));
   Trim();
   return true;
 }

@@ -61,6 +61,8 @@ class EditHistory {
   std::size_t Bytes() const { return bytes_; }
 
  private:
+  bool Step(std::deque<DocumentState>& from, std::deque<DocumentState>& to,
+            ImageDocument& document);
   void Trim();
 
   std::size_t budget_;
