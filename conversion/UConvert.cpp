@@ -85,6 +85,9 @@ void TFConvert::FormActivate() {
     return;
   running_ = true;
   ranThisShowing_ = true;
+  // The closing tick is counted from the start of the run, so it is due when the run is over
+  // and the window closes then, not a tick later; ticks during the run close nothing.
+  Timer1->start();
   pump_.Reset();
   // The run rewrites the text the output window may still show.
   if (output_ && !output_->IsEmpty())
@@ -98,12 +101,13 @@ void TFConvert::FormActivate() {
     output_->ShowText(text);
   }
   running_ = false;
-  // Nobody would see a repaint in the millisecond before the window closes.
+  // Nobody would see a repaint in the moment before the window closes.
   setUpdatesEnabled(false);
-  Timer1->start();
 }
 
 void TFConvert::Timer1Timer() {
+  if (running_)
+    return;
   Timer1->stop();
   done(QDialog::Accepted);
 }

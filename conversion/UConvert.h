@@ -19,7 +19,8 @@ class TMemo;
 
 // The progress window of a conversion run. Shown modally, its activation runs the engine;
 // the run pumps events through the window, which repaints its bar and lets Cancel (or Esc)
-// stop the run. When the run ends, for whatever reason, a 1 ms timer closes the window.
+// stop the run. When the run ends, for whatever reason, a 1 ms timer closes the window; it
+// is started with the run, so its first tick after the run is due at once.
 class TFConvert : public QDialog, public ProgressSink {
   Q_OBJECT
 

@@ -13,6 +13,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "ui/UCachedScrollBar.h"
+
 namespace pixmora {
 
 namespace {
@@ -42,6 +44,8 @@ QFont OutputFont() {
 TMemo::TMemo(QWidget* parent) : QAbstractScrollArea(parent) {
   setFont(OutputFont());
   cells_.emplace(font());
+  setHorizontalScrollBar(new TCachedScrollBar(Qt::Horizontal, this));
+  setVerticalScrollBar(new TCachedScrollBar(Qt::Vertical, this));
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setFocusPolicy(Qt::StrongFocus);

@@ -279,7 +279,13 @@ void TFMain::mnuSaveImageAsClick() {
 }
 
 void TFMain::mnuConvertClick() {
+  // Emptied for the run: the commands and statistics follow the text the run leaves, not this
+  // passing state, which nobody sees behind the modal run and whose disabling and re-enabling
+  // would lay out and repaint the panel, the toolbar and the window's docks.
+  outputEmptiedForRun_ = true;
   mmoDataOutput->Clear();
+  outputEmptiedForRun_ = false;
+  ShowOutputStale(false);
   targetOutput_.Release();
   // The reduction is repeated so the Palette conversion, or an index target, reads the image and
   // palette it made.
@@ -289,6 +295,7 @@ void TFMain::mnuConvertClick() {
   if (TargetSettings.target != TargetKind::Classic) {
     ConvertForTarget();
     AfterConvert();
+    ReactToEmptyOutput();
     return;
   }
   ConversionInput input;
@@ -306,6 +313,12 @@ void TFMain::mnuConvertClick() {
   if (mmoDataOutput->IsEmpty())
     Engine.Release();
   AfterConvert();
+  ReactToEmptyOutput();
+}
+
+void TFMain::ReactToEmptyOutput() {
+  if (mmoDataOutput->IsEmpty())
+    mmoDataOutputChange();
 }
 
 void TFMain::mnuCopyClick() {
@@ -319,6 +332,8 @@ void TFMain::mnuClearOutputClick() {
 }
 
 void TFMain::mmoDataOutputChange() {
+  if (outputEmptiedForRun_)
+    return;
   const bool empty = mmoDataOutput->IsEmpty();
   const OutputStatistics statistics =
       !empty && !targetOutput_.Empty()

@@ -28,6 +28,7 @@
 #include "ui/OutputStatistics.h"
 #include "ui/RecentFiles.h"
 #include "ui/TargetOutput.h"
+#include "ui/qt/NamedChildren.h"
 
 class QAction;
 class QActionGroup;
@@ -305,6 +306,8 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   void CreateStatusBar();
   void PlaceFloatingStatistics();
   void ShowSummaryLabels();
+  // A run that leaves the output window empty shows its commands and statistics so.
+  void ReactToEmptyOutput();
   void ShowPreferences();
   // Whether the output window keeps a text made before the last edit: said over the output
   // and in the status bar until the output changes.
@@ -331,12 +334,12 @@ class TFMain : public QMainWindow, public DocumentView, public SettingsWindows {
   EditHistory history_;
   TargetOutput targetOutput_;  // the output window shows it while it is not empty
   bool outputStale_ = false;
+  bool outputEmptiedForRun_ = false;        // the Convert empties the output window before its run
   std::vector<std::string> recentEntries_;  // the list as the settings file reads it
   ResizeOptions resizeOptions_;
   SummaryLabels summaryLabels_;
-  // The labels Label found, by name: a look-up walks every widget of the window, and each
-  // Convert asks for the statistics labels a dozen times.
-  mutable std::map<std::string, QPointer<QLabel>, std::less<>> labels_;
+  NamedChildren<QLabel> labels_{*this};
+  NamedChildren<QAction> actions_{*this};
   QActionGroup* imageModes_ = nullptr;
   QActionGroup* resampleColors_ = nullptr;
   QPoint statisticsFloatPos_;

@@ -470,7 +470,7 @@ void TFMain::RunCommand(const std::string& name, std::function<void()> command) 
 }
 
 QAction* TFMain::Command(const char* name) const {
-  return findChild<QAction*>(name);
+  return actions_.Find(name);
 }
 
 }  // namespace pixmora

@@ -264,7 +264,7 @@ void TFMain::ShowSummaryLabels() {
 }
 
 QLabel* TFMain::Label(const char* name) const {
-  return findChild<QLabel*>(name);
+  return labels_.Find(name);
 }
 
 }  // namespace pixmora

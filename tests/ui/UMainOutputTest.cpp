@@ -118,6 +118,23 @@ TEST_F(OutputTest, F5ConvertsAndSetsTheTextTwiceEndingWithTheBanner) {
   EXPECT_FALSE(StaleShown());
 }
 
+// The run empties the window; when it is cancelled, the commands and statistics of the last
+// output must not stay behind.
+TEST_F(OutputTest, ACancelledRunAfterAnOutputLeavesNoCommandsOrStatisticsOfIt) {
+  Press(Qt::Key_F5);
+  ASSERT_TRUE(Enabled("mnuExport"));
+  ASSERT_EQ(window->Label("lblOutputDataSize")->text(), "Output data size: 20006 bytes");
+  texts.clear();
+  QObject::connect(window->frmConvert, &TFConvert::PhaseStarted,
+                   [this] { QTest::keyClick(window->frmConvert, Qt::Key_Escape); });
+  Press(Qt::Key_F5);
+  EXPECT_EQ(texts, std::vector<std::string>{""});
+  EXPECT_FALSE(AnyOutputCommandEnabled());
+  EXPECT_FALSE(window->Label("lblOutputDataSize")->isEnabled());
+  EXPECT_EQ(window->Label("lblOutputDataSize")->text(), "Output data size:");
+  EXPECT_FALSE(window->frmConvert->isVisible());
+}
+
 TEST_F(OutputTest, EscDuringTheRunLeavesTheOutputEmpty) {
   int phases = 0;
   QObject::connect(window->frmConvert, &TFConvert::PhaseStarted, [&](const QString& caption) {
