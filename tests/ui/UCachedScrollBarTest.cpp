@@ -5,8 +5,10 @@
 #include <QApplication>
 #include <QImage>
 #include <QPalette>
+#include <QStyle>
 #include <QStyleFactory>
 #include <functional>
+#include <memory>
 
 #include "ui/qt/NamedChildren.h"
 
@@ -64,11 +66,13 @@ TEST(CachedScrollBarTest, PaintsWhatAPlainBarPaintsThroughEveryChange) {
 }
 
 TEST(CachedScrollBarTest, StaysOpaqueWhenTheStyleChanges) {
+  // A widget does not own the style it is given, and must not outlive it.
+  const std::unique_ptr<QStyle> fusion(QStyleFactory::create("Fusion"));
   TCachedScrollBar bar(Qt::Horizontal, nullptr);
   bar.show();
   EXPECT_TRUE(bar.testAttribute(Qt::WA_OpaquePaintEvent));
   // A style's polish may clear the attribute; the bar sets it again.
-  bar.setStyle(QStyleFactory::create("Fusion"));
+  bar.setStyle(fusion.get());
   EXPECT_TRUE(bar.testAttribute(Qt::WA_OpaquePaintEvent));
   QScrollBar plain(Qt::Horizontal);
   plain.resize(bar.size());
